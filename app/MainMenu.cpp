@@ -1,0 +1,186 @@
+#include "app/MainMenu.h"
+
+#include "app/MenuEntry.h"
+#include "config/ConfigStream.h"
+#include "config/SaveCopy.h"
+#include "config/TempConfigFile.h"
+#include "platform/Dialogs.h"
+#include "platform/Look.h"
+#include "platform/SoundCue.h"
+
+#include <QCloseEvent>
+#include <QDebug>
+#include <QFrame>
+#include <QMouseEvent>
+#include <QPushButton>
+
+namespace quelmar {
+
+namespace {
+
+struct EntrySpec {
+    const char* name;
+    const char* caption;
+    QRect geometry; // inside Frame1
+};
+
+// The seven page entries, top to bottom.
+const EntrySpec kPageEntries[] = {
+    {"Command5", "Видео", QRect(40, 32, 46, 23)},
+    {"Command7", "Аудио", QRect(37, 56, 49, 23)},
+    {"Command8", "Игрока", QRect(40, 80, 54, 23)},
+    {"Command6", "Мышки", QRect(40, 104, 58, 23)},
+    {"Command2", "Управление", QRect(40, 128, 90, 23)},
+    {"Command4", "Остальные", QRect(40, 152, 85, 23)},
+    {"Command1", "Закупка оружия", QRect(40, 176, 122, 23)},
+};
+
+// A label that keeps every press to itself, so that a right press on the
+// heading does not count as a press on the menu's background.
+class PlainLabel : public QLabel {
+public:
+    using QLabel::QLabel;
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override { event->accept(); }
+};
+
+} // namespace
+
+MainMenu::MainMenu(ConfigStream& config, Dialogs& dialogs, SoundCue& sound, PageFactory pages,
+                   QWidget* parent)
+    : QWidget(parent), config_(config), services_{config, dialogs, sound, *this},
+      pages_(std::move(pages)) {
+    setObjectName(QStringLiteral("Form4"));
+    setWindowTitle(QStringLiteral("Quelmar"));
+    // A title bar with a close button only: no minimise, no maximise.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setFixedSize(203, 299);
+    look::paintBlack(this);
+    look::centreOnScreen(this);
+    buildControls();
+}
+
+MainMenu::~MainMenu() = default;
+
+void MainMenu::buildControls() {
+    auto* frame = new QFrame(this);
+    frame->setObjectName(QStringLiteral("Frame1"));
+    frame->setGeometry(16, 8, 177, 233);
+    frame->setFrameShape(QFrame::NoFrame);
+
+    auto* heading = new PlainLabel(QStringLiteral("Настройки:"), frame);
+    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setGeometry(16, 0, 107, 27);
+    heading->setFont(look::comicFont(14.25, true));
+    look::setColors(heading, look::kRed, look::kBlack);
+
+    for (const EntrySpec& spec : kPageEntries) {
+        auto* entry = new MenuEntry(QString::fromLatin1(spec.name), QString::fromUtf8(spec.caption),
+                                    spec.geometry, look::kListBlue, 12, false, frame);
+        connect(entry, &MenuEntry::clicked, this, [this, entry] { openPage(entry); });
+        entries_.append(entry);
+    }
+
+    auto* save = new MenuEntry(QStringLiteral("Command3"), QStringLiteral("Сохранить"),
+                               QRect(16, 208, 96, 27), look::kRed, 14.25, true, frame);
+    connect(save, &MenuEntry::clicked, this, &MainMenu::save);
+    entries_.append(save);
+
+    auto* picture = new PlainLabel(this);
+    picture->setObjectName(QStringLiteral("Picture1"));
+    picture->setGeometry(0, 248, 207, 57);
+    look::setColors(picture, look::kBlack, look::kBlack);
+
+    // Out of sight beyond the right edge: only Timer2 ever presses it.
+    command9_ = new QPushButton(QStringLiteral("Command9"), this);
+    command9_->setObjectName(QStringLiteral("Command9"));
+    command9_->setGeometry(256, 16, 17, 17);
+    command9_->setFocusPolicy(Qt::NoFocus);
+    connect(command9_, &QPushButton::clicked, this, &MainMenu::flameStarted);
+
+    timer2_.setObjectName(QStringLiteral("Timer2"));
+    timer2_.setInterval(1);
+    timer2_.setSingleShot(true);
+    connect(&timer2_, &QTimer::timeout, this, [this] {
+        timer2_.stop();
+        command9_->click();
+    });
+}
+
+bool MainMenu::load(QString* error) {
+    QString reason;
+    if (!TempConfigFile::create(config_, &reason)) {
+        if (error) {
+            *error = QStringLiteral("Не удалось создать временный файл конфигурации:\n%1\n\n%2")
+                         .arg(TempConfigFile::path(), reason);
+        }
+        return false;
+    }
+    timer2_.start();
+    return true;
+}
+
+MenuEntry* MainMenu::entry(const QString& name) const {
+    for (MenuEntry* e : entries_) {
+        if (e->objectName() == name)
+            return e;
+    }
+    return nullptr;
+}
+
+void MainMenu::openPage(MenuEntry* entry) {
+    const QList<QWidget*> windows = pages_ ? pages_(entry->objectName(), services_)
+                                           : QList<QWidget*>{};
+    if (windows.isEmpty())
+        return;
+    for (QWidget* window : windows)
+        window->show();
+    hide();
+    services_.sound.play(4);
+}
+
+void MainMenu::ReturnToMainMenu(const QString& entryName) {
+    if (MenuEntry* e = entry(entryName))
+        e->setEnabled(false);
+    show();
+}
+
+void MainMenu::save() {
+    const QString destination = services_.dialogs.saveAs(this, QStringLiteral("(*.cfg)"));
+    if (destination.isEmpty())
+        return;
+    QString reason;
+    if (!copyScript(TempConfigFile::path(), destination, &reason)) {
+        // The player is not bothered with it; the script stays whole in the
+        // temporary file, so say where for anyone who looks.
+        qWarning().noquote() << "Could not save" << destination << ":" << reason
+                             << "- the script is kept in" << TempConfigFile::path();
+    }
+    services_.sound.play(4);
+    close();
+}
+
+void MainMenu::showAbout() {
+    services_.dialogs.message(this, QStringLiteral("    Made by Vorel"), QString());
+    services_.sound.play(5);
+}
+
+void MainMenu::mousePressEvent(QMouseEvent* event) {
+    // Presses on the background and on Frame1 end up here; entries, the
+    // heading and the flame keep theirs.
+    event->accept();
+    if (event->button() == Qt::RightButton)
+        showAbout();
+}
+
+void MainMenu::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    emit unloaded();
+}
+
+} // namespace quelmar

@@ -1,0 +1,70 @@
+#pragma once
+
+#include "platform/MainMenuLink.h"
+#include "platform/Services.h"
+
+#include <QList>
+#include <QTimer>
+#include <QWidget>
+
+#include <functional>
+
+class QPushButton;
+
+namespace quelmar {
+
+class ConfigStream;
+class Dialogs;
+class MenuEntry;
+class SoundCue;
+
+// Creates the window(s) of the page behind a menu entry, in the order they
+// are to be shown; an empty list for an entry that has no page.
+using PageFactory = std::function<QList<QWidget*>(const QString& entry, Services& services)>;
+
+// Form4, the main menu: opens every page, takes it back, saves the script.
+class MainMenu : public QWidget, public MainMenuLink {
+    Q_OBJECT
+public:
+    MainMenu(ConfigStream& config, Dialogs& dialogs, SoundCue& sound, PageFactory pages,
+             QWidget* parent = nullptr);
+    ~MainMenu() override;
+
+    // The menu's load: creates the temporary script with its preamble and
+    // arms Timer2. Returns false, with a reason that names the file, when the
+    // temporary script cannot be created.
+    bool load(QString* error);
+
+    MenuEntry* entry(const QString& name) const;
+
+    void ReturnToMainMenu(const QString& entry) override;
+
+    Services& services() { return services_; }
+
+signals:
+    // The menu has been closed, by its close button or by a save: the
+    // program ends.
+    void unloaded();
+    // Command9 was pressed: the background flame starts.
+    void flameStarted();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildControls();
+    void openPage(MenuEntry* entry);
+    void save();
+    void showAbout();
+
+    ConfigStream& config_;
+    Services services_;
+    PageFactory pages_;
+    QList<MenuEntry*> entries_;
+    QPushButton* command9_ = nullptr;
+    QTimer timer2_;
+    bool unloaded_ = false;
+};
+
+} // namespace quelmar

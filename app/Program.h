@@ -1,0 +1,27 @@
+#pragma once
+
+#include "app/MainMenu.h"
+
+#include <memory>
+
+class QApplication;
+
+namespace quelmar {
+
+class ConfigStream;
+class Dialogs;
+class SoundCue;
+
+// Start-up in its order: the splash shows itself and waits for the given
+// seconds with events running; the main menu loads hidden (the temporary
+// script with its preamble); the splash goes, and its going shows the menu.
+// Returns the shown menu, or nothing after telling the player why the
+// temporary script could not be created.
+std::unique_ptr<MainMenu> startProgram(ConfigStream& config, Dialogs& dialogs, SoundCue& sound,
+                                       PageFactory pages, double splashSeconds = 1);
+
+// The whole program: start-up, then the event loop until the menu closes.
+// Returns the exit status.
+int runProgram(QApplication& app);
+
+} // namespace quelmar

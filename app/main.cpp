@@ -1,0 +1,9 @@
+#include "app/Program.h"
+
+#include <QApplication>
+
+int main(int argc, char* argv[]) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Quelmar"));
+    return quelmar::runProgram(app);
+}

@@ -1,0 +1,97 @@
+#include "controls/PageWindow.h"
+
+#include "config/ConfigStream.h"
+#include "platform/Look.h"
+#include "platform/MainMenuLink.h"
+
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+
+namespace quelmar {
+
+PageWindow::PageWindow(Services& services, const QString& objectName, const QString& menuEntry,
+                       int width, int height, QWidget* parent)
+    : QWidget(parent), services_(services), menuEntry_(menuEntry) {
+    setObjectName(objectName);
+    setAttribute(Qt::WA_DeleteOnClose);
+    look::makeBorderlessWindow(this, width, height);
+}
+
+void PageWindow::closeEvent(QCloseEvent* event) {
+    event->accept();
+    if (unloaded_)
+        return;
+    unloaded_ = true;
+    writeSection(services_.config);
+    services_.menu.ReturnToMainMenu(menuEntry_);
+}
+
+QPushButton* PageWindow::addDoneButton(const QRect& geometry) {
+    auto* done = new QPushButton(QStringLiteral("Done"), this);
+    done->setObjectName(QStringLiteral("Command2"));
+    done->setGeometry(geometry);
+    done->setFont(look::comicFont(9.75, true));
+    connect(done, &QPushButton::clicked, this, &QWidget::close);
+    return done;
+}
+
+QLabel* PageWindow::addHeading(const QString& text, const QRect& geometry) {
+    auto* heading = new QLabel(text, this);
+    heading->setObjectName(QStringLiteral("Label1"));
+    heading->setGeometry(geometry);
+    heading->setFont(look::comicFont(14.25, true));
+    heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
+    look::setColors(heading, look::kGreen, look::kBlack);
+    return heading;
+}
+
+QLabel* PageWindow::addCaption(const QString& objectName, const QString& text,
+                               const QRect& geometry, double points) {
+    auto* caption = new QLabel(text, this);
+    caption->setObjectName(objectName);
+    caption->setGeometry(geometry);
+    caption->setFont(look::comicFont(points));
+    caption->setWordWrap(true);
+    caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    look::setColors(caption, look::kOrange, look::kBlack);
+    return caption;
+}
+
+QComboBox* PageWindow::addList(const QString& objectName, const QStringList& items,
+                               const QRect& geometry, int selected) {
+    auto* list = new QComboBox(this);
+    list->setObjectName(objectName);
+    list->setEditable(false);
+    list->addItems(items);
+    list->setCurrentIndex(selected);
+    list->setGeometry(geometry);
+    list->setFont(look::comicFont(9, true));
+    look::setColors(list, look::kListBlue, look::kBlack);
+    return list;
+}
+
+void PageWindow::addFrame(int headingBottom, const QColor& color, int thickness) {
+    auto* shape = new QFrame(this);
+    shape->setObjectName(QStringLiteral("Shape1"));
+    shape->setGeometry(rect());
+    shape->setFrameShape(QFrame::Box);
+    shape->setLineWidth(thickness);
+    QPalette pal = shape->palette();
+    pal.setColor(QPalette::WindowText, color);
+    shape->setPalette(pal);
+    shape->setAttribute(Qt::WA_TransparentForMouseEvents);
+    shape->lower();
+
+    auto* line = new QFrame(this);
+    line->setObjectName(QStringLiteral("Line1"));
+    line->setGeometry(0, headingBottom, width(), thickness);
+    line->setFrameShape(QFrame::HLine);
+    line->setLineWidth(thickness);
+    line->setPalette(pal);
+    line->lower();
+}
+
+} // namespace quelmar

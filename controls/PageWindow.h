@@ -1,0 +1,59 @@
+#pragma once
+
+#include "platform/Services.h"
+
+#include <QStringList>
+#include <QWidget>
+
+class QComboBox;
+class QLabel;
+class QPushButton;
+
+namespace quelmar {
+
+class ConfigStream;
+
+// The pattern every settings page follows: a borderless black window centred
+// on the screen, a green heading, "Done" at the top left, orange captions on
+// the left and inputs in a column on the right.
+//
+// Closing the window by any way (Done, a window-manager close, Alt+F4) unloads
+// the page: its section is written exactly once, the window is deleted, and
+// the main menu gets its entry back through ReturnToMainMenu, so the player is
+// never left without a window.
+class PageWindow : public QWidget {
+    Q_OBJECT
+public:
+    PageWindow(Services& services, const QString& objectName, const QString& menuEntry, int width,
+               int height, QWidget* parent = nullptr);
+
+    const QString& menuEntry() const { return menuEntry_; }
+
+protected:
+    // Writes the page's whole section from its current choices.
+    virtual void writeSection(ConfigStream& config) = 0;
+
+    void closeEvent(QCloseEvent* event) override;
+
+    Services& services() { return services_; }
+
+    // "Done" (object name "Command2"): closes the page.
+    QPushButton* addDoneButton(const QRect& geometry);
+    // The green heading "Label1".
+    QLabel* addHeading(const QString& text, const QRect& geometry);
+    // An orange caption at the left.
+    QLabel* addCaption(const QString& objectName, const QString& text, const QRect& geometry,
+                       double points = 12);
+    // A drop-down list that takes no typed text: black, blue bold text.
+    QComboBox* addList(const QString& objectName, const QStringList& items, const QRect& geometry,
+                       int selected);
+    // The rectangle along the window's edge and the line under the heading.
+    void addFrame(int headingBottom, const QColor& color, int thickness = 1);
+
+private:
+    Services& services_;
+    QString menuEntry_;
+    bool unloaded_ = false;
+};
+
+} // namespace quelmar

@@ -1,0 +1,35 @@
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace quelmar {
+
+// The title that message boxes without one of their own carry.
+inline QString applicationTitle() {
+    return QStringLiteral("Vorel");
+}
+
+// Every modal dialog of the program goes through here, so that tests can
+// answer them in advance instead of blocking on a real window.
+class Dialogs {
+public:
+    virtual ~Dialogs() = default;
+
+    // A modal message with a single OK button and no icon. Returns when the
+    // player has closed it.
+    virtual void message(QWidget* parent, const QString& text, const QString& title) = 0;
+
+    // A modal one-line input box. Returns the text as typed; a cancelled box
+    // returns the empty string.
+    virtual QString input(QWidget* parent, const QString& prompt, const QString& title,
+                          const QString& defaultText) = 0;
+
+    // The Save As dialog with one name filter (for example "(*.cfg)"), which
+    // asks before replacing an existing file. Returns the chosen path, or the
+    // empty string when the player cancels.
+    virtual QString saveAs(QWidget* parent, const QString& filter) = 0;
+};
+
+} // namespace quelmar

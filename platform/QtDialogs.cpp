@@ -1,0 +1,35 @@
+#include "platform/QtDialogs.h"
+
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QMessageBox>
+
+namespace quelmar {
+
+void QtDialogs::message(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    box.setObjectName(QStringLiteral("MessageBox"));
+    box.exec();
+}
+
+QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title,
+                         const QString& defaultText) {
+    QInputDialog dialog(parent);
+    dialog.setObjectName(QStringLiteral("InputBox"));
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextValue(defaultText);
+    dialog.setInputMode(QInputDialog::TextInput);
+    if (dialog.exec() != QDialog::Accepted)
+        return {};
+    return dialog.textValue();
+}
+
+QString QtDialogs::saveAs(QWidget* parent, const QString& filter) {
+    // No title, folder, name or default suffix of our own: a name typed
+    // without an extension is used as typed. QFileDialog asks before it
+    // lets an existing file be chosen.
+    return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+}
+
+} // namespace quelmar

@@ -1,0 +1,16 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+
+namespace quelmar {
+
+// The real dialogs: QMessageBox, QInputDialog and QFileDialog.
+class QtDialogs final : public Dialogs {
+public:
+    void message(QWidget* parent, const QString& text, const QString& title) override;
+    QString input(QWidget* parent, const QString& prompt, const QString& title,
+                  const QString& defaultText) override;
+    QString saveAs(QWidget* parent, const QString& filter) override;
+};
+
+} // namespace quelmar

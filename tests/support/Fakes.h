@@ -1,0 +1,61 @@
+#pragma once
+
+#include "platform/Dialogs.h"
+#include "platform/MainMenuLink.h"
+#include "platform/SoundCue.h"
+
+#include <QList>
+#include <QQueue>
+#include <QStringList>
+
+#include <functional>
+
+namespace quelmar::test {
+
+// One dialog as the program asked for it.
+struct AskedDialog {
+    enum Kind { Message, Input, SaveAs };
+    Kind kind;
+    QString text;  // message text, input prompt, or Save As filter
+    QString title; // message or input title
+    QString defaultText;
+};
+
+// Dialogs answered from a script instead of a person. Answers are queued in
+// advance; an input or Save As without a queued answer is cancelled.
+class ScriptedDialogs : public Dialogs {
+public:
+    void answerInput(const QString& text) { inputs_.enqueue(text); }
+    void answerSaveAs(const QString& path) { saves_.enqueue(path); }
+
+    // Runs while a message box is "open", before message() returns: the
+    // place to check what stands behind the box.
+    std::function<void(const AskedDialog&)> whileMessageOpen;
+
+    void message(QWidget* parent, const QString& text, const QString& title) override;
+    QString input(QWidget* parent, const QString& prompt, const QString& title,
+                  const QString& defaultText) override;
+    QString saveAs(QWidget* parent, const QString& filter) override;
+
+    QList<AskedDialog> asked;
+
+private:
+    QQueue<QString> inputs_;
+    QQueue<QString> saves_;
+};
+
+// Remembers the cues in the order they were played.
+class RecordingSoundCue : public SoundCue {
+public:
+    void play(int id) override { played.append(id); }
+    QList<int> played;
+};
+
+// A main menu that only remembers which entries came back.
+class FakeMenuLink : public MainMenuLink {
+public:
+    void ReturnToMainMenu(const QString& entry) override { returned.append(entry); }
+    QStringList returned;
+};
+
+} // namespace quelmar::test
