@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 
+#include "app/FlameView.h"
 #include "app/MenuEntry.h"
 #include "config/ConfigStream.h"
 #include "config/SaveCopy.h"
@@ -75,6 +76,7 @@ void MainMenu::buildControls() {
     heading->setGeometry(16, 0, 107, 27);
     heading->setFont(look::comicFont(14.25, true));
     look::setColors(heading, look::kRed, look::kBlack);
+    look::fitWidth(heading);
 
     for (const EntrySpec& spec : kPageEntries) {
         auto* entry = new MenuEntry(QString::fromLatin1(spec.name), QString::fromUtf8(spec.caption),
@@ -88,17 +90,19 @@ void MainMenu::buildControls() {
     connect(save, &MenuEntry::clicked, this, &MainMenu::save);
     entries_.append(save);
 
-    auto* picture = new PlainLabel(this);
-    picture->setObjectName(QStringLiteral("Picture1"));
-    picture->setGeometry(0, 248, 207, 57);
-    look::setColors(picture, look::kBlack, look::kBlack);
+    flame_ = new FlameView(this);
+    flame_->setObjectName(QStringLiteral("Picture1"));
+    flame_->setGeometry(0, 248, 207, 57);
 
     // Out of sight beyond the right edge: only Timer2 ever presses it.
     command9_ = new QPushButton(QStringLiteral("Command9"), this);
     command9_->setObjectName(QStringLiteral("Command9"));
     command9_->setGeometry(256, 16, 17, 17);
     command9_->setFocusPolicy(Qt::NoFocus);
-    connect(command9_, &QPushButton::clicked, this, &MainMenu::flameStarted);
+    connect(command9_, &QPushButton::clicked, this, [this] {
+        flame_->start();
+        emit flameStarted();
+    });
 
     timer2_.setObjectName(QStringLiteral("Timer2"));
     timer2_.setInterval(1);
@@ -118,6 +122,7 @@ bool MainMenu::load(QString* error) {
         }
         return false;
     }
+    flame_->seed();
     timer2_.start();
     return true;
 }

@@ -15,6 +15,7 @@ namespace quelmar {
 
 class ConfigStream;
 class Dialogs;
+class FlameView;
 class MenuEntry;
 class SoundCue;
 
@@ -36,6 +37,7 @@ public:
     bool load(QString* error);
 
     MenuEntry* entry(const QString& name) const;
+    FlameView* flame() const { return flame_; }
 
     void ReturnToMainMenu(const QString& entry) override;
 
@@ -62,6 +64,7 @@ private:
     Services services_;
     PageFactory pages_;
     QList<MenuEntry*> entries_;
+    FlameView* flame_ = nullptr;
     QPushButton* command9_ = nullptr;
     QTimer timer2_;
     bool unloaded_ = false;

@@ -31,6 +31,12 @@ QFont sansFont(double points, bool bold) {
     return fontOf(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), points, bold);
 }
 
+void fitWidth(QWidget* label) {
+    const int needed = label->sizeHint().width();
+    if (needed > label->width())
+        label->resize(needed, label->height());
+}
+
 void setColors(QWidget* widget, const QColor& text, const QColor& background) {
     QPalette pal = widget->palette();
     for (auto group : {QPalette::Active, QPalette::Inactive}) {

@@ -25,6 +25,11 @@ QFont comicFont(double points, bool bold = false);
 // "MS Sans Serif" likewise, for the few plain text boxes.
 QFont sansFont(double points, bool bold = false);
 
+// Widens a label whose text does not fit its given width, keeping its place.
+// The widths are made for Comic Sans MS; a stand-in font (DejaVu for
+// Cyrillic where Comic Sans is missing) runs wider and must not be clipped.
+void fitWidth(QWidget* label);
+
 // Pixel size of a point size at 96 dots per inch.
 int pointsToPixels(double points);
 

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "app/BasicRandom.h"
+
+#include <array>
+#include <cstdint>
+
+namespace quelmar {
+
+// The heat field behind the main menu's flame: 201 x 51 cells, y growing
+// downward, rows 46 to 50 kept at full heat. Each frame cools the cells at
+// random, lifts them up to two rows and plots one pixel per cell into a
+// picture that keeps whatever earlier frames left in it.
+class FireBuffer {
+public:
+    static constexpr int kColumns = 201;
+    static constexpr int kRows = 51;
+    static constexpr int kHotRow = 46;   // rows 46..50 are the fuel
+    static constexpr int kTopRow = 4;    // rows above this are never drawn
+    static constexpr std::uint8_t kFullHeat = 50;
+
+    // The strip the flame is drawn on.
+    static constexpr int kPictureWidth = 207;
+    static constexpr int kPictureHeight = 57;
+    using Picture = std::array<std::uint32_t, kPictureWidth * kPictureHeight>; // 0xAARRGGBB
+
+    FireBuffer();
+
+    // Every cell cold, then the fuel rows at full heat.
+    void seed();
+
+    // One frame: rows from the bottom up, columns left to right; then the
+    // fuel rows are heated again.
+    void frame(BasicRandom& random, Picture& picture);
+
+    std::uint8_t heat(int x, int y) const { return cells_[index(x, y)]; }
+    void setHeat(int x, int y, std::uint8_t value) { cells_[index(x, y)] = value; }
+
+    // The colour of a cell's heat: red 2c, green c, blue c / 2 (half to
+    // even), each at most 255, where c = floor(heat * 5.12).
+    static std::uint32_t colourOf(std::uint8_t heat);
+
+    // Cooling by k: the cell keeps its heat when it would drop below zero.
+    static std::uint8_t cooled(std::uint8_t heat, int k);
+
+    // The pixel column of cell column x for a draw r in [0, 1): x plus 2r
+    // rounded half to even, so x, x + 1 or x + 2.
+    static int pixelColumn(int x, float r);
+
+private:
+    static int index(int x, int y) { return y * kColumns + x; }
+
+    std::array<std::uint8_t, kColumns * kRows> cells_{};
+};
+
+} // namespace quelmar

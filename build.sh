@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Quelmar's two set-up commands:
+#   ./build.sh run    installs what is missing, builds, and starts the program
+#   ./build.sh test   installs what is missing, builds, and runs every test
+#                     (the normal build, then an AddressSanitizer and
+#                     UndefinedBehaviorSanitizer build of the same tests)
+set -euo pipefail
+cd "$(dirname "$0")"
+
+PACKAGES=(
+    cmake ninja-build g++ pkg-config
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
+    qt6-qpa-plugins libgl-dev
+    fonts-comic-neue fonts-dejavu-core
+    xvfb xauth xdotool x11-xkb-utils x11-utils
+    libbenchmark-dev
+)
+
+install_missing() {
+    local missing=()
+    for p in "${PACKAGES[@]}"; do
+        dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" ||
+            missing+=("$p")
+    done
+    if [ ${#missing[@]} -gt 0 ]; then
+        echo "Installing: ${missing[*]}"
+        local sudo=""
+        [ "$(id -u)" -eq 0 ] || sudo="sudo"
+        $sudo apt-get update -qq
+        DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends \
+            "${missing[@]}"
+    fi
+}
+
+configure_and_build() { # dir, extra cmake args...
+    local dir=$1
+    shift
+    cmake -S . -B "$dir" -G Ninja "$@" >/dev/null
+    cmake --build "$dir" -j2
+}
+
+case "${1:-}" in
+run)
+    install_missing
+    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display found: starting under Xvfb (nothing will be visible)."
+        exec xvfb-run -a -s "-screen 0 1280x1024x24" build/quelmar
+    fi
+    exec build/quelmar
+    ;;
+test)
+    install_missing
+    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    (cd build && ctest -j2 --output-on-failure)
+    echo "== Again with AddressSanitizer and UndefinedBehaviorSanitizer"
+    configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUELMAR_SANITIZE=ON \
+        -DQUELMAR_BENCH=OFF
+    (cd build-asan &&
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:suppressions=$PWD/../tests/lsan.supp \
+        LSAN_OPTIONS=suppressions=$PWD/../tests/lsan.supp:print_suppressions=0 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest -j2 --output-on-failure)
+    ;;
+*)
+    echo "usage: $0 run|test" >&2
+    exit 2
+    ;;
+esac
