@@ -9,18 +9,44 @@ namespace quelmar {
 // every run of the program sees the same numbers, and so the same flame.
 class BasicRandom {
 public:
-    float next() {
-        state_ = (state_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
-        return float(state_) / 16777216.0f;
+    float next() { return float(step()) / 16777216.0f; }
+
+    // The next value as its 24-bit integer: the value is raw / 2^24 exactly.
+    std::uint32_t step() {
+        state_ = (state_ * kA + kC) & kMask;
+        return state_;
     }
 
-    // A whole number from 0 to n - 1: floor(n * Rnd).
-    int below(int n) {
-        const int v = int(float(n) * next());
-        return v < n ? v : n - 1;
+    // floor(3 * Rnd): 0, 1 or 2. In single precision 3 * Rnd is exact up to
+    // rounding that never crosses a whole number, so integer arithmetic on
+    // the raw value gives the same result without any floating point.
+    int belowThree() { return int((3u * step()) >> 24); }
+    static int belowThreeOfRaw(std::uint32_t raw) { return int((3u * raw) >> 24); }
+
+    // The next three raw values at once. Each is computed straight from the
+    // current state, so the three multiplications do not wait on each other;
+    // the sequence is exactly that of three step() calls.
+    struct Three {
+        std::uint32_t first, second, third;
+    };
+    Three stepThree() {
+        const std::uint32_t s = state_;
+        Three t{(kA * s + kC) & kMask, (kA2 * s + kC2) & kMask, (kA3 * s + kC3) & kMask};
+        state_ = t.third;
+        return t;
     }
 
 private:
+    static constexpr std::uint32_t kA = 0x43FD43FDu;
+    static constexpr std::uint32_t kC = 0xC39EC3u;
+    static constexpr std::uint32_t kMask = 0xFFFFFFu;
+    // Two and three steps in one: s2 = a^2 s + (a + 1) c, s3 = a^3 s + (a^2 + a + 1) c,
+    // all modulo 2^24 (unsigned wrap-around is modulo 2^32, a multiple of it).
+    static constexpr std::uint32_t kA2 = kA * kA;
+    static constexpr std::uint32_t kC2 = (kA + 1u) * kC;
+    static constexpr std::uint32_t kA3 = kA2 * kA;
+    static constexpr std::uint32_t kC3 = (kA2 + kA + 1u) * kC;
+
     std::uint32_t state_ = 0x50000u;
 };
 

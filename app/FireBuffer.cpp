@@ -6,6 +6,8 @@
 namespace quelmar {
 
 FireBuffer::FireBuffer() {
+    for (int heat = 0; heat < 256; ++heat)
+        palette_[heat] = colourOf(std::uint8_t(heat));
     seed();
 }
 
@@ -14,11 +16,6 @@ void FireBuffer::seed() {
     for (int y = kHotRow; y < kRows; ++y)
         for (int x = 0; x < kColumns; ++x)
             setHeat(x, y, kFullHeat);
-}
-
-std::uint8_t FireBuffer::cooled(std::uint8_t heat, int k) {
-    const int value = int(heat) - k;
-    return value >= 0 ? std::uint8_t(value) : heat;
 }
 
 std::uint32_t FireBuffer::colourOf(std::uint8_t heat) {
@@ -37,16 +34,25 @@ int FireBuffer::pixelColumn(int x, float r) {
 }
 
 void FireBuffer::frame(BasicRandom& random, Picture& picture) {
+    // Work on local copies: byte stores into the cells may alias anything as
+    // far as the compiler knows, which would pin the generator in memory.
+    BasicRandom rng = random;
+    std::uint8_t* const cells = cells_.data();
+    std::uint32_t* const pixels = picture.data();
+    const std::uint32_t* const palette = palette_.data();
     for (int y = kRows - 1; y >= kTopRow; --y) {
+        std::uint8_t* const row = cells + index(0, y);
+        std::uint32_t* const line = pixels + y * kPictureWidth;
         for (int x = 0; x < kColumns; ++x) {
-            std::uint8_t& cell = cells_[index(x, y)];
-            cell = cooled(cell, random.below(3));
-            const int rise = random.below(3);
-            cells_[index(x, y - rise)] = cell;
-            const int column = pixelColumn(x, random.next());
-            picture[y * kPictureWidth + column] = colourOf(cell);
+            const BasicRandom::Three draw = rng.stepThree();
+            const std::uint8_t cell = cooled(row[x], BasicRandom::belowThreeOfRaw(draw.first));
+            row[x] = cell;
+            const int rise = BasicRandom::belowThreeOfRaw(draw.second);
+            row[x - rise * kColumns] = cell;
+            line[pixelColumnOfRaw(x, draw.third)] = palette[cell];
         }
     }
+    random = rng;
     for (int y = kHotRow; y < kRows; ++y)
         for (int x = 0; x < kColumns; ++x)
             setHeat(x, y, kFullHeat);

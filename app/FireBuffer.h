@@ -41,16 +41,29 @@ public:
     static std::uint32_t colourOf(std::uint8_t heat);
 
     // Cooling by k: the cell keeps its heat when it would drop below zero.
-    static std::uint8_t cooled(std::uint8_t heat, int k);
+    static std::uint8_t cooled(std::uint8_t heat, int k) {
+        const int value = int(heat) - k;
+        return value >= 0 ? std::uint8_t(value) : heat;
+    }
 
     // The pixel column of cell column x for a draw r in [0, 1): x plus 2r
     // rounded half to even, so x, x + 1 or x + 2.
     static int pixelColumn(int x, float r);
+    // The same from the draw's raw 24-bit value (r = raw / 2^24).
+    static int pixelColumnOfRaw(int x, std::uint32_t raw) {
+        // 2r = raw / 2^23: whole part raw >> 23, fraction against the half 2^22.
+        constexpr std::uint32_t kHalf = 1u << 22;
+        const std::uint32_t whole = raw >> 23;
+        const std::uint32_t fraction = raw & ((1u << 23) - 1);
+        const bool up = fraction > kHalf || (fraction == kHalf && (whole & 1u));
+        return x + int(whole + (up ? 1 : 0));
+    }
 
 private:
     static int index(int x, int y) { return y * kColumns + x; }
 
     std::array<std::uint8_t, kColumns * kRows> cells_{};
+    std::array<std::uint32_t, 256> palette_{}; // colourOf for every heat
 };
 
 } // namespace quelmar

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Measures a whole run of the program on a virtual X server and prints:
+#   start-up   seconds from launch to the main menu on screen (1 s of it is
+#              the splash's own wait)
+#   idle CPU   share of one core over 10 s with the menu and its flame showing
+#   peak RSS   the run's peak resident memory
+# Usage: bench/measure_run.sh [path/to/quelmar]   (default build/quelmar)
+# Needs xvfb-run and xdotool. Runs itself under Xvfb when there is no display.
+set -euo pipefail
+binary=$(realpath "${1:-build/quelmar}")
+if [ -z "${QUELMAR_MEASURE_INNER:-}" ]; then
+    export QUELMAR_MEASURE_INNER=1
+    xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$binary"
+    exit $?
+fi
+
+export TMPDIR=$(mktemp -d)
+ticks=$(getconf CLK_TCK)
+now() { date +%s.%N; }
+
+start=$(now)
+"$binary" &
+pid=$!
+until xdotool search --onlyvisible --name '^Quelmar$' >/dev/null 2>&1; do
+    kill -0 $pid 2>/dev/null || { echo "quelmar exited early" >&2; exit 1; }
+    sleep 0.005
+done
+shown=$(now)
+
+cpu() { awk '{print $14 + $15}' /proc/$pid/stat; }
+sleep 1 # let the first frames settle
+before=$(cpu)
+sleep 10
+after=$(cpu)
+peak=$(awk '/VmHWM/ {print $2}' /proc/$pid/status)
+kill $pid
+wait $pid 2>/dev/null || true
+rm -rf "$TMPDIR"
+
+awk -v s="$start" -v e="$shown" 'BEGIN {printf "start-up to main menu: %.3f s\n", e - s}'
+awk -v b="$before" -v a="$after" -v t="$ticks" \
+    'BEGIN {printf "idle main menu CPU:    %.2f %% of one core (10 s)\n", 100 * (a - b) / t / 10}'
+awk -v k="$peak" 'BEGIN {printf "peak resident memory:  %.1f MB\n", k / 1024}'
