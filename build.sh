@@ -57,7 +57,7 @@ test)
     configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUELMAR_SANITIZE=ON \
         -DQUELMAR_BENCH=OFF
     (cd build-asan &&
-        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1:suppressions=$PWD/../tests/lsan.supp \
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
         LSAN_OPTIONS=suppressions=$PWD/../tests/lsan.supp:print_suppressions=0 \
         UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
         ctest -j2 --output-on-failure)

@@ -6,8 +6,16 @@
 
 namespace quelmar {
 
+namespace {
+// Qt puts the application's name on a window whose title is empty; a box
+// meant to have no title gets a blank one instead.
+QString shownTitle(const QString& title) {
+    return title.isEmpty() ? QStringLiteral(" ") : title;
+}
+} // namespace
+
 void QtDialogs::message(QWidget* parent, const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, title, text, QMessageBox::Ok, parent);
+    QMessageBox box(QMessageBox::NoIcon, shownTitle(title), text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.exec();
 }
@@ -16,7 +24,7 @@ QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& 
                          const QString& defaultText) {
     QInputDialog dialog(parent);
     dialog.setObjectName(QStringLiteral("InputBox"));
-    dialog.setWindowTitle(title);
+    dialog.setWindowTitle(shownTitle(title));
     dialog.setLabelText(prompt);
     dialog.setTextValue(defaultText);
     dialog.setInputMode(QInputDialog::TextInput);

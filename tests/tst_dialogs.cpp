@@ -1,0 +1,130 @@
+// The real dialogs behind the Dialogs seam, answered by a timer that finds
+// the open modal window the way a player's click would reach it.
+#include "platform/QtDialogs.h"
+
+#include <QApplication>
+#include <QDialogButtonBox>
+#include <QFileDialog>
+#include <QInputDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+using namespace quelmar;
+
+namespace {
+
+// Runs check on the modal dialog as soon as it is open.
+void whenModalOpens(std::function<void(QWidget*)> check) {
+    auto* timer = new QTimer;
+    timer->setInterval(10);
+    QObject::connect(timer, &QTimer::timeout, [timer, check] {
+        if (QWidget* modal = QApplication::activeModalWidget()) {
+            timer->stop();
+            timer->deleteLater();
+            check(modal);
+        }
+    });
+    timer->start();
+}
+
+} // namespace
+
+class TestDialogs : public QObject {
+    Q_OBJECT
+
+private slots:
+    void messageBoxHasOnlyOkAndNoIcon() {
+        QString title, text;
+        int buttons = -1;
+        QMessageBox::Icon icon = QMessageBox::Warning;
+        whenModalOpens([&](QWidget* w) {
+            auto* box = qobject_cast<QMessageBox*>(w);
+            QVERIFY(box);
+            title = box->windowTitle();
+            text = box->text();
+            buttons = box->buttons().size();
+            icon = box->icon();
+            box->button(QMessageBox::Ok)->click();
+        });
+        QtDialogs().message(nullptr, QStringLiteral("Мне кажется больше не надо\rOбычно = 5 "),
+                            QStringLiteral("Vorel"));
+        QCOMPARE(title, QStringLiteral("Vorel"));
+        QCOMPARE(text, QStringLiteral("Мне кажется больше не надо\rOбычно = 5 "));
+        QCOMPARE(buttons, 1);
+        QCOMPARE(icon, QMessageBox::NoIcon);
+    }
+
+    void anEmptyTitleStaysEmptyToTheEye() {
+        // Qt would put the program's name on an untitled window.
+        QString title;
+        whenModalOpens([&](QWidget* w) {
+            title = w->windowTitle();
+            qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
+        });
+        QtDialogs().message(nullptr, QStringLiteral("    Made by Vorel"), QString());
+        QCOMPARE(title.trimmed(), QString());
+    }
+
+    void inputBoxGivesWhatWasTyped() {
+        QString prompt;
+        whenModalOpens([&](QWidget* w) {
+            auto* dialog = qobject_cast<QInputDialog*>(w);
+            QVERIFY(dialog);
+            prompt = dialog->labelText();
+            QLineEdit* edit = dialog->findChild<QLineEdit*>();
+            QVERIFY(edit);
+            QCOMPARE(edit->text(), QString());
+            QTest::keyClicks(edit, QStringLiteral("q"));
+            dialog->accept();
+        });
+        QCOMPARE(QtDialogs().input(nullptr, QStringLiteral("New key"), QString(), QString()),
+                 QStringLiteral("q"));
+        QCOMPARE(prompt, QStringLiteral("New key"));
+    }
+
+    void cancelledInputBoxGivesNothing() {
+        whenModalOpens([](QWidget* w) {
+            QTest::keyClicks(w->findChild<QLineEdit*>(), QStringLiteral("typed"));
+            qobject_cast<QDialog*>(w)->reject();
+        });
+        QCOMPARE(QtDialogs().input(nullptr, QStringLiteral("New key"), QString(), QString()),
+                 QString());
+    }
+
+    void saveAsDialog() {
+        QTemporaryDir dir;
+        QStringList filters;
+        QString suffix = QStringLiteral("unset");
+        bool confirms = false;
+        bool saving = false;
+        whenModalOpens([&](QWidget* w) {
+            auto* dialog = qobject_cast<QFileDialog*>(w);
+            QVERIFY(dialog);
+            filters = dialog->nameFilters();
+            suffix = dialog->defaultSuffix();
+            confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
+            saving = dialog->acceptMode() == QFileDialog::AcceptSave;
+            dialog->selectFile(dir.filePath(QStringLiteral("mine")));
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        const QString chosen = QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)"));
+        QCOMPARE(chosen, dir.filePath(QStringLiteral("mine"))); // no suffix added
+        QCOMPARE(filters, QStringList{QStringLiteral("(*.cfg)")});
+        QCOMPARE(suffix, QString());
+        QVERIFY(confirms);
+        QVERIFY(saving);
+    }
+
+    void saveAsCancelled() {
+        whenModalOpens([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
+        QCOMPARE(QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)")), QString());
+    }
+};
+
+QTEST_MAIN(TestDialogs)
+#include "tst_dialogs.moc"
