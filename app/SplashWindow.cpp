@@ -13,6 +13,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Form1"));
     setWindowFlags(Qt::SplashScreen | Qt::FramelessWindowHint);
     setFixedSize(408, 311);
+    look::centreOnScreen(this);
     QPalette pal = palette();
     pal.setColor(QPalette::Window, look::kNavy);
     setPalette(pal);

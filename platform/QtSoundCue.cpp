@@ -7,6 +7,7 @@
 #include <QAudioFormat>
 #include <QAudioSink>
 #include <QBuffer>
+#include <QLoggingCategory>
 #include <QMediaDevices>
 
 namespace quelmar {
@@ -21,9 +22,31 @@ QAudioFormat audioFormatOf(const WavFormat& wav) {
     return format;
 }
 
+// Without a sound server (a machine with no sound card, CI) the audio
+// back end complains on every cue. A missing cue is not worth a word.
+QtMessageHandler previousHandler = nullptr;
+
+void quietAudioHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type == QtWarningMsg && text.startsWith(QLatin1String("PulseAudioService:")))
+        return;
+    if (previousHandler)
+        previousHandler(type, context, text);
+}
+
+void quietAudioWarnings() {
+    static const bool installed = [] {
+        QLoggingCategory::setFilterRules(QStringLiteral("qt.multimedia.*.warning=false"));
+        previousHandler = qInstallMessageHandler(quietAudioHandler);
+        return true;
+    }();
+    Q_UNUSED(installed);
+}
+
 } // namespace
 
-QtSoundCue::QtSoundCue(QObject* parent) : QObject(parent) {}
+QtSoundCue::QtSoundCue(QObject* parent) : QObject(parent) {
+    quietAudioWarnings();
+}
 
 QtSoundCue::~QtSoundCue() {
     stopCurrent();
