@@ -16,10 +16,14 @@ QToolButton* makeArrow(QWidget* parent, const QString& name, Qt::ArrowType type)
 }
 } // namespace
 
-ArrowPair::ArrowPair(const QString& objectName, QWidget* parent)
+ArrowPair::ArrowPair(const QString& objectName, const QRect& geometry, QWidget* parent)
     : QWidget(parent), up_(makeArrow(this, objectName + QStringLiteral("_Up"), Qt::UpArrow)),
       down_(makeArrow(this, objectName + QStringLiteral("_Down"), Qt::DownArrow)) {
     setObjectName(objectName);
+    setGeometry(geometry);
+    // A hidden widget hears of its size only when first shown; the arrows
+    // are placed now so that they stand right from the start.
+    placeArrows();
     // The press itself counts, not the release: a held arrow answers at once
     // and then with every repeat.
     connect(up_, &QToolButton::pressed, this, &ArrowPair::upPressed);
@@ -32,6 +36,10 @@ void ArrowPair::release() {
 }
 
 void ArrowPair::resizeEvent(QResizeEvent*) {
+    placeArrows();
+}
+
+void ArrowPair::placeArrows() {
     const int upper = height() / 2;
     up_->setGeometry(0, 0, width(), upper);
     down_->setGeometry(0, upper, width(), height() - upper);

@@ -12,7 +12,7 @@ namespace quelmar {
 class ArrowPair : public QWidget {
     Q_OBJECT
 public:
-    ArrowPair(const QString& objectName, QWidget* parent);
+    ArrowPair(const QString& objectName, const QRect& geometry, QWidget* parent);
 
     QToolButton* upArrow() const { return up_; }
     QToolButton* downArrow() const { return down_; }
@@ -29,6 +29,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    void placeArrows();
+
     QToolButton* up_;
     QToolButton* down_;
 };

@@ -47,8 +47,7 @@ void ColorEditor::addHeading(const QString& suffix, const QString& text, const Q
 
 void ColorEditor::addColumn(ColorValue::Component c, const QString& arrowName,
                             const QString& boxName, int arrowX, int boxX) {
-    auto* arrows = new ArrowPair(objectName() + arrowName, this);
-    arrows->setGeometry(arrowX, kArrowY, 17, 25);
+    auto* arrows = new ArrowPair(objectName() + arrowName, QRect(arrowX, kArrowY, 17, 25), this);
     connect(arrows, &ArrowPair::upPressed, this, [this, c] { step(c, true); });
     connect(arrows, &ArrowPair::downPressed, this, [this, c] { step(c, false); });
     arrows_[c] = arrows;

@@ -1,6 +1,7 @@
 #include "controls/PageWindow.h"
 
 #include "config/ConfigStream.h"
+#include "controls/SpinEditor.h"
 #include "platform/Look.h"
 #include "platform/MainMenuLink.h"
 
@@ -71,6 +72,13 @@ QComboBox* PageWindow::addList(const QString& objectName, const QStringList& ite
     list->setFont(look::comicFont(9, true));
     look::setColors(list, look::kListBlue, look::kBlack);
     return list;
+}
+
+SpinEditor* PageWindow::addSpinEditor(SpinKind kind, const QString& objectName,
+                                      const QRect& geometry) {
+    auto* editor = new SpinEditor(kind, objectName, services_.dialogs, this);
+    editor->setGeometry(geometry);
+    return editor;
 }
 
 void PageWindow::addFrame(int headingBottom, const QColor& color, int thickness) {

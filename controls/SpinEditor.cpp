@@ -17,7 +17,8 @@ constexpr int kArrowHeight = 23;
 
 SpinEditor::SpinEditor(SpinKind kind, const QString& objectName, Dialogs& dialogs, QWidget* parent)
     : QWidget(parent), value_(kind), dialogs_(dialogs), box_(new QLineEdit(this)),
-      arrows_(new ArrowPair(objectName + QStringLiteral("_B"), this)) {
+      arrows_(new ArrowPair(objectName + QStringLiteral("_B"),
+                            QRect(spinMember(kind).boxWidth, 0, kArrowWidth, kArrowHeight), this)) {
     setObjectName(objectName);
     const int boxWidth = value_.member().boxWidth;
     box_->setObjectName(objectName + QStringLiteral("_Text1"));
@@ -25,7 +26,6 @@ SpinEditor::SpinEditor(SpinKind kind, const QString& objectName, Dialogs& dialog
     box_->setGeometry(0, 0, boxWidth, kBoxHeight);
     box_->setFont(look::comicFont(9, true));
     look::setColors(box_, look::kListBlue, look::kBlack);
-    arrows_->setGeometry(boxWidth, 0, kArrowWidth, kArrowHeight);
     connect(arrows_, &ArrowPair::upPressed, this, &SpinEditor::up);
     connect(arrows_, &ArrowPair::downPressed, this, &SpinEditor::down);
     showValue();
