@@ -1,6 +1,7 @@
 #include "controls/SpinEditor.h"
 
 #include "controls/ArrowPair.h"
+#include "controls/ValueBox.h"
 #include "platform/Dialogs.h"
 #include "platform/Look.h"
 
@@ -16,16 +17,14 @@ constexpr int kArrowHeight = 23;
 } // namespace
 
 SpinEditor::SpinEditor(SpinKind kind, const QString& objectName, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), value_(kind), dialogs_(dialogs), box_(new QLineEdit(this)),
+    : QWidget(parent), value_(kind), dialogs_(dialogs),
+      box_(makeValueBox(this, objectName + QStringLiteral("_Text1"),
+                        QRect(0, 0, spinMember(kind).boxWidth, kBoxHeight),
+                        look::comicFont(9, true), look::kListBlue)),
       arrows_(new ArrowPair(objectName + QStringLiteral("_B"),
                             QRect(spinMember(kind).boxWidth, 0, kArrowWidth, kArrowHeight), this)) {
     setObjectName(objectName);
-    const int boxWidth = value_.member().boxWidth;
-    box_->setObjectName(objectName + QStringLiteral("_Text1"));
     box_->setReadOnly(true);
-    box_->setGeometry(0, 0, boxWidth, kBoxHeight);
-    box_->setFont(look::comicFont(9, true));
-    look::setColors(box_, look::kListBlue, look::kBlack);
     connect(arrows_, &ArrowPair::upPressed, this, &SpinEditor::up);
     connect(arrows_, &ArrowPair::downPressed, this, &SpinEditor::down);
     showValue();

@@ -3,6 +3,7 @@
 #include "config/ConfigStream.h"
 #include "controls/ColorEditor.h"
 #include "controls/SpinEditor.h"
+#include "controls/ValueBox.h"
 #include "pages/ListItems.h"
 #include "pages/RowGrid.h"
 #include "platform/Look.h"
@@ -107,12 +108,7 @@ void OtherPage::addCaptions() {
 }
 
 QLineEdit* OtherPage::addTextBox(const QString& objectName, const QRect& geometry) {
-    auto* box = new QLineEdit(this);
-    box->setObjectName(objectName);
-    box->setGeometry(geometry);
-    box->setFont(look::sansFont(9.75));
-    look::setColors(box, look::kListBlue, look::kBlack);
-    return box;
+    return makeValueBox(this, objectName, geometry, look::sansFont(9.75), look::kListBlue);
 }
 
 OtherChoices OtherPage::choices() const {
