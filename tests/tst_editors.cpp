@@ -316,17 +316,6 @@ private slots:
         QCOMPARE(dialogs.asked.size(), 1);
     }
 
-    void volumeEditorNeverWarns() {
-        ScriptedDialogs dialogs;
-        QWidget host;
-        SpinEditor volume(SpinKind::Volume, QStringLiteral("Volume1"), dialogs, &host);
-        host.show();
-        pressUp(volume, 103);
-        QCOMPARE(volume.box()->text(), QStringLiteral("100%"));
-        QCOMPARE(volume.valueText(), QStringLiteral("1"));
-        QVERIFY(dialogs.asked.isEmpty());
-    }
-
     void colourSteps() {
         ColorValue c;
         QCOMPARE(QList<int>({c.R(), c.G(), c.B()}), QList<int>({235, 235, 235}));

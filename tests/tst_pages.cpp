@@ -312,6 +312,10 @@ private slots:
             c.name = "Вася";
             c.hostname = "Сервер";
         }) << QStringList{"name \"Вася\"", "hostname \"Сервер\""} + base;
+        QTest::newRow("pasted line breaks dropped") << F([](OtherChoices& c) {
+            c.name = "Ва\r\nся";
+            c.hostname = "\n";
+        }) << QStringList{"name \"Вася\""} + base;
         QTest::newRow("radar off")
             << F([](OtherChoices& c) { c.radar = 0; }) << with({{7, "hideradar"}});
         QTest::newRow("graphic menus") << F([](OtherChoices& c) { c.menuStyle = 1; })
