@@ -1,5 +1,11 @@
 #include "app/PageCatalog.h"
 
+#include "pages/MousePage.h"
+#include "pages/OtherPage.h"
+#include "pages/PlayerPage.h"
+#include "pages/SoundPage.h"
+#include "pages/VideoPage.h"
+
 #include <QWidget>
 
 namespace quelmar {
@@ -7,6 +13,16 @@ namespace quelmar {
 QList<QWidget*> openProgramPage(const QString& entry, Services& services) {
     Q_UNUSED(services);
     // One line per page entry, in menu order.
+    if (entry == QLatin1String("Command5"))
+        return {new VideoPage(services)};
+    if (entry == QLatin1String("Command7"))
+        return {new SoundPage(services)};
+    if (entry == QLatin1String("Command8"))
+        return {new PlayerPage(services)};
+    if (entry == QLatin1String("Command6"))
+        return {new MousePage(services)};
+    if (entry == QLatin1String("Command4"))
+        return {new OtherPage(services)};
     Q_UNUSED(entry);
     return {};
 }

@@ -1,6 +1,7 @@
 #include "controls/PageWindow.h"
 
 #include "config/ConfigStream.h"
+#include "controls/SpinEditor.h"
 #include "platform/Look.h"
 #include "platform/MainMenuLink.h"
 
@@ -41,8 +42,16 @@ QPushButton* PageWindow::addDoneButton(const QRect& geometry) {
 QLabel* PageWindow::addHeading(const QString& text, const QRect& geometry) {
     auto* heading = new QLabel(text, this);
     heading->setObjectName(QStringLiteral("Label1"));
-    heading->setGeometry(geometry);
     heading->setFont(look::comicFont(14.25, true));
+    // Where the stand-in font runs wider than the one the page was drawn
+    // with, the heading grows about its own centre rather than lose letters.
+    QRect place = geometry;
+    const int needed = heading->fontMetrics().horizontalAdvance(text) + 2 * heading->margin() + 4;
+    if (needed > place.width()) {
+        place.setWidth(needed);
+        place.moveLeft(geometry.center().x() - needed / 2);
+    }
+    heading->setGeometry(place);
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     look::setColors(heading, look::kGreen, look::kBlack);
     return heading;
@@ -71,6 +80,13 @@ QComboBox* PageWindow::addList(const QString& objectName, const QStringList& ite
     list->setFont(look::comicFont(9, true));
     look::setColors(list, look::kListBlue, look::kBlack);
     return list;
+}
+
+SpinEditor* PageWindow::addSpinEditor(SpinKind kind, const QString& objectName,
+                                      const QRect& geometry) {
+    auto* editor = new SpinEditor(kind, objectName, services_.dialogs, this);
+    editor->setGeometry(geometry);
+    return editor;
 }
 
 void PageWindow::addFrame(int headingBottom, const QColor& color, int thickness) {

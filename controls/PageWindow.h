@@ -12,6 +12,8 @@ class QPushButton;
 namespace quelmar {
 
 class ConfigStream;
+class SpinEditor;
+enum class SpinKind;
 
 // The pattern every settings page follows: a borderless black window centred
 // on the screen, a green heading, "Done" at the top left, orange captions on
@@ -47,6 +49,8 @@ protected:
     // A drop-down list that takes no typed text: black, blue bold text.
     QComboBox* addList(const QString& objectName, const QStringList& items, const QRect& geometry,
                        int selected);
+    // A spin editor; its warnings go through the page's dialogs.
+    SpinEditor* addSpinEditor(SpinKind kind, const QString& objectName, const QRect& geometry);
     // The rectangle along the window's edge and the line under the heading.
     void addFrame(int headingBottom, const QColor& color, int thickness = 1);
 

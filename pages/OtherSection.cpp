@@ -1,0 +1,74 @@
+#include "pages/OtherSection.h"
+
+#include "config/ConfigLines.h"
+#include "pages/ListItems.h"
+
+namespace quelmar {
+
+const QList<ConnectionRate>& connectionRates() {
+    static const QList<ConnectionRate> rates = {
+        {QStringLiteral("Нет"), QStringLiteral("0")},
+        {QStringLiteral("14,4 kb modem"), QStringLiteral("1500")},
+        {QStringLiteral("28.4 kb modem"), QStringLiteral("2500")},
+        {QStringLiteral("33.6 kb modem"), QStringLiteral("3400")},
+        {QStringLiteral("56 kb modem"), QStringLiteral("4200")},
+        {QStringLiteral("ISDN"), QStringLiteral("5000")},
+        {QStringLiteral("Кабельное соед."), QStringLiteral("6000")},
+        {QStringLiteral("LAN"), QStringLiteral("20000")},
+    };
+    return rates;
+}
+
+namespace {
+
+// A connection outside the list (a list with nothing chosen) counts as none.
+QString rateOf(int connection) {
+    const QList<ConnectionRate>& rates = connectionRates();
+    return connection >= 0 && connection < rates.size() ? rates[connection].rate
+                                                        : rates.first().rate;
+}
+
+// A pasted text can bring line breaks that the box keeps; in the script they
+// would cut the line in two, so they are dropped and the rest is written as
+// typed.
+QString oneLine(QString typed) {
+    typed.remove(QLatin1Char('\r'));
+    typed.remove(QLatin1Char('\n'));
+    return typed;
+}
+
+QString colorText(const OtherChoices& c) {
+    return QStringLiteral("%1 %2 %3").arg(c.red).arg(c.green).arg(c.blue);
+}
+
+} // namespace
+
+QStringList otherSectionLines(const OtherChoices& c) {
+    QStringList lines;
+    // Only an empty box leaves its line out; a name of one blank is a name.
+    const QString name = oneLine(c.name);
+    const QString hostname = oneLine(c.hostname);
+    if (!name.isEmpty())
+        lines << settingLine(QStringLiteral("name"), name);
+    if (!hostname.isEmpty())
+        lines << settingLine(QStringLiteral("hostname"), hostname);
+    lines << settingLine(QStringLiteral("developer"), position(c.consoleMessages))
+          << settingLine(QStringLiteral("scr_conspeeder"), QStringLiteral("99999"))
+          << settingLine(QStringLiteral("hud_capturemouse"), QStringLiteral("1"))
+          << settingLine(QStringLiteral("hud_centerid"), position(c.centerId))
+          << settingLine(QStringLiteral("hud_deathnotice_time"), c.deathNoticeTime)
+          << settingLine(QStringLiteral("hud_fastswitch"), position(c.fastSwitch))
+          << settingLine(QStringLiteral("hud_saytext_time"), c.sayTextTime)
+          << firstOr(c.radar, QStringLiteral("hideradar"), QStringLiteral("drawradar"))
+          << settingLine(QStringLiteral("net_graph"), position(c.netGraph))
+          << settingLine(QStringLiteral("sv_aim"), position(c.autoAim))
+          << settingLine(QStringLiteral("crosshair"), position(c.crosshair))
+          << settingLine(QStringLiteral("cl_showfps"), position(c.showFps))
+          << settingLine(QStringLiteral("rate"), rateOf(c.connection))
+          << settingLine(QStringLiteral("setinfo _vgui_menus"), position(c.menuStyle))
+          << settingLine(QStringLiteral("setinfo vgui_menus"), QStringLiteral("0"))
+          << settingLine(QStringLiteral("con_color"), colorText(c));
+    return lines;
+}
+
+} // namespace quelmar

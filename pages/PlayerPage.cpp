@@ -1,0 +1,62 @@
+#include "pages/PlayerPage.h"
+
+#include "config/ConfigStream.h"
+#include "controls/SpinEditor.h"
+#include "pages/ListItems.h"
+#include "pages/RowGrid.h"
+#include "platform/Look.h"
+
+#include <QComboBox>
+
+namespace quelmar {
+
+namespace {
+const RowGrid kGrid{384, RowGrid::evenRows(48, 6), QSize(81, 24), QSize(89, 25)};
+} // namespace
+
+PlayerPage::PlayerPage(Services& services, QWidget* parent)
+    : PageWindow(services, QStringLiteral("SET6"), QStringLiteral("Command8"), 478, 202, parent) {
+    addFrame(27, look::kBlue);
+    addHeading(QStringLiteral("Настройки игрока"), QRect(144, 0, 169, 27));
+    addDoneButton(QRect(8, 8, 41, 19));
+
+    const QList<std::pair<QString, QString>> captions = {
+        {QStringLiteral("Label4"), QStringLiteral("Покачивание оружия при движении")},
+        {QStringLiteral("Label8"), QStringLiteral("Рука для оружия")},
+        {QStringLiteral("Label5"), QStringLiteral("Показ прицела в режиме Observer")},
+        {QStringLiteral("Label3"), QStringLiteral("Скорость передвижения игрока назад")},
+        {QStringLiteral("Label2"), QStringLiteral("Скорость передвижения игрока вперед")},
+        {QStringLiteral("Label6"), QStringLiteral("Скорость смешения игрока влево и вправо")},
+    };
+    for (int row = 0; row < captions.size(); ++row)
+        addCaption(captions[row].first, captions[row].second, kGrid.captionAt(row));
+
+    const PlayerChoices start;
+    bobbing_ = addList(QStringLiteral("Combo1"), offOnItems(), kGrid.listAt(0), start.bobbing);
+    rightHand_ =
+        addList(QStringLiteral("Combo3"), {QStringLiteral("Левая"), QStringLiteral("Правая")},
+                kGrid.listAt(1), start.rightHand);
+    observerCrosshair_ =
+        addList(QStringLiteral("Combo2"), offOnItems(), kGrid.listAt(2), start.observerCrosshair);
+    backSpeed_ = addSpinEditor(SpinKind::SPEED, QStringLiteral("SPEED1"), kGrid.editorAt(3));
+    forwardSpeed_ = addSpinEditor(SpinKind::SPEED, QStringLiteral("SPEED2"), kGrid.editorAt(4));
+    sideSpeed_ = addSpinEditor(SpinKind::SPEED, QStringLiteral("SPEED3"), kGrid.editorAt(5));
+}
+
+PlayerChoices PlayerPage::choices() const {
+    PlayerChoices c;
+    c.bobbing = bobbing_->currentIndex();
+    c.rightHand = rightHand_->currentIndex();
+    c.observerCrosshair = observerCrosshair_->currentIndex();
+    c.backSpeed = backSpeed_->valueText();
+    c.forwardSpeed = forwardSpeed_->valueText();
+    c.sideSpeed = sideSpeed_->valueText();
+    return c;
+}
+
+void PlayerPage::writeSection(ConfigStream& config) {
+    config.beginSection(Section::Player);
+    config.writeLines(playerSectionLines(choices()));
+}
+
+} // namespace quelmar
