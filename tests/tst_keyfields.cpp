@@ -62,7 +62,7 @@ Q_DECLARE_METATYPE(KeyFieldState)
 class TestKeyFields : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void allFieldsStartEmptyAndResting() {
         Fixture f;
         QCOMPARE(f.group.count(), 130);

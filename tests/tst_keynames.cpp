@@ -20,21 +20,20 @@ constexpr int kCyrillicEf = 0x424;     // Ф, on the key of A
 // The console names, written out key by key.
 QHash<int, QString> expectedNames() {
     QHash<int, QString> names{
-        {8, "Backup"},       {9, "Tab"},        {13, "Enter"},     {16, "Shift"},
-        {17, "Ctrl"},        {18, "Alt"},       {19, "Pause"},     {32, "Space"},
-        {33, "Page Up"},     {34, "Page Down"}, {35, "End"},       {36, "Home"},
-        {37, "LeftArrow"},   {38, "UpArrow"},   {39, "RightArrow"}, {40, "DownArrow"},
-        {45, "Insert"},      {106, "*"},        {107, "+"},        {109, "Num -"},
-        {111, "Num /"},      {144, "Num Lock"}, {145, "Scroll Lock"}, {186, ";"},
-        {187, "="},          {188, ","},        {189, "-"},        {190, "."},
-        {191, "/"},          {192, "`"},        {219, "["},        {220, "\\"},
-        {221, "]"},          {222, "'"},
-        {96, "Num 0"},       {97, "Num 1"},     {98, "Num 2"},     {99, "Num 3"},
-        {100, "Num 4"},      {101, "Num 5"},    {102, "Num 6"},    {103, "Num 7"},
-        {104, "Num 8"},      {105, "Num 9"},
-        {112, "F1"},         {113, "F2"},       {114, "F3"},       {115, "F4"},
-        {116, "F5"},         {117, "F6"},       {118, "F7"},       {119, "F8"},
-        {120, "F9"},         {121, "F10"},      {122, "F11"},      {123, "F12"},
+        {8, "Backup"},     {9, "Tab"},        {13, "Enter"},        {16, "Shift"},
+        {17, "Ctrl"},      {18, "Alt"},       {19, "Pause"},        {32, "Space"},
+        {33, "Page Up"},   {34, "Page Down"}, {35, "End"},          {36, "Home"},
+        {37, "LeftArrow"}, {38, "UpArrow"},   {39, "RightArrow"},   {40, "DownArrow"},
+        {45, "Insert"},    {106, "*"},        {107, "+"},           {109, "Num -"},
+        {111, "Num /"},    {144, "Num Lock"}, {145, "Scroll Lock"}, {186, ";"},
+        {187, "="},        {188, ","},        {189, "-"},           {190, "."},
+        {191, "/"},        {192, "`"},        {219, "["},           {220, "\\"},
+        {221, "]"},        {222, "'"},        {96, "Num 0"},        {97, "Num 1"},
+        {98, "Num 2"},     {99, "Num 3"},     {100, "Num 4"},       {101, "Num 5"},
+        {102, "Num 6"},    {103, "Num 7"},    {104, "Num 8"},       {105, "Num 9"},
+        {112, "F1"},       {113, "F2"},       {114, "F3"},          {115, "F4"},
+        {116, "F5"},       {117, "F6"},       {118, "F7"},          {119, "F8"},
+        {120, "F9"},       {121, "F10"},      {122, "F11"},         {123, "F12"},
     };
     const QString digits = QStringLiteral("0123456789");
     for (int i = 0; i < digits.size(); ++i)
@@ -54,7 +53,7 @@ QString nameOf(const KeyStroke& stroke, NativeKeys native) {
 class TestKeyNames : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void everyCodeThroughTheTable_data() {
         QTest::addColumn<int>("code");
         QTest::addColumn<QString>("name");
@@ -259,9 +258,9 @@ private slots:
     void windowsVirtualKeysPassStraightThrough() {
         QCOMPARE(nameOf(KeyStroke{30, 65, kCyrillicEf, {}}, NativeKeys::WindowsVk),
                  QStringLiteral("a"));
-        QCOMPARE(nameOf(KeyStroke{0, 13, int(Qt::Key_Enter), Qt::KeypadModifier},
-                        NativeKeys::WindowsVk),
-                 QStringLiteral("Enter"));
+        QCOMPARE(
+            nameOf(KeyStroke{0, 13, int(Qt::Key_Enter), Qt::KeypadModifier}, NativeKeys::WindowsVk),
+            QStringLiteral("Enter"));
         // Without a usable virtual key, Qt's key decides.
         QCOMPARE(nameOf(KeyStroke{0, 0, int(Qt::Key_B), {}}, NativeKeys::WindowsVk),
                  QStringLiteral("b"));
