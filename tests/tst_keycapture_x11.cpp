@@ -208,7 +208,6 @@ class TestKeyCaptureX11 : public QObject {
             QTest::addRow("keypad %d", d) << digits[d] << QStringLiteral("Num %1").arg(d);
         QTest::newRow("keypad multiply") << 63 << "*";
         QTest::newRow("keypad plus") << 86 << "+";
-        QTest::newRow("keypad minus") << 82 << "Num -";
         QTest::newRow("keypad divide") << 106 << "Num /";
         QTest::newRow("keypad enter") << 104 << "Enter";
         QTest::newRow("keypad point") << 91 << "";
@@ -227,11 +226,8 @@ class TestKeyCaptureX11 : public QObject {
         QTest::addColumn<int>("keycode");
         QTest::addColumn<QString>("name");
         QTest::newRow("keypad 7") << 79 << "Home";
-        QTest::newRow("keypad 8") << 80 << "UpArrow";
         QTest::newRow("keypad 0") << 90 << "Insert";
-        QTest::newRow("keypad 5") << 84 << "";
         QTest::newRow("keypad point") << 91 << "";
-        QTest::newRow("keypad minus") << 82 << "Num -";
     }
     void keypadWithNumLockOff() {
         QFETCH(int, keycode);
@@ -249,8 +245,6 @@ class TestKeyCaptureX11 : public QObject {
         QTest::newRow("right ctrl") << 105 << "Ctrl";
         QTest::newRow("left alt") << 64 << "Alt";
         QTest::newRow("right alt") << 108 << "Alt";
-        QTest::newRow("page up") << 112 << "Page Up";
-        QTest::newRow("F12") << 96 << "F12";
     }
     void leftAndRightKeysAlike() {
         QFETCH(int, keycode);
@@ -299,20 +293,14 @@ class TestKeyCaptureX11 : public QObject {
         QVERIFY(realClicks(field(12), 1, 2));
         QTRY_COMPARE_WITH_TIMEOUT(state(12), KeyFieldState::Listening, kEventWait);
         QVERIFY(realClicks(field(12), 1, 2));
-        // X delivers in order: once the wheel turn has scrolled, both
-        // clicks before it have been handled.
+        // A real wheel turn over a row scrolls the rows; and as X delivers
+        // in order, once it has, both clicks before it have been handled.
         QVERIFY(realClicks(field(13), 5, 1));
         auto* bar = page_->findChild<QScrollBar*>(QStringLiteral("V"));
         QTRY_VERIFY_WITH_TIMEOUT(bar->value() > 0, kEventWait);
         QCOMPARE(field(12)->text(), QStringLiteral("Mouse1"));
         QCOMPARE(state(12), KeyFieldState::Captured);
         QCOMPARE(harness_->sound.played, (QList<int>{1, 2}));
-    }
-
-    void realWheelScrollsTheRows() {
-        auto* bar = page_->findChild<QScrollBar*>(QStringLiteral("V"));
-        QVERIFY(realClicks(field(20), 5, 1));
-        QTRY_VERIFY_WITH_TIMEOUT(bar->value() > 0, kEventWait);
     }
 
     // As a player would: double-click fields, press keys and buttons, take a

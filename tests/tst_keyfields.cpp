@@ -281,16 +281,6 @@ class TestKeyFields : public QObject {
         QCOMPARE(f.sound.played, (QList<int>{2, 1, 2}));
     }
 
-    void lockedFieldsIgnoreKeysAndButtons() {
-        Fixture f;
-        f.group.keyDown(0, vk('a'));
-        f.group.keyUp(0);
-        f.group.mouseDown(0, 1);
-        QCOMPARE(f.group.text(0), QString());
-        QVERIFY(f.sound.played.isEmpty());
-        QVERIFY(f.textChanges.isEmpty());
-    }
-
     void indicesOutsideTheGroupAreDropped() {
         Fixture f;
         for (int i : {-1, 130, 1000}) {

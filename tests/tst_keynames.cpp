@@ -109,78 +109,52 @@ class TestKeyNames : public QObject {
     }
 
     // X keycodes as an X server with an evdev keyboard sends them; the Qt key
-    // beside each is what the active layout made of it.
+    // beside each is what the active layout (and Num Lock) made of it. In
+    // turn: letters under other layouts, the main block, both Enters, left
+    // and right modifiers, function and navigation keys, keys without a name,
+    // the keypad with Num Lock on, then off.
     void byXKeycode_data() {
         QTest::addColumn<int>("keycode");
         QTest::addColumn<int>("qtKey");
         QTest::addColumn<QString>("name");
-        QTest::newRow("q under a Russian layout") << 24 << kCyrillicShortI << "q";
-        QTest::newRow("w under a Russian layout") << 25 << kCyrillicTse << "w";
-        QTest::newRow("z under a German layout") << 29 << int(Qt::Key_Z) << "y";
-        QTest::newRow("shifted 1") << 10 << int(Qt::Key_Exclam) << "1";
-        QTest::newRow("0") << 19 << int(Qt::Key_0) << "0";
-        QTest::newRow("main minus") << 20 << int(Qt::Key_Minus) << "-";
-        QTest::newRow("equals") << 21 << int(Qt::Key_Equal) << "=";
-        QTest::newRow("backspace") << 22 << int(Qt::Key_Backspace) << "Backup";
-        QTest::newRow("tab") << 23 << int(Qt::Key_Tab) << "Tab";
-        QTest::newRow("brackets as Russian letters") << 34 << kCyrillicHa << "[";
-        QTest::newRow("main enter") << 36 << int(Qt::Key_Return) << "Enter";
-        QTest::newRow("keypad enter") << 104 << int(Qt::Key_Enter) << "Enter";
-        QTest::newRow("left ctrl") << 37 << int(Qt::Key_Control) << "Ctrl";
-        QTest::newRow("right ctrl") << 105 << int(Qt::Key_Control) << "Ctrl";
-        QTest::newRow("left shift") << 50 << int(Qt::Key_Shift) << "Shift";
-        QTest::newRow("right shift") << 62 << int(Qt::Key_Shift) << "Shift";
-        QTest::newRow("left alt") << 64 << int(Qt::Key_Alt) << "Alt";
-        QTest::newRow("right alt as AltGr") << 108 << int(Qt::Key_AltGr) << "Alt";
-        QTest::newRow("grave") << 49 << int(Qt::Key_QuoteLeft) << "`";
-        QTest::newRow("backslash") << 51 << int(Qt::Key_Backslash) << "\\";
-        QTest::newRow("apostrophe") << 48 << int(Qt::Key_Apostrophe) << "'";
-        QTest::newRow("slash") << 61 << int(Qt::Key_Slash) << "/";
-        QTest::newRow("space") << 65 << int(Qt::Key_Space) << "Space";
-        QTest::newRow("escape") << 9 << int(Qt::Key_Escape) << "";
-        QTest::newRow("caps lock") << 66 << int(Qt::Key_CapsLock) << "";
-        QTest::newRow("F1") << 67 << int(Qt::Key_F1) << "F1";
-        QTest::newRow("F10") << 76 << int(Qt::Key_F10) << "F10";
-        QTest::newRow("F11") << 95 << int(Qt::Key_F11) << "F11";
-        QTest::newRow("F12") << 96 << int(Qt::Key_F12) << "F12";
-        QTest::newRow("num lock") << 77 << int(Qt::Key_NumLock) << "Num Lock";
-        QTest::newRow("scroll lock") << 78 << int(Qt::Key_ScrollLock) << "Scroll Lock";
-        QTest::newRow("pause") << 127 << int(Qt::Key_Pause) << "Pause";
-        QTest::newRow("home") << 110 << int(Qt::Key_Home) << "Home";
-        QTest::newRow("page up") << 112 << int(Qt::Key_PageUp) << "Page Up";
-        QTest::newRow("page down") << 117 << int(Qt::Key_PageDown) << "Page Down";
-        QTest::newRow("left arrow") << 113 << int(Qt::Key_Left) << "LeftArrow";
-        QTest::newRow("up arrow") << 111 << int(Qt::Key_Up) << "UpArrow";
-        QTest::newRow("right arrow") << 114 << int(Qt::Key_Right) << "RightArrow";
-        QTest::newRow("down arrow") << 116 << int(Qt::Key_Down) << "DownArrow";
-        QTest::newRow("insert") << 118 << int(Qt::Key_Insert) << "Insert";
-        QTest::newRow("end") << 115 << int(Qt::Key_End) << "End";
-        QTest::newRow("delete") << 119 << int(Qt::Key_Delete) << "";
-        QTest::newRow("print screen") << 107 << int(Qt::Key_Print) << "";
-        QTest::newRow("windows key") << 133 << int(Qt::Key_Meta) << "";
-        QTest::newRow("key beside left shift") << 94 << int(Qt::Key_Less) << "";
-        QTest::newRow("keycode 0") << 0 << 0 << "";
-        QTest::newRow("keycode 255") << 255 << 0 << "";
-        QTest::newRow("keycode 700") << 700 << 0 << "";
-        // Keypad: Num Lock on, the layout gives digits.
-        const int keypad[] = {90, 87, 88, 89, 83, 84, 85, 79, 80, 81};
-        for (int digit = 0; digit <= 9; ++digit)
-            QTest::addRow("keypad %d, Num Lock on", digit)
-                << keypad[digit] << int(Qt::Key_0) + digit << QStringLiteral("Num %1").arg(digit);
-        QTest::newRow("keypad multiply") << 63 << int(Qt::Key_Asterisk) << "*";
-        QTest::newRow("keypad plus") << 86 << int(Qt::Key_Plus) << "+";
-        QTest::newRow("keypad minus") << 82 << int(Qt::Key_Minus) << "Num -";
-        QTest::newRow("keypad divide") << 106 << int(Qt::Key_Slash) << "Num /";
-        QTest::newRow("keypad point, Num Lock on") << 91 << int(Qt::Key_Period) << "";
-        QTest::newRow("keypad comma, Num Lock on") << 91 << int(Qt::Key_Comma) << "";
-        // Num Lock off (or Shift held): the navigation keys.
-        QTest::newRow("keypad 7, Num Lock off") << 79 << int(Qt::Key_Home) << "Home";
-        QTest::newRow("keypad 8, Num Lock off") << 80 << int(Qt::Key_Up) << "UpArrow";
-        QTest::newRow("keypad 9, Num Lock off") << 81 << int(Qt::Key_PageUp) << "Page Up";
-        QTest::newRow("keypad 5, Num Lock off") << 84 << int(Qt::Key_Clear) << "";
-        QTest::newRow("keypad 0, Num Lock off") << 90 << int(Qt::Key_Insert) << "Insert";
-        QTest::newRow("keypad 3, Num Lock off") << 89 << int(Qt::Key_PageDown) << "Page Down";
-        QTest::newRow("keypad point, Num Lock off") << 91 << int(Qt::Key_Delete) << "";
+        // clang-format off
+        const struct {
+            int keycode;
+            int qtKey;
+            const char* name;
+        } cases[] = {
+            {24, kCyrillicShortI, "q"}, {25, kCyrillicTse, "w"}, {29, Qt::Key_Z, "y"},
+            {34, kCyrillicHa, "["}, {10, Qt::Key_Exclam, "1"}, {19, Qt::Key_0, "0"},
+            {20, Qt::Key_Minus, "-"}, {21, Qt::Key_Equal, "="}, {22, Qt::Key_Backspace, "Backup"},
+            {23, Qt::Key_Tab, "Tab"}, {47, Qt::Key_Semicolon, ";"}, {48, Qt::Key_Apostrophe, "'"},
+            {49, Qt::Key_QuoteLeft, "`"}, {51, Qt::Key_Backslash, "\\"}, {61, Qt::Key_Slash, "/"},
+            {65, Qt::Key_Space, "Space"}, {36, Qt::Key_Return, "Enter"},
+            {104, Qt::Key_Enter, "Enter"}, {37, Qt::Key_Control, "Ctrl"},
+            {105, Qt::Key_Control, "Ctrl"}, {50, Qt::Key_Shift, "Shift"},
+            {62, Qt::Key_Shift, "Shift"}, {64, Qt::Key_Alt, "Alt"}, {108, Qt::Key_AltGr, "Alt"},
+            {67, Qt::Key_F1, "F1"}, {76, Qt::Key_F10, "F10"}, {95, Qt::Key_F11, "F11"},
+            {96, Qt::Key_F12, "F12"}, {77, Qt::Key_NumLock, "Num Lock"},
+            {78, Qt::Key_ScrollLock, "Scroll Lock"}, {127, Qt::Key_Pause, "Pause"},
+            {110, Qt::Key_Home, "Home"}, {115, Qt::Key_End, "End"},
+            {112, Qt::Key_PageUp, "Page Up"}, {117, Qt::Key_PageDown, "Page Down"},
+            {113, Qt::Key_Left, "LeftArrow"}, {111, Qt::Key_Up, "UpArrow"},
+            {114, Qt::Key_Right, "RightArrow"}, {116, Qt::Key_Down, "DownArrow"},
+            {118, Qt::Key_Insert, "Insert"}, {9, Qt::Key_Escape, ""}, {66, Qt::Key_CapsLock, ""},
+            {119, Qt::Key_Delete, ""}, {107, Qt::Key_Print, ""}, {133, Qt::Key_Meta, ""},
+            {94, Qt::Key_Less, ""}, {0, 0, ""}, {255, 0, ""}, {700, 0, ""},
+            {90, Qt::Key_0, "Num 0"}, {87, Qt::Key_1, "Num 1"}, {88, Qt::Key_2, "Num 2"},
+            {89, Qt::Key_3, "Num 3"}, {83, Qt::Key_4, "Num 4"}, {84, Qt::Key_5, "Num 5"},
+            {85, Qt::Key_6, "Num 6"}, {79, Qt::Key_7, "Num 7"}, {80, Qt::Key_8, "Num 8"},
+            {81, Qt::Key_9, "Num 9"}, {63, Qt::Key_Asterisk, "*"}, {86, Qt::Key_Plus, "+"},
+            {82, Qt::Key_Minus, "Num -"}, {106, Qt::Key_Slash, "Num /"}, {91, Qt::Key_Period, ""},
+            {91, Qt::Key_Comma, ""}, {79, Qt::Key_Home, "Home"}, {80, Qt::Key_Up, "UpArrow"},
+            {81, Qt::Key_PageUp, "Page Up"}, {84, Qt::Key_Clear, ""},
+            {90, Qt::Key_Insert, "Insert"}, {91, Qt::Key_Delete, ""},
+        };
+        // clang-format on
+        for (const auto& c : cases)
+            QTest::addRow("keycode %d, Qt key 0x%x", c.keycode, c.qtKey)
+                << c.keycode << c.qtKey << QString::fromUtf8(c.name);
     }
     void byXKeycode() {
         QFETCH(int, keycode);
@@ -200,49 +174,37 @@ class TestKeyNames : public QObject {
     }
 
     // Synthetic events carry no native code: Qt's key and keypad flag decide.
+    // Shifted symbols of a US keyboard give their unshifted key, and the
+    // keypad stands apart from the main block.
     void byQtKey_data() {
         QTest::addColumn<int>("qtKey");
         QTest::addColumn<bool>("keypad");
         QTest::addColumn<QString>("name");
-        QTest::newRow("Q") << int(Qt::Key_Q) << false << "q";
-        QTest::newRow("A") << int(Qt::Key_A) << false << "a";
-        QTest::newRow("7") << int(Qt::Key_7) << false << "7";
-        QTest::newRow("shifted 1") << int(Qt::Key_Exclam) << false << "1";
-        QTest::newRow("shifted 2") << int(Qt::Key_At) << false << "2";
-        QTest::newRow("shifted 8") << int(Qt::Key_Asterisk) << false << "8";
-        QTest::newRow("shifted 0") << int(Qt::Key_ParenRight) << false << "0";
-        QTest::newRow("shifted equals") << int(Qt::Key_Plus) << false << "=";
-        QTest::newRow("shifted minus") << int(Qt::Key_Underscore) << false << "-";
-        QTest::newRow("shifted semicolon") << int(Qt::Key_Colon) << false << ";";
-        QTest::newRow("shifted apostrophe") << int(Qt::Key_QuoteDbl) << false << "'";
-        QTest::newRow("shifted grave") << int(Qt::Key_AsciiTilde) << false << "`";
-        QTest::newRow("shifted backslash") << int(Qt::Key_Bar) << false << "\\";
-        QTest::newRow("shifted brackets") << int(Qt::Key_BraceRight) << false << "]";
-        QTest::newRow("shifted tab") << int(Qt::Key_Backtab) << false << "Tab";
-        QTest::newRow("return") << int(Qt::Key_Return) << false << "Enter";
-        QTest::newRow("keypad enter") << int(Qt::Key_Enter) << true << "Enter";
-        QTest::newRow("keypad 5") << int(Qt::Key_5) << true << "Num 5";
-        QTest::newRow("keypad 0") << int(Qt::Key_0) << true << "Num 0";
-        QTest::newRow("keypad multiply") << int(Qt::Key_Asterisk) << true << "*";
-        QTest::newRow("keypad plus") << int(Qt::Key_Plus) << true << "+";
-        QTest::newRow("keypad minus") << int(Qt::Key_Minus) << true << "Num -";
-        QTest::newRow("main minus") << int(Qt::Key_Minus) << false << "-";
-        QTest::newRow("keypad divide") << int(Qt::Key_Slash) << true << "Num /";
-        QTest::newRow("main slash") << int(Qt::Key_Slash) << false << "/";
-        QTest::newRow("keypad point") << int(Qt::Key_Period) << true << "";
-        QTest::newRow("main full stop") << int(Qt::Key_Period) << false << ".";
-        QTest::newRow("keypad home") << int(Qt::Key_Home) << true << "Home";
-        QTest::newRow("keypad clear") << int(Qt::Key_Clear) << true << "";
-        QTest::newRow("F12") << int(Qt::Key_F12) << false << "F12";
-        QTest::newRow("F13") << int(Qt::Key_F13) << false << "";
-        QTest::newRow("escape") << int(Qt::Key_Escape) << false << "";
-        QTest::newRow("delete") << int(Qt::Key_Delete) << false << "";
-        QTest::newRow("AltGr") << int(Qt::Key_AltGr) << false << "Alt";
-        QTest::newRow("control") << int(Qt::Key_Control) << false << "Ctrl";
-        QTest::newRow("pause") << int(Qt::Key_Pause) << false << "Pause";
-        QTest::newRow("a Cyrillic letter") << kCyrillicEf << false << "";
-        QTest::newRow("unknown") << int(Qt::Key_unknown) << false << "";
-        QTest::newRow("no key") << 0 << false << "";
+        // clang-format off
+        const struct {
+            int qtKey;
+            bool keypad;
+            const char* name;
+        } cases[] = {
+            {Qt::Key_Q, false, "q"}, {Qt::Key_7, false, "7"}, {Qt::Key_F12, false, "F12"},
+            {Qt::Key_Exclam, false, "1"}, {Qt::Key_Asterisk, false, "8"},
+            {Qt::Key_ParenRight, false, "0"}, {Qt::Key_Plus, false, "="},
+            {Qt::Key_Underscore, false, "-"}, {Qt::Key_Colon, false, ";"},
+            {Qt::Key_QuoteDbl, false, "'"}, {Qt::Key_AsciiTilde, false, "`"},
+            {Qt::Key_Bar, false, "\\"}, {Qt::Key_BraceRight, false, "]"},
+            {Qt::Key_Backtab, false, "Tab"}, {Qt::Key_AltGr, false, "Alt"},
+            {Qt::Key_Return, false, "Enter"}, {Qt::Key_Enter, true, "Enter"},
+            {Qt::Key_5, true, "Num 5"}, {Qt::Key_Asterisk, true, "*"}, {Qt::Key_Plus, true, "+"},
+            {Qt::Key_Minus, true, "Num -"}, {Qt::Key_Minus, false, "-"},
+            {Qt::Key_Slash, true, "Num /"}, {Qt::Key_Slash, false, "/"}, {Qt::Key_Period, true, ""},
+            {Qt::Key_Period, false, "."}, {Qt::Key_Home, true, "Home"}, {Qt::Key_Clear, true, ""},
+            {Qt::Key_F13, false, ""}, {Qt::Key_Escape, false, ""}, {Qt::Key_Delete, false, ""},
+            {kCyrillicEf, false, ""}, {Qt::Key_unknown, false, ""}, {0, false, ""},
+        };
+        // clang-format on
+        for (const auto& c : cases)
+            QTest::addRow("Qt key 0x%x%s", c.qtKey, c.keypad ? " on the keypad" : "")
+                << c.qtKey << c.keypad << QString::fromUtf8(c.name);
     }
     void byQtKey() {
         QFETCH(int, qtKey);
