@@ -59,7 +59,6 @@ constexpr int kAltenateLeft = 4920;
 constexpr int kFieldWidth = 1185;
 constexpr int kFieldHeight = 405;
 constexpr int kTargetHeight = 375;
-constexpr int kFirstAliasRow = 55;
 
 } // namespace
 
@@ -166,7 +165,8 @@ void CommandPage::addRow(QWidget* group, int row, int top) {
     auto* caption = new QLabel(commands::caption(row), group);
     caption->setObjectName(QStringLiteral("KeyLab_%1").arg(row));
     caption->setGeometry(twipsRect(0, top, kKeyLeft, kFieldHeight));
-    caption->setFont(row < kFirstAliasRow ? look::comicFont(12.75, true) : look::comicFont(12));
+    caption->setFont(row < commands::kFirstAliasRow ? look::comicFont(12.75, true)
+                                                    : look::comicFont(12));
     caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     look::setColors(caption, look::kOrange, look::kBlack);
     caption->setAutoFillBackground(false);

@@ -82,10 +82,6 @@ constexpr std::array<Row, kRowCount> kRows{{
     {"Время раунда (остаток)", "timeleft"},
 }};
 
-// The first row of the Russian-captioned aliases, whose fields follow all
-// the fields of the rows above them.
-constexpr int kFirstAliasRow = 55;
-
 bool isRow(int row) {
     return row >= 0 && row < kRowCount;
 }

@@ -17,6 +17,8 @@ namespace commands {
 
 constexpr int kRowCount = 65;
 constexpr int kFieldCount = 130;
+// The first of the rows with Russian captions, the aliases of the preamble.
+constexpr int kFirstAliasRow = 55;
 
 QString caption(int row);
 QString command(int row);
