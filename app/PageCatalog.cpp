@@ -1,5 +1,6 @@
 #include "app/PageCatalog.h"
 
+#include "binds/CommandPage.h"
 #include "pages/MousePage.h"
 #include "pages/OtherPage.h"
 #include "pages/PlayerPage.h"
@@ -11,8 +12,7 @@
 namespace quelmar {
 
 QList<QWidget*> openProgramPage(const QString& entry, Services& services) {
-    Q_UNUSED(services);
-    // One line per page entry, in menu order.
+    // One line per page entry.
     if (entry == QLatin1String("Command5"))
         return {new VideoPage(services)};
     if (entry == QLatin1String("Command7"))
@@ -23,7 +23,8 @@ QList<QWidget*> openProgramPage(const QString& entry, Services& services) {
         return {new MousePage(services)};
     if (entry == QLatin1String("Command4"))
         return {new OtherPage(services)};
-    Q_UNUSED(entry);
+    if (entry == QLatin1String("Command2"))
+        return {new CommandPage(services)};
     return {};
 }
 

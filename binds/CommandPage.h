@@ -1,0 +1,46 @@
+#pragma once
+
+#include "binds/KeyFieldGroup.h"
+#include "controls/PageWindow.h"
+
+#include <QList>
+
+class QScrollBar;
+
+namespace quelmar {
+
+class KeyField;
+
+// The command page "Set1": 65 command rows in six groups on a panel that a
+// scroll bar moves through a viewport, each row with a "Key" and an
+// "Altenate" key field. Its section, one bind line per filled field, is
+// written when the page closes.
+class CommandPage : public PageWindow {
+    Q_OBJECT
+  public:
+    explicit CommandPage(Services& services, QWidget* parent = nullptr);
+    ~CommandPage() override;
+
+    const KeyFieldGroup& fields() const { return fields_; }
+
+  protected:
+    void writeSection(ConfigStream& config) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+  private:
+    void addColumnHeaders();
+    void addViewport();
+    void addScrollBar();
+    QWidget* addGroup(QWidget* panel, int firstRow, int lastRow, int top);
+    void addRow(QWidget* group, int row, int top);
+    void addField(QWidget* group, int index, int left, int top);
+    void scrollTo(int twips);
+
+    KeyFieldGroup fields_;
+    QList<KeyField*> fieldWidgets_;
+    QWidget* viewport_ = nullptr;
+    QWidget* panel_ = nullptr;
+    QScrollBar* scrollBar_ = nullptr;
+};
+
+} // namespace quelmar

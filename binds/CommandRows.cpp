@@ -1,0 +1,129 @@
+#include "binds/CommandRows.h"
+
+#include "binds/KeyFieldGroup.h"
+#include "config/ConfigLines.h"
+
+#include <array>
+
+namespace quelmar::commands {
+
+namespace {
+
+struct Row {
+    const char* caption; // UTF-8
+    const char* command;
+};
+
+constexpr std::array<Row, kRowCount> kRows{{
+    {"Fire", "+attack"},
+    {"Weapon Special Function", "+attack2"},
+    {"Reload weapon", "+reload"},
+    {"Previous weapon", "invprev"},
+    {"Next weapon", "invnext"},
+    {"Last used weapon", "lastinv"},
+    {"Turn nightvision on/off", "nightvision"},
+    {"Drop current weapon", "drop"},
+    {"Move forward", "+forward"},
+    {"Move back", "+back"},
+    {"Turn left", "+left"},
+    {"Turn right", "+right"},
+    {"Move left (strafe)", "+moveleft"},
+    {"Move right (strafe)", "+moveright"},
+    {"Walk", "+speed"},
+    {"Jump", "+jump"},
+    {"Duck", "+duck"},
+    {"Swim up", "+moveup"},
+    {"Swim down", "+movedown"},
+    {"Lock up", "+lookup"},
+    {"Lock down", "+lookdown"},
+    {"Reset view", "centerview"},
+    {"Strafe modifier", "+strafe"},
+    {"Mouse look", "+mlook"},
+    {"Keyboard look", "+klook"},
+    {"Buy menu", "b"},
+    {"Buy primary ammo", "buyammo1"},
+    {"Buy secondary ammo", "buyammo2"},
+    {"Buy equipment menu", "buyequip"},
+    {"Select team", "chooseteam"},
+    {"Menu item 0", "slot0"},
+    {"Menu item 1", "slot1"},
+    {"Menu item 2", "slot2"},
+    {"Menu item 3", "slot3"},
+    {"Menu item 4", "slot4"},
+    {"Menu item 5", "slot5"},
+    {"Menu item 6", "slot6"},
+    {"Menu item 7", "slot7"},
+    {"Menu item 8", "slot8"},
+    {"Menu item 9", "slot9"},
+    {"Display scores", "+showscores"},
+    {"Recap mission briefing", "showbriefing"},
+    {"Use item", "+use"},
+    {"Flashlight", "impulse 100"},
+    {"Spray logo", "impulse 201"},
+    {"Take screen shot", "snapshot"},
+    {"Cheer", "cheer"},
+    {"Quit game", "quit"},
+    {"Use voice commanication", "r1"},
+    {"Standard radio messages", "radio1"},
+    {"Group radio messages", "radio2"},
+    {"Report radio messages", "radio3"},
+    {"Activate in-game GUI", "+commandmenu"},
+    {"Chat message", "messagemode"},
+    {"Team chat message", "messagemode2"},
+    {"Остановить звук", "ss"},
+    {"Двойной/одинарный прицел", "sp0"},
+    {"Сменить цвет прицела", "cr"},
+    {"Увел. громкость", "vup"},
+    {"Умен. громкость", "vdn"},
+    {"Рестарт раунда", "rr1"},
+    {"Показать/спрятать оружие", "drawon"},
+    {"Статус серверов", "st"},
+    {"Пауза в игре", "pausable 1; pause"},
+    {"Время раунда (остаток)", "timeleft"},
+}};
+
+bool isRow(int row) {
+    return row >= 0 && row < kRowCount;
+}
+
+} // namespace
+
+QString caption(int row) {
+    return isRow(row) ? QString::fromUtf8(kRows[row].caption) : QString();
+}
+
+QString command(int row) {
+    return isRow(row) ? QString::fromLatin1(kRows[row].command) : QString();
+}
+
+int keyField(int row) {
+    if (!isRow(row))
+        return -1;
+    return row < kFirstAliasRow ? row : row + 55;
+}
+
+int altenateField(int row) {
+    if (!isRow(row))
+        return -1;
+    return row < kFirstAliasRow ? row + 55 : row + 65;
+}
+
+int rowOfField(int field) {
+    if (field < 0 || field >= kFieldCount)
+        return -1;
+    if (field < 2 * kFirstAliasRow)
+        return field % kFirstAliasRow;
+    return field < 120 ? field - 55 : field - 65;
+}
+
+QStringList bindLines(const KeyFieldGroup& fields) {
+    QStringList lines;
+    for (int i = 0; i < kFieldCount; ++i) {
+        const QString key = fields.text(i);
+        if (!key.isEmpty())
+            lines.append(bindLine(key, command(rowOfField(i))));
+    }
+    return lines;
+}
+
+} // namespace quelmar::commands

@@ -1,0 +1,125 @@
+#include "binds/KeyFieldGroup.h"
+
+#include "binds/KeyNames.h"
+#include "platform/SoundCue.h"
+
+namespace quelmar {
+
+namespace {
+constexpr int kListenCue = 1;
+constexpr int kLockCue = 2;
+
+// Names that lock a field the moment they arrive: no key release follows a
+// mouse button, and Tab's release may land elsewhere.
+bool locksAtOnce(const QString& name) {
+    return name == QLatin1String("Mouse1") || name == QLatin1String("Mouse2") ||
+           name == QLatin1String("Mouse3") || name == QLatin1String("Tab");
+}
+} // namespace
+
+KeyFieldGroup::KeyFieldGroup(int count, SoundCue& sound)
+    : fields_(std::size_t(count > 0 ? count : 0)), sound_(sound) {}
+
+QString KeyFieldGroup::text(int i) const {
+    return contains(i) ? fields_[i].text : QString();
+}
+
+bool KeyFieldGroup::isEnabled(int i) const {
+    return isListening(i);
+}
+
+unsigned KeyFieldGroup::backColour(int i) const {
+    return contains(i) ? fields_[i].backColour : kRestColour;
+}
+
+KeyFieldState KeyFieldGroup::state(int i) const {
+    if (isListening(i))
+        return KeyFieldState::Listening;
+    return backColour(i) == kListeningColour ? KeyFieldState::Captured : KeyFieldState::Resting;
+}
+
+void KeyFieldGroup::startCapture(int i) {
+    if (!contains(i))
+        return;
+    setEnabled(i, true);
+    setText(i, QString());
+    setBackColour(i, kListeningColour);
+    if (focusRequested)
+        focusRequested(i);
+    sound_.play(kListenCue);
+}
+
+void KeyFieldGroup::keyDown(int i, int virtualKey) {
+    if (isListening(i))
+        setText(i, keyName(virtualKey));
+}
+
+void KeyFieldGroup::keyUp(int i) {
+    if (isListening(i))
+        lockWithCue(i);
+}
+
+void KeyFieldGroup::mouseDown(int i, int button) {
+    if (!isListening(i))
+        return;
+    const QString name = mouseButtonName(button);
+    if (!name.isEmpty())
+        setText(i, name);
+}
+
+void KeyFieldGroup::focusLost(int i) {
+    if (!contains(i))
+        return;
+    setEnabled(i, false);
+    setBackColour(i, kRestColour);
+    sound_.play(kLockCue);
+}
+
+void KeyFieldGroup::setText(int i, const QString& text) {
+    if (!contains(i) || fields_[i].text == text)
+        return;
+    fields_[i].text = text;
+    notify(i);
+    textChanged(i);
+}
+
+void KeyFieldGroup::textChanged(int i) {
+    // Kept by value: the runs this one sets off change other fields' texts.
+    const QString name = fields_[i].text;
+    if (locksAtOnce(name))
+        lockWithCue(i);
+    clearOthersHolding(i, name);
+}
+
+void KeyFieldGroup::clearOthersHolding(int i, const QString& name) {
+    for (int j = 0; j < count(); ++j) {
+        if (j != i && fields_[j].text == name)
+            setText(j, QString());
+    }
+}
+
+void KeyFieldGroup::setEnabled(int i, bool enabled) {
+    if (fields_[i].enabled == enabled)
+        return;
+    fields_[i].enabled = enabled;
+    notify(i);
+}
+
+void KeyFieldGroup::setBackColour(int i, unsigned colour) {
+    if (fields_[i].backColour == colour)
+        return;
+    fields_[i].backColour = colour;
+    notify(i);
+}
+
+void KeyFieldGroup::lockWithCue(int i) {
+    setEnabled(i, false);
+    sound_.play(kLockCue);
+}
+
+void KeyFieldGroup::notify(int i) {
+    if (changed)
+        changed(i);
+}
+
+} // namespace quelmar

@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+#include <vector>
+
+namespace quelmar {
+
+class SoundCue;
+
+// Where a key field stands in its capture cycle.
+//   Resting:   locked, rest colour      (page load, focus lost)
+//   Listening: unlocked, listening colour (double-click)
+//   Captured:  locked, listening colour  (key released, or a mouse button or
+//              Tab captured) until the field loses the focus
+enum class KeyFieldState { Resting, Listening, Captured };
+
+// The key fields of the command page and the rules between them. A field
+// never takes typed text: it listens after a double-click, shows the name of
+// the key or button pressed in it, and locks. No name stands in two fields:
+// capturing a name empties the field that held it before.
+//
+// Every text change runs the change rule synchronously, before the operation
+// that made it goes on, and the rule changes texts itself: it is plain
+// recursion, each run keeping its own place in its scan. Setting a field to
+// the text it already holds is no change and runs nothing.
+class KeyFieldGroup {
+  public:
+    // Back colours as 0xRRGGBB.
+    static constexpr unsigned kRestColour = 0xC0C0FF;
+    static constexpr unsigned kListeningColour = 0xFFC080;
+
+    KeyFieldGroup(int count, SoundCue& sound);
+
+    int count() const { return int(fields_.size()); }
+    // Out-of-range indices read as an empty, resting field.
+    QString text(int i) const;
+    bool isEnabled(int i) const;
+    unsigned backColour(int i) const;
+    KeyFieldState state(int i) const;
+
+    // The player's events on field i; events on an index outside the group
+    // are dropped.
+    void startCapture(int i);            // double-click on a locked field
+    void keyDown(int i, int virtualKey); // only while the field listens
+    void keyUp(int i);                   // only while the field listens
+    void mouseDown(int i, int button);   // 1 left, 2 right, 4 middle
+    void focusLost(int i);
+
+    // Any change of a field's text, the group's own included.
+    void setText(int i, const QString& text);
+
+    // Told after field i's text, lock or colour changed.
+    std::function<void(int)> changed;
+    // Asked to give field i the keyboard focus.
+    std::function<void(int)> focusRequested;
+
+  private:
+    struct Field {
+        QString text;
+        bool enabled = false;
+        unsigned backColour = kRestColour;
+    };
+
+    bool contains(int i) const { return i >= 0 && i < count(); }
+    bool isListening(int i) const { return contains(i) && fields_[i].enabled; }
+    void textChanged(int i);
+    void clearOthersHolding(int i, const QString& name);
+    void setEnabled(int i, bool enabled);
+    void setBackColour(int i, unsigned colour);
+    void lockWithCue(int i);
+    void notify(int i);
+
+    std::vector<Field> fields_;
+    SoundCue& sound_;
+};
+
+} // namespace quelmar
