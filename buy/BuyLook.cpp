@@ -3,8 +3,9 @@
 #include "platform/Look.h"
 #include "resources/Assets.h"
 
-#include <QAbstractButton>
 #include <QGuiApplication>
+#include <QLabel>
+#include <QPushButton>
 #include <QScreen>
 #include <QWidget>
 
@@ -37,9 +38,23 @@ void placeOnScreen(QWidget* window, QPoint clientTopLeft) {
     window->move(origin + clientTopLeft);
 }
 
-void styleButton(QAbstractButton* button, const QColor& face, double points, bool bold) {
+QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& text,
+                        const QRect& geometry, const QColor& face, double points, bool bold) {
+    auto* button = new QPushButton(text, parent);
+    button->setObjectName(QLatin1String(objectName));
+    button->setGeometry(geometry);
     button->setFont(look::comicFont(points, bold));
     look::setColors(button, look::kBlack, face);
+    return button;
+}
+
+QLabel* makeBlueLabel(QWidget* parent, const QString& text, const QRect& geometry, double points) {
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QStringLiteral("Label1"));
+    label->setGeometry(geometry);
+    label->setFont(look::comicFont(points, true));
+    look::setColors(label, look::kBlue, look::kBlack);
+    return label;
 }
 
 } // namespace quelmar::buy

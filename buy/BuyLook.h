@@ -6,7 +6,10 @@
 #include <QPoint>
 #include <QSize>
 
-class QAbstractButton;
+class QLabel;
+class QPushButton;
+class QRect;
+class QString;
 class QWidget;
 
 namespace quelmar::buy {
@@ -26,7 +29,11 @@ QPixmap frowningCursor();
 // side; clientTopLeft is counted from the screen's usable corner.
 void placeOnScreen(QWidget* window, QPoint clientTopLeft);
 
-// A push button with a coloured face and black text.
-void styleButton(QAbstractButton* button, const QColor& face, double points, bool bold);
+// A push button with a coloured face and black "Comic Sans MS" text.
+QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& text,
+                        const QRect& geometry, const QColor& face, double points, bool bold);
+
+// A caption in blue bold "Comic Sans MS" on black.
+QLabel* makeBlueLabel(QWidget* parent, const QString& text, const QRect& geometry, double points);
 
 } // namespace quelmar::buy

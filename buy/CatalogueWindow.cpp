@@ -5,7 +5,6 @@
 #include "buy/CatalogueTable.h"
 #include "platform/Look.h"
 
-#include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
@@ -56,16 +55,9 @@ void CatalogueWindow::buildOptions() {
 }
 
 void CatalogueWindow::buildTitleAndDone() {
-    auto* title = new QLabel(QStringLiteral("Weapons"), this);
-    title->setObjectName(QStringLiteral("Label1"));
-    title->setGeometry(136, 296, 250, 82);
-    title->setFont(look::comicFont(44.25, true));
-    look::setColors(title, look::kBlue, look::kBlack);
-
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
-    done->setObjectName(QStringLiteral("Command1"));
-    done->setGeometry(363, 411, 49, 19);
-    buy::styleButton(done, look::kBlue, 9.75, true);
+    buy::makeBlueLabel(this, QStringLiteral("Weapons"), QRect(136, 296, 250, 82), 44.25);
+    QPushButton* done = buy::makeButton(this, "Command1", QStringLiteral("Done"),
+                                        QRect(363, 411, 49, 19), look::kBlue, 9.75, true);
     connect(done, &QPushButton::clicked, this, &CatalogueWindow::done);
 }
 

@@ -42,22 +42,22 @@ void KeySlot::dragEnterEvent(QDragEnterEvent* event) {
 }
 
 void KeySlot::dragMoveEvent(QDragMoveEvent* event) {
-    if (!offerAcceptable(event)) {
-        event->ignore();
-        return;
-    }
-    event->setDropAction(Qt::MoveAction);
-    event->accept();
+    takeIfAcceptable(event);
 }
 
 void KeySlot::dropEvent(QDropEvent* event) {
+    if (takeIfAcceptable(event))
+        emit dropped(index_, *DragPayload::from(event->mimeData()));
+}
+
+bool KeySlot::takeIfAcceptable(QDropEvent* event) const {
     if (!offerAcceptable(event)) {
         event->ignore();
-        return;
+        return false;
     }
     event->setDropAction(Qt::MoveAction);
     event->accept();
-    emit dropped(index_, *DragPayload::from(event->mimeData()));
+    return true;
 }
 
 void KeySlot::mousePressEvent(QMouseEvent* event) {

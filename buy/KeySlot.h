@@ -35,6 +35,8 @@ class KeySlot : public QFrame {
     // Takes a move of a whole payload while enabled; anything else is
     // refused, which the catalogue shows with its frowning pointer.
     bool offerAcceptable(QDropEvent* event) const;
+    // Accepts the offer as a move, or refuses it; true when accepted.
+    bool takeIfAcceptable(QDropEvent* event) const;
 
     int index_;
     QImage picture_;

@@ -8,7 +8,6 @@
 #include "platform/SoundCue.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -34,11 +33,7 @@ KeyboardWindow::KeyboardWindow(Services& services, QWidget* parent)
 }
 
 void KeyboardWindow::buildControls() {
-    auto* caption = new QLabel(QStringLiteral("Key:"), this);
-    caption->setObjectName(QStringLiteral("Label1"));
-    caption->setGeometry(40, 0, 35, 23);
-    caption->setFont(look::comicFont(12, true));
-    look::setColors(caption, look::kBlue, look::kBlack);
+    buy::makeBlueLabel(this, QStringLiteral("Key:"), QRect(40, 0, 35, 23), 12);
 
     list_ = new QComboBox(this);
     list_->setObjectName(QStringLiteral("List"));
@@ -49,22 +44,16 @@ void KeyboardWindow::buildControls() {
     look::setColors(list_, look::kListBlue, look::kBlack);
     connect(list_, &QComboBox::currentIndexChanged, this, &KeyboardWindow::keyChosen);
 
-    auto* add = new QPushButton(QStringLiteral("Добавить"), this);
-    add->setObjectName(QStringLiteral("Command3"));
-    add->setGeometry(112, 24, 65, 21);
-    buy::styleButton(add, look::kRed, 9.75, true);
+    QPushButton* add = buy::makeButton(this, "Command3", QStringLiteral("Добавить"),
+                                       QRect(112, 24, 65, 21), look::kRed, 9.75, true);
     connect(add, &QPushButton::clicked, this, &KeyboardWindow::addClicked);
 
-    record_ = new QPushButton(QStringLiteral("Запись "), this);
-    record_->setObjectName(QStringLiteral("Command1"));
-    record_->setGeometry(352, 24, 73, 23);
-    buy::styleButton(record_, look::kRed, 12, false);
+    record_ = buy::makeButton(this, "Command1", QStringLiteral("Запись "), QRect(352, 24, 73, 23),
+                              look::kRed, 12, false);
     connect(record_, &QPushButton::clicked, this, &KeyboardWindow::recordClicked);
 
-    auto* done = new QPushButton(QStringLiteral("Done"), this);
-    done->setObjectName(QStringLiteral("Command2"));
-    done->setGeometry(394, 3, 41, 19);
-    buy::styleButton(done, look::kBlue, 9.75, true);
+    QPushButton* done = buy::makeButton(this, "Command2", QStringLiteral("Done"),
+                                        QRect(394, 3, 41, 19), look::kBlue, 9.75, true);
     connect(done, &QPushButton::clicked, this, &KeyboardWindow::done);
 }
 
