@@ -1,6 +1,7 @@
 #include "app/PageCatalog.h"
 
 #include "binds/CommandPage.h"
+#include "buy/BuyPage.h"
 #include "pages/MousePage.h"
 #include "pages/OtherPage.h"
 #include "pages/PlayerPage.h"
@@ -25,6 +26,8 @@ QList<QWidget*> openProgramPage(const QString& entry, Services& services) {
         return {new OtherPage(services)};
     if (entry == QLatin1String("Command2"))
         return {new CommandPage(services)};
+    if (entry == QLatin1String("Command1"))
+        return BuyPage::open(services);
     return {};
 }
 

@@ -1,0 +1,29 @@
+#include "buy/DragPayload.h"
+
+#include <QMimeData>
+
+namespace quelmar {
+
+namespace {
+const QString kPlainText = QStringLiteral("text/plain");
+}
+
+QMimeData* DragPayload::toMimeData() const {
+    auto* mime = new QMimeData;
+    mime->setText(text);
+    mime->setImageData(picture);
+    return mime;
+}
+
+std::optional<DragPayload> DragPayload::from(const QMimeData* mime) {
+    // Only real plain text counts: a list of file links also reads as text,
+    // but it is no drag text.
+    if (!mime || !mime->hasFormat(kPlainText) || !mime->hasImage())
+        return std::nullopt;
+    const QImage picture = qvariant_cast<QImage>(mime->imageData());
+    if (picture.isNull())
+        return std::nullopt;
+    return DragPayload{mime->text(), picture};
+}
+
+} // namespace quelmar

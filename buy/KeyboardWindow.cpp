@@ -1,0 +1,116 @@
+#include "buy/KeyboardWindow.h"
+
+#include "buy/BuyLook.h"
+#include "buy/KeySlot.h"
+#include "config/ConfigStream.h"
+#include "platform/Dialogs.h"
+#include "platform/Look.h"
+#include "platform/SoundCue.h"
+
+#include <QComboBox>
+#include <QPushButton>
+#include <QSignalBlocker>
+
+namespace quelmar {
+
+namespace {
+constexpr int kRefusedKeyCue = 3;
+}
+
+KeyboardWindow::KeyboardWindow(Services& services, QWidget* parent)
+    : QWidget(parent), services_(services) {
+    setObjectName(QStringLiteral("Form2"));
+    setWindowTitle(QStringLiteral("KeyBoard"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    look::makeBorderlessWindow(this, 438, 562);
+    buy::placeOnScreen(this, QPoint(422, 5));
+    // The section begins when the window opens, whether or not anything is
+    // ever recorded.
+    services_.config.beginSection(Section::BuyWeapons);
+    buildControls();
+    buildSlots();
+    refresh();
+}
+
+void KeyboardWindow::buildControls() {
+    buy::makeBlueLabel(this, QStringLiteral("Key:"), QRect(40, 0, 35, 23), 12);
+
+    list_ = new QComboBox(this);
+    list_->setObjectName(QStringLiteral("List"));
+    list_->setEditable(false);
+    list_->addItems(keyboard_.keys());
+    list_->setGeometry(8, 24, 97, 21);
+    list_->setFont(look::comicFont(9, true));
+    look::setColors(list_, look::kListBlue, look::kBlack);
+    connect(list_, &QComboBox::currentIndexChanged, this, &KeyboardWindow::keyChosen);
+
+    QPushButton* add = buy::makeButton(this, "Command3", QStringLiteral("Добавить"),
+                                       QRect(112, 24, 65, 21), look::kRed, 9.75, true);
+    connect(add, &QPushButton::clicked, this, &KeyboardWindow::addClicked);
+
+    record_ = buy::makeButton(this, "Command1", QStringLiteral("Запись "), QRect(352, 24, 73, 23),
+                              look::kRed, 12, false);
+    connect(record_, &QPushButton::clicked, this, &KeyboardWindow::recordClicked);
+
+    QPushButton* done = buy::makeButton(this, "Command2", QStringLiteral("Done"),
+                                        QRect(394, 3, 41, 19), look::kBlue, 9.75, true);
+    connect(done, &QPushButton::clicked, this, &KeyboardWindow::done);
+}
+
+void KeyboardWindow::buildSlots() {
+    for (int i = 0; i < BuyKeyboard::kSlotCount; ++i) {
+        auto* slot = new KeySlot(i, this);
+        connect(slot, &KeySlot::dropped, this, &KeyboardWindow::slotDropped);
+        connect(slot, &KeySlot::clicked, this, &KeyboardWindow::slotClicked);
+        slots_.append(slot);
+    }
+}
+
+void KeyboardWindow::keyChosen(int index) {
+    keyboard_.select(index);
+    refresh();
+}
+
+void KeyboardWindow::slotDropped(int index, const DragPayload& payload) {
+    if (keyboard_.drop(index, payload.text))
+        slots_.at(index)->setPicture(payload.picture);
+    refresh();
+}
+
+void KeyboardWindow::slotClicked(int index) {
+    keyboard_.clear(index);
+    refresh();
+}
+
+void KeyboardWindow::recordClicked() {
+    if (const std::optional<QString> line = keyboard_.record())
+        services_.config.writeLine(*line);
+    refresh();
+}
+
+void KeyboardWindow::addClicked() {
+    const QString answer =
+        services_.dialogs.input(this, QStringLiteral("New key"), QString(), QString());
+    if (keyboard_.addKey(answer)) {
+        QSignalBlocker quiet(list_);
+        list_->addItem(answer);
+    } else {
+        services_.sound.play(kRefusedKeyCue);
+    }
+    refresh();
+}
+
+void KeyboardWindow::refresh() {
+    {
+        QSignalBlocker quiet(list_);
+        list_->setCurrentIndex(keyboard_.selection());
+    }
+    for (KeySlot* slot : slots_) {
+        if (!keyboard_.isFilled(slot->index()))
+            slot->setPicture(QImage());
+        slot->setEnabled(keyboard_.slotsEnabled());
+    }
+    record_->setEnabled(keyboard_.recordEnabled());
+}
+
+} // namespace quelmar

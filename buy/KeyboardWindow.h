@@ -1,0 +1,51 @@
+#pragma once
+
+#include "buy/BuyKeyboard.h"
+#include "platform/Services.h"
+
+#include <QList>
+#include <QWidget>
+
+class QComboBox;
+class QPushButton;
+
+namespace quelmar {
+
+class KeySlot;
+struct DragPayload;
+
+// The right window of the weapon page ("Form2"): the key list, "Добавить",
+// "Запись " and the 14 slots. It opens its section as soon as it is made
+// and writes one bind line per record; closing it writes nothing.
+//
+// Every rule lives in BuyKeyboard; after each change the window shows the
+// state again, so the enabled states are current without polling.
+class KeyboardWindow : public QWidget {
+    Q_OBJECT
+  public:
+    explicit KeyboardWindow(Services& services, QWidget* parent = nullptr);
+
+    const BuyKeyboard& keyboard() const { return keyboard_; }
+
+  signals:
+    // "Done" was clicked: the page's pair ends.
+    void done();
+
+  private:
+    void buildControls();
+    void buildSlots();
+    void keyChosen(int index);
+    void slotDropped(int index, const DragPayload& payload);
+    void slotClicked(int index);
+    void recordClicked();
+    void addClicked();
+    void refresh();
+
+    Services& services_;
+    BuyKeyboard keyboard_;
+    QComboBox* list_ = nullptr;
+    QPushButton* record_ = nullptr;
+    QList<KeySlot*> slots_;
+};
+
+} // namespace quelmar

@@ -1,1 +1,0 @@
-// Replaced as soon as the folder holds its first class.
