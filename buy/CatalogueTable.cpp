@@ -58,4 +58,12 @@ std::span<const BuyItem> buyItems() {
     return kItems;
 }
 
+bool isDragText(const QString& text) {
+    for (const BuyItem& item : buyItems()) {
+        if (text == QLatin1String(item.dragText))
+            return true;
+    }
+    return false;
+}
+
 } // namespace quelmar

@@ -29,4 +29,7 @@ std::span<const BuyCategory> buyCategories();
 // The 30 items, Picture1 to Picture30.
 std::span<const BuyItem> buyItems();
 
+// Whether text is the drag text of one of the items.
+bool isDragText(const QString& text);
+
 } // namespace quelmar

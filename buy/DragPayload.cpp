@@ -1,5 +1,7 @@
 #include "buy/DragPayload.h"
 
+#include "buy/CatalogueTable.h"
+
 #include <QMimeData>
 
 namespace quelmar {
@@ -22,6 +24,11 @@ std::optional<DragPayload> DragPayload::from(const QMimeData* mime) {
         return std::nullopt;
     const QImage picture = qvariant_cast<QImage>(mime->imageData());
     if (picture.isNull())
+        return std::nullopt;
+    // Text and picture may also come from another program; only an item's
+    // own drag text goes into a bind line, so stray text (a line break, a
+    // quote) can never break the script.
+    if (!isDragText(mime->text()))
         return std::nullopt;
     return DragPayload{mime->text(), picture};
 }

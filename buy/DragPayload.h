@@ -18,8 +18,8 @@ struct DragPayload {
     // A new mime object holding exactly the two parts.
     QMimeData* toMimeData() const;
 
-    // The payload of a drop, or nothing when a part is missing, as with
-    // text or pictures dragged in from another program.
+    // The payload of a drop, or nothing when a part is missing or the text
+    // is no item's drag text, as with things dragged in from another program.
     static std::optional<DragPayload> from(const QMimeData* mime);
 };
 

@@ -499,11 +499,16 @@ class TestBuy : public QObject {
         QTest::addColumn<bool>("withImage");
         QTest::addColumn<bool>("asLinks");
         QTest::addColumn<int>("actions");
-        QTest::newRow("text without picture") << true << false << false << int(Qt::MoveAction);
-        QTest::newRow("picture without text") << false << true << false << int(Qt::MoveAction);
-        QTest::newRow("neither") << false << false << false << int(Qt::MoveAction);
-        QTest::newRow("picture and links") << false << true << true << int(Qt::MoveAction);
-        QTest::newRow("copy only") << true << true << false << int(Qt::CopyAction);
+        QTest::addColumn<QString>("text");
+        QTest::newRow("text without picture") << true << false << false << int(Qt::MoveAction) << "4-1;";
+        QTest::newRow("picture without text") << false << true << false << int(Qt::MoveAction) << "4-1;";
+        QTest::newRow("neither") << false << false << false << int(Qt::MoveAction) << "4-1;";
+        QTest::newRow("picture and links") << false << true << true << int(Qt::MoveAction) << "4-1;";
+        QTest::newRow("copy only") << true << true << false << int(Qt::CopyAction) << "4-1;";
+        QTest::newRow("picture and stray text") << true << true << false << int(Qt::MoveAction)
+                                                << "4-1;\r\nunbindall";
+        QTest::newRow("picture and an unknown alias")
+            << true << true << false << int(Qt::MoveAction) << "9-9;";
     }
 
     void foreignDropsAreIgnored() {
@@ -511,10 +516,11 @@ class TestBuy : public QObject {
         QFETCH(bool, withImage);
         QFETCH(bool, asLinks);
         QFETCH(int, actions);
+        QFETCH(QString, text);
         list()->setCurrentIndex(0);
         QMimeData mime;
         if (withText)
-            mime.setText("9-9;");
+            mime.setText(text);
         if (withImage)
             mime.setImageData(item("Picture1")->picture());
         if (asLinks)
