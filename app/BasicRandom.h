@@ -8,7 +8,7 @@ namespace quelmar {
 // sequence giving single-precision values in [0, 1). It is never seeded, so
 // every run of the program sees the same numbers, and so the same flame.
 class BasicRandom {
-public:
+  public:
     float next() { return float(step()) / 16777216.0f; }
 
     // The next value as its 24-bit integer: the value is raw / 2^24 exactly.
@@ -36,7 +36,7 @@ public:
         return t;
     }
 
-private:
+  private:
     static constexpr std::uint32_t kA = 0x43FD43FDu;
     static constexpr std::uint32_t kC = 0xC39EC3u;
     static constexpr std::uint32_t kMask = 0xFFFFFFu;

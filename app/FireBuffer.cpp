@@ -25,8 +25,7 @@ std::uint32_t FireBuffer::colourOf(std::uint8_t heat) {
     // c / 2 with halves to even: an odd c ends in .5 and goes to the even side.
     const int half = c / 2;
     const int blue = std::min((c % 2 == 1 && half % 2 == 1) ? half + 1 : half, 255);
-    return 0xFF000000u | std::uint32_t(red) << 16 | std::uint32_t(green) << 8 |
-           std::uint32_t(blue);
+    return 0xFF000000u | std::uint32_t(red) << 16 | std::uint32_t(green) << 8 | std::uint32_t(blue);
 }
 
 int FireBuffer::pixelColumn(int x, float r) {

@@ -12,11 +12,11 @@ namespace quelmar {
 // random, lifts them up to two rows and plots one pixel per cell into a
 // picture that keeps whatever earlier frames left in it.
 class FireBuffer {
-public:
+  public:
     static constexpr int kColumns = 201;
     static constexpr int kRows = 51;
-    static constexpr int kHotRow = 46;   // rows 46..50 are the fuel
-    static constexpr int kTopRow = 4;    // rows above this are never drawn
+    static constexpr int kHotRow = 46; // rows 46..50 are the fuel
+    static constexpr int kTopRow = 4;  // rows above this are never drawn
     static constexpr std::uint8_t kFullHeat = 50;
 
     // The strip the flame is drawn on.
@@ -59,7 +59,7 @@ public:
         return x + int(whole + (up ? 1 : 0));
     }
 
-private:
+  private:
     static int index(int x, int y) { return y * kColumns + x; }
 
     std::array<std::uint8_t, kColumns * kRows> cells_{};

@@ -14,7 +14,7 @@ namespace quelmar {
 // Frames go on while the menu is hidden (nothing is painted then).
 class FlameView : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit FlameView(QWidget* parent = nullptr);
 
     // Seeds the heat field (part of the menu's load).
@@ -30,12 +30,12 @@ public:
     const FireBuffer& buffer() const { return fire_; }
     int frameCount() const { return frames_; }
 
-protected:
+  protected:
     void paintEvent(QPaintEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
 
-private:
+  private:
     FireBuffer fire_;
     BasicRandom random_;
     FireBuffer::Picture picture_{};

@@ -39,10 +39,10 @@ const EntrySpec kPageEntries[] = {
 // A label that keeps every press to itself, so that a right press on the
 // heading does not count as a press on the menu's background.
 class PlainLabel : public QLabel {
-public:
+  public:
     using QLabel::QLabel;
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override { event->accept(); }
 };
 
@@ -136,8 +136,8 @@ MenuEntry* MainMenu::entry(const QString& name) const {
 }
 
 void MainMenu::openPage(MenuEntry* entry) {
-    const QList<QWidget*> windows = pages_ ? pages_(entry->objectName(), services_)
-                                           : QList<QWidget*>{};
+    const QList<QWidget*> windows =
+        pages_ ? pages_(entry->objectName(), services_) : QList<QWidget*>{};
     if (windows.isEmpty())
         return;
     for (QWidget* window : windows)

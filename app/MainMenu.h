@@ -26,7 +26,7 @@ using PageFactory = std::function<QList<QWidget*>(const QString& entry, Services
 // Form4, the main menu: opens every page, takes it back, saves the script.
 class MainMenu : public QWidget, public MainMenuLink {
     Q_OBJECT
-public:
+  public:
     MainMenu(ConfigStream& config, Dialogs& dialogs, SoundCue& sound, PageFactory pages,
              QWidget* parent = nullptr);
     ~MainMenu() override;
@@ -43,18 +43,18 @@ public:
 
     Services& services() { return services_; }
 
-signals:
+  signals:
     // The menu has been closed, by its close button or by a save: the
     // program ends.
     void unloaded();
     // Command9 was pressed: the background flame starts.
     void flameStarted();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
-private:
+  private:
     void buildControls();
     void openPage(MenuEntry* entry);
     void save();

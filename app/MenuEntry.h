@@ -9,18 +9,18 @@ namespace quelmar {
 // taken, so a right press on an entry never reaches the menu behind it.
 class MenuEntry : public QLabel {
     Q_OBJECT
-public:
+  public:
     MenuEntry(const QString& objectName, const QString& caption, const QRect& geometry,
               const QColor& color, double points, bool bold, QWidget* parent);
 
-signals:
+  signals:
     void clicked();
 
-protected:
+  protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
-private:
+  private:
     bool pressed_ = false;
 };
 

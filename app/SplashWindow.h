@@ -9,13 +9,13 @@ namespace quelmar {
 // main menu is shown.
 class SplashWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     explicit SplashWindow(QWidget* parent = nullptr);
 
-signals:
+  signals:
     void unloaded();
 
-protected:
+  protected:
     void closeEvent(QCloseEvent* event) override;
 };
 

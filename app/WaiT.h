@@ -9,7 +9,7 @@ namespace quelmar {
 // given number of seconds, processing window events all the while.
 class WaiT : public QObject {
     Q_OBJECT
-public:
+  public:
     explicit WaiT(QObject* parent = nullptr);
 
     // The timer interval for a wait of the given seconds: seconds * 1000,
@@ -20,7 +20,7 @@ public:
 
     bool isWaiting() const { return time_.isActive(); }
 
-private:
+  private:
     QTimer time_;
 };
 

@@ -17,7 +17,10 @@ void BM_FlameFrame(benchmark::State& state) {
     }
     state.SetItemsProcessed(state.iterations() * 47 * 201);
 }
-BENCHMARK(BM_FlameFrame)->Unit(benchmark::kMicrosecond)->Repetitions(10)->ReportAggregatesOnly(true);
+BENCHMARK(BM_FlameFrame)
+    ->Unit(benchmark::kMicrosecond)
+    ->Repetitions(10)
+    ->ReportAggregatesOnly(true);
 
 } // namespace
 

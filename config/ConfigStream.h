@@ -12,7 +12,7 @@ namespace quelmar {
 // line ended by CR LF and goes to the operating system at once, so a crash
 // at any moment loses no line already written. Text is Windows-1251.
 class ConfigStream {
-public:
+  public:
     ConfigStream() = default;
     ConfigStream(const ConfigStream&) = delete;
     ConfigStream& operator=(const ConfigStream&) = delete;
@@ -32,7 +32,7 @@ public:
     // Writes the lines in order; each page builds its section as a list.
     void writeLines(const QStringList& lines);
 
-private:
+  private:
     void put(const QByteArray& bytes);
 
     QFile file_;

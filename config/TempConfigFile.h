@@ -10,7 +10,7 @@ class ConfigStream;
 // decides). Created or replaced at main-menu load, copied by the save
 // command and left behind when the program ends.
 class TempConfigFile {
-public:
+  public:
     static QString path();
 
     // Opens stream on a fresh file and writes the alias preamble as one whole

@@ -11,7 +11,7 @@ namespace quelmar {
 // is one notification. The arrows are named <name>_Up and <name>_Down.
 class ArrowPair : public QWidget {
     Q_OBJECT
-public:
+  public:
     ArrowPair(const QString& objectName, const QRect& geometry, QWidget* parent);
 
     QToolButton* upArrow() const { return up_; }
@@ -21,14 +21,14 @@ public:
     // that has taken the mouse away from it.
     void release();
 
-signals:
+  signals:
     void upPressed();
     void downPressed();
 
-protected:
+  protected:
     void resizeEvent(QResizeEvent* event) override;
 
-private:
+  private:
     void placeArrows();
 
     QToolButton* up_;

@@ -16,7 +16,7 @@ class ArrowPair;
 // <name>_Picture1, ...), clear of the page's own names.
 class ColorEditor : public QWidget {
     Q_OBJECT
-public:
+  public:
     ColorEditor(const QString& objectName, QWidget* parent);
 
     const ColorValue& value() const { return value_; }
@@ -25,7 +25,7 @@ public:
     ArrowPair* arrows(ColorValue::Component c) const { return arrows_[c]; }
     QWidget* swatch() const { return swatch_; }
 
-private:
+  private:
     void addHeading(const QString& suffix, const QString& text, const QRect& geometry,
                     const QColor& color);
     void addColumn(ColorValue::Component c, const QString& arrowName, const QString& boxName,

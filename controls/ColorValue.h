@@ -8,7 +8,7 @@ namespace quelmar {
 // arrows in steps of 5 and kept from 0 to 255. They start at 235, a light
 // grey, so every value the arrows can reach is a multiple of 5.
 class ColorValue {
-public:
+  public:
     enum Component { Red, Green, Blue };
 
     qint16 R() const { return c_[Red]; }
@@ -19,7 +19,7 @@ public:
     void up(Component c);
     void down(Component c);
 
-private:
+  private:
     qint16 c_[3] = {235, 235, 235};
 };
 

@@ -25,13 +25,13 @@ enum class SpinKind;
 // never left without a window.
 class PageWindow : public QWidget {
     Q_OBJECT
-public:
+  public:
     PageWindow(Services& services, const QString& objectName, const QString& menuEntry, int width,
                int height, QWidget* parent = nullptr);
 
     const QString& menuEntry() const { return menuEntry_; }
 
-protected:
+  protected:
     // Writes the page's whole section from its current choices.
     virtual void writeSection(ConfigStream& config) = 0;
 
@@ -54,7 +54,7 @@ protected:
     // The rectangle along the window's edge and the line under the heading.
     void addFrame(int headingBottom, const QColor& color, int thickness = 1);
 
-private:
+  private:
     Services& services_;
     QString menuEntry_;
     bool unloaded_ = false;

@@ -17,7 +17,7 @@ class Dialogs;
 // never clash with the page's controls or another editor's.
 class SpinEditor : public QWidget {
     Q_OBJECT
-public:
+  public:
     SpinEditor(SpinKind kind, const QString& objectName, Dialogs& dialogs, QWidget* parent);
 
     const SpinValue& value() const { return value_; }
@@ -27,7 +27,7 @@ public:
     QLineEdit* box() const { return box_; }
     ArrowPair* arrows() const { return arrows_; }
 
-private:
+  private:
     void up();
     void down();
     void showValue();

@@ -16,7 +16,7 @@ namespace quelmar {
 // While the warning stands, further presses are ignored: the box is modal,
 // so they can only come from a repeat already on its way.
 class SpinValue {
-public:
+  public:
     explicit SpinValue(SpinKind kind);
 
     const SpinMember& member() const { return member_; }
@@ -37,7 +37,7 @@ public:
     void warningClosed();
     bool warningOpen() const { return warningOpen_; }
 
-private:
+  private:
     const SpinMember& member_;
     qint16 steps_;
     bool warningOpen_ = false;

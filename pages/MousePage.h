@@ -9,15 +9,15 @@ namespace quelmar {
 // "Мышки".
 class MousePage : public PageWindow {
     Q_OBJECT
-public:
+  public:
     explicit MousePage(Services& services, QWidget* parent = nullptr);
 
     MouseChoices choices() const;
 
-protected:
+  protected:
     void writeSection(ConfigStream& config) override;
 
-private:
+  private:
     SpinEditor* sensitivity_;
     SpinEditor* zoomRatio_;
     QComboBox* smoothing_;

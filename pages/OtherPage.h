@@ -13,15 +13,15 @@ class ColorEditor;
 // style and console colour; opened from "Остальные".
 class OtherPage : public PageWindow {
     Q_OBJECT
-public:
+  public:
     explicit OtherPage(Services& services, QWidget* parent = nullptr);
 
     OtherChoices choices() const;
 
-protected:
+  protected:
     void writeSection(ConfigStream& config) override;
 
-private:
+  private:
     void addCaptions();
     QLineEdit* addTextBox(const QString& objectName, const QRect& geometry);
 

@@ -9,15 +9,15 @@ namespace quelmar {
 // three movement speeds; opened from "Игрока".
 class PlayerPage : public PageWindow {
     Q_OBJECT
-public:
+  public:
     explicit PlayerPage(Services& services, QWidget* parent = nullptr);
 
     PlayerChoices choices() const;
 
-protected:
+  protected:
     void writeSection(ConfigStream& config) override;
 
-private:
+  private:
     QComboBox* bobbing_;
     QComboBox* rightHand_;
     QComboBox* observerCrosshair_;

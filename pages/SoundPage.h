@@ -9,15 +9,15 @@ namespace quelmar {
 // "Аудио".
 class SoundPage : public PageWindow {
     Q_OBJECT
-public:
+  public:
     explicit SoundPage(Services& services, QWidget* parent = nullptr);
 
     SoundChoices choices() const;
 
-protected:
+  protected:
     void writeSection(ConfigStream& config) override;
 
-private:
+  private:
     SpinEditor* volume_;
     SpinEditor* cdVolume_;
     QComboBox* highQuality_;

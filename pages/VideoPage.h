@@ -8,15 +8,15 @@ namespace quelmar {
 // set3, the video page: gamma, brightness and friends, opened from "Видео".
 class VideoPage : public PageWindow {
     Q_OBJECT
-public:
+  public:
     explicit VideoPage(Services& services, QWidget* parent = nullptr);
 
     VideoChoices choices() const;
 
-protected:
+  protected:
     void writeSection(ConfigStream& config) override;
 
-private:
+  private:
     SpinEditor* gamma_;
     SpinEditor* brightness_;
     SpinEditor* texGamma_;

@@ -14,7 +14,7 @@ inline QString applicationTitle() {
 // Every modal dialog of the program goes through here, so that tests can
 // answer them in advance instead of blocking on a real window.
 class Dialogs {
-public:
+  public:
     virtual ~Dialogs() = default;
 
     // A modal message with a single OK button and no icon. Returns when the

@@ -9,10 +9,10 @@ namespace quelmar::look {
 
 // Colours that recur across the windows.
 inline const QColor kBlack(0, 0, 0);
-inline const QColor kOrange(255, 128, 0);     // captions
-inline const QColor kGreen(0, 128, 0);        // page headings
-inline const QColor kListBlue(0, 0, 192);     // list and editor text, menu entries
-inline const QColor kNavy(0, 0, 128);         // splash background
+inline const QColor kOrange(255, 128, 0); // captions
+inline const QColor kGreen(0, 128, 0);    // page headings
+inline const QColor kListBlue(0, 0, 192); // list and editor text, menu entries
+inline const QColor kNavy(0, 0, 128);     // splash background
 inline const QColor kRed(255, 0, 0);
 inline const QColor kBlue(0, 0, 255);
 inline const QColor kDisabledGrey(128, 128, 128);

@@ -9,7 +9,7 @@ namespace quelmar {
 // the menu entry that opened it, for example "Command5"; the menu disables
 // that entry and shows itself again.
 class MainMenuLink {
-public:
+  public:
     virtual ~MainMenuLink() = default;
     virtual void ReturnToMainMenu(const QString& entry) = 0;
 };

@@ -6,7 +6,7 @@ namespace quelmar {
 
 // The real dialogs: QMessageBox, QInputDialog and QFileDialog.
 class QtDialogs final : public Dialogs {
-public:
+  public:
     void message(QWidget* parent, const QString& text, const QString& title) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText) override;

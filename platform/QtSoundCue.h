@@ -18,13 +18,13 @@ namespace quelmar {
 // server with no sound card, CI) play() does nothing and returns at once.
 class QtSoundCue final : public QObject, public SoundCue {
     Q_OBJECT
-public:
+  public:
     explicit QtSoundCue(QObject* parent = nullptr);
     ~QtSoundCue() override;
 
     void play(int id) override;
 
-private:
+  private:
     void stopCurrent();
 
     QByteArray buffer_;

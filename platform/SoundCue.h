@@ -9,7 +9,7 @@ namespace quelmar {
 // play() starts the cue and returns at once; a new cue cuts the one still
 // playing. A cue that cannot be played is silently skipped.
 class SoundCue {
-public:
+  public:
     virtual ~SoundCue() = default;
     virtual void play(int id) = 0;
 };

@@ -500,13 +500,16 @@ class TestBuy : public QObject {
         QTest::addColumn<bool>("asLinks");
         QTest::addColumn<int>("actions");
         QTest::addColumn<QString>("text");
-        QTest::newRow("text without picture") << true << false << false << int(Qt::MoveAction) << "4-1;";
-        QTest::newRow("picture without text") << false << true << false << int(Qt::MoveAction) << "4-1;";
+        QTest::newRow("text without picture")
+            << true << false << false << int(Qt::MoveAction) << "4-1;";
+        QTest::newRow("picture without text")
+            << false << true << false << int(Qt::MoveAction) << "4-1;";
         QTest::newRow("neither") << false << false << false << int(Qt::MoveAction) << "4-1;";
-        QTest::newRow("picture and links") << false << true << true << int(Qt::MoveAction) << "4-1;";
+        QTest::newRow("picture and links")
+            << false << true << true << int(Qt::MoveAction) << "4-1;";
         QTest::newRow("copy only") << true << true << false << int(Qt::CopyAction) << "4-1;";
-        QTest::newRow("picture and stray text") << true << true << false << int(Qt::MoveAction)
-                                                << "4-1;\r\nunbindall";
+        QTest::newRow("picture and stray text")
+            << true << true << false << int(Qt::MoveAction) << "4-1;\r\nunbindall";
         QTest::newRow("picture and an unknown alias")
             << true << true << false << int(Qt::MoveAction) << "9-9;";
     }

@@ -18,7 +18,7 @@ using namespace quelmar::test;
 class TestConfig : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void preambleResourceIsExact() {
         const QString preamble = stringResource(101);
         QCOMPARE(preamble.size(), 3857);
@@ -92,7 +92,8 @@ private slots:
         PageHarness h;
         h.config.beginSection(Section::Sound);
         h.config.beginSection(Section::Video);
-        QCOMPARE(h.written(), QByteArray("\r\n// [ Sound Setting ] \r\n\r\n// [ Video Setting ] \r\n"));
+        QCOMPARE(h.written(),
+                 QByteArray("\r\n// [ Sound Setting ] \r\n\r\n// [ Video Setting ] \r\n"));
     }
 
     void sectionHeaders_data() {

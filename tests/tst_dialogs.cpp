@@ -37,7 +37,7 @@ void whenModalOpens(std::function<void(QWidget*)> check) {
 class TestDialogs : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void messageBoxHasOnlyOkAndNoIcon() {
         QString title, text;
         int buttons = -1;

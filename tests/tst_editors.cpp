@@ -39,7 +39,7 @@ void pressDown(SpinEditor& editor, int times) {
 class TestEditors : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void numberTexts_data() {
         QTest::addColumn<int>("steps");
         QTest::addColumn<int>("divisor");

@@ -34,7 +34,7 @@ quint64 fingerprint(const FireBuffer::Picture& picture) {
 class TestFlame : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void generatorIsTheUnseededBasicSequence() {
         BasicRandom r;
         QCOMPARE(r.next(), 0.7055475115776062f);

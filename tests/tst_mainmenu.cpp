@@ -20,20 +20,20 @@ namespace {
 
 // A page as small as a page can be: it writes a section with one line.
 class StandInPage : public PageWindow {
-public:
+  public:
     StandInPage(Services& s, const QString& entry, Section section, QString line)
         : PageWindow(s, QStringLiteral("StandIn") + entry, entry, 100, 80), section_(section),
           line_(std::move(line)) {
         addDoneButton(QRect(8, 8, 41, 19));
     }
 
-protected:
+  protected:
     void writeSection(ConfigStream& config) override {
         config.beginSection(section_);
         config.writeLine(line_);
     }
 
-private:
+  private:
     Section section_;
     QString line_;
 };
@@ -60,7 +60,7 @@ class TestMainMenu : public QObject {
         QTest::mouseClick(e, Qt::LeftButton);
     }
 
-private slots:
+  private slots:
     void init() {
         qputenv("TMPDIR", tmp_.path().toLocal8Bit());
         config_ = std::make_unique<ConfigStream>();
@@ -120,7 +120,8 @@ private slots:
             QVERIFY(e->width() >= e->sizeHint().width());
             QCOMPARE(e->parentWidget(), frame);
         }
-        QCOMPARE(menu_->entry(QStringLiteral("Command1"))->text(), QStringLiteral("Закупка оружия"));
+        QCOMPARE(menu_->entry(QStringLiteral("Command1"))->text(),
+                 QStringLiteral("Закупка оружия"));
         QCOMPARE(menu_->entry(QStringLiteral("Command3"))->text(), QStringLiteral("Сохранить"));
         QCOMPARE(menu_->entry(QStringLiteral("Command5"))->palette().color(QPalette::WindowText),
                  QColor(0, 0, 192));

@@ -167,7 +167,7 @@ class TestPages : public QObject {
             QTest::newRow(qPrintable(c.objectName)) << c;
     }
 
-private slots:
+  private slots:
     // ---- the sections as functions of the choices ----
 
     void videoLines_data() {

@@ -68,7 +68,7 @@ class TestPagesEndToEnd : public QObject {
         return menu_->isVisible() && !menu_->entry(entry)->isEnabled();
     }
 
-private slots:
+  private slots:
     void initTestCase() {
         qputenv("TMPDIR", tmp_.path().toLocal8Bit());
         menu_ = std::make_unique<MainMenu>(config_, dialogs_, sound_, &openProgramPage);

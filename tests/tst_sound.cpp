@@ -11,7 +11,7 @@ using namespace quelmar;
 class TestSound : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void cueFormats_data() {
         QTest::addColumn<int>("id");
         QTest::addColumn<int>("channels");

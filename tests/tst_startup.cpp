@@ -18,7 +18,7 @@ using namespace quelmar::test;
 class TestStartup : public QObject {
     Q_OBJECT
 
-private slots:
+  private slots:
     void waitIntervals_data() {
         QTest::addColumn<double>("seconds");
         QTest::addColumn<int>("interval");
@@ -97,14 +97,17 @@ private slots:
             for (QWidget* w : QApplication::topLevelWidgets()) {
                 if (auto* s = qobject_cast<SplashWindow*>(w)) {
                     QVERIFY(s->isVisible());
-                    connect(s, &SplashWindow::unloaded, s, [&] {
-                        fileWhenSplashWent = readBytes(TempConfigFile::path());
-                        menuVisibleWhenSplashWent = false;
-                        for (QWidget* t : QApplication::topLevelWidgets())
-                            if (qobject_cast<MainMenu*>(t) && t->isVisible())
-                                menuVisibleWhenSplashWent = true;
-                        checked = true;
-                    }, Qt::DirectConnection);
+                    connect(
+                        s, &SplashWindow::unloaded, s,
+                        [&] {
+                            fileWhenSplashWent = readBytes(TempConfigFile::path());
+                            menuVisibleWhenSplashWent = false;
+                            for (QWidget* t : QApplication::topLevelWidgets())
+                                if (qobject_cast<MainMenu*>(t) && t->isVisible())
+                                    menuVisibleWhenSplashWent = true;
+                            checked = true;
+                        },
+                        Qt::DirectConnection);
                 }
             }
         });

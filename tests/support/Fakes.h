@@ -24,7 +24,7 @@ struct AskedDialog {
 // Dialogs answered from a script instead of a person. Answers are queued in
 // advance; an input or Save As without a queued answer is cancelled.
 class ScriptedDialogs : public Dialogs {
-public:
+  public:
     void answerInput(const QString& text) { inputs_.enqueue(text); }
     void answerSaveAs(const QString& path) { saves_.enqueue(path); }
 
@@ -39,21 +39,21 @@ public:
 
     QList<AskedDialog> asked;
 
-private:
+  private:
     QQueue<QString> inputs_;
     QQueue<QString> saves_;
 };
 
 // Remembers the cues in the order they were played.
 class RecordingSoundCue : public SoundCue {
-public:
+  public:
     void play(int id) override { played.append(id); }
     QList<int> played;
 };
 
 // A main menu that only remembers which entries came back.
 class FakeMenuLink : public MainMenuLink {
-public:
+  public:
     void ReturnToMainMenu(const QString& entry) override { returned.append(entry); }
     QStringList returned;
 };

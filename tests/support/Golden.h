@@ -25,17 +25,17 @@ QByteArray crlfLines(const QStringList& lines);
 // QUELMAR_COMPARE_GOLDEN so that the failure names the test's own line.
 bool matchesGolden(const QByteArray& actual, const QString& name, QString* report);
 
-#define QUELMAR_COMPARE_GOLDEN(actual, name)                                                   \
-    do {                                                                                       \
-        QString goldenReport_;                                                                 \
-        if (!quelmar::test::matchesGolden((actual), (name), &goldenReport_))                   \
-            QFAIL(qPrintable(goldenReport_));                                                  \
+#define QUELMAR_COMPARE_GOLDEN(actual, name)                                                       \
+    do {                                                                                           \
+        QString goldenReport_;                                                                     \
+        if (!quelmar::test::matchesGolden((actual), (name), &goldenReport_))                       \
+            QFAIL(qPrintable(goldenReport_));                                                      \
     } while (false)
 
 // A config stream on a fresh file in a temporary folder, with fake dialogs,
 // sound and menu around it: everything a page needs to be opened in a test.
 class PageHarness {
-public:
+  public:
     PageHarness();
 
     // Everything written so far.
