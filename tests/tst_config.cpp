@@ -96,23 +96,6 @@ class TestConfig : public QObject {
                  QByteArray("\r\n// [ Sound Setting ] \r\n\r\n// [ Video Setting ] \r\n"));
     }
 
-    void sectionHeaders_data() {
-        QTest::addColumn<int>("section");
-        QTest::addColumn<QString>("header");
-        QTest::newRow("buy") << int(Section::BuyWeapons) << "// [ Buy Weapons ] ";
-        QTest::newRow("commands") << int(Section::Commands) << "// [ Commands ] ";
-        QTest::newRow("video") << int(Section::Video) << "// [ Video Setting ] ";
-        QTest::newRow("mouse") << int(Section::Mouse) << "// [ Mouse Setting ] ";
-        QTest::newRow("sound") << int(Section::Sound) << "// [ Sound Setting ] ";
-        QTest::newRow("player") << int(Section::Player) << "// [ Player Setting ] ";
-        QTest::newRow("other") << int(Section::Other) << "// [ Othen Setting ] ";
-    }
-    void sectionHeaders() {
-        QFETCH(int, section);
-        QFETCH(QString, header);
-        QCOMPARE(sectionHeader(Section(section)), header);
-    }
-
     void lineBuilders() {
         QCOMPARE(settingLine(QStringLiteral("gamma"), QStringLiteral("1")),
                  QStringLiteral("gamma \"1\""));
