@@ -107,48 +107,14 @@ class TestBuy : public QObject {
 
     void keyListStartsFullWithNothingSelected() {
         BuyKeyboard k;
-        const QStringList expected = {"F1",
-                                      "F2",
-                                      "F3",
-                                      "F4",
-                                      "F5",
-                                      "F6",
-                                      "F7",
-                                      "F8",
-                                      "F9",
-                                      "F10",
-                                      "F11",
-                                      "F12",
-                                      "ins",
-                                      "del",
-                                      "end",
-                                      "home",
-                                      "pgup",
-                                      "pgdn",
-                                      "leftarrow",
-                                      "rightarrow",
-                                      "uparrow",
-                                      "downarrow",
-                                      "kp_ins",
-                                      "kp_del",
-                                      "kp_end",
-                                      "kp_downarrow",
-                                      "kp_pgdn",
-                                      "kp_PgUp",
-                                      "kp_rightarrow",
-                                      "kp_leftarrow",
-                                      "kp_enter",
-                                      "kp_home",
-                                      "kp_uparrow",
-                                      "kp_5",
-                                      "pause"};
-        QCOMPARE(k.keys(), expected);
+        // These names go into the script as they stand, "kp_PgUp" with its capitals.
+        QCOMPARE(k.keys().join(' '),
+                 "F1 F2 F3 F4 F5 F6 F7 F8 F9 F10 F11 F12 ins del end home pgup pgdn leftarrow "
+                 "rightarrow uparrow downarrow kp_ins kp_del kp_end kp_downarrow kp_pgdn kp_PgUp "
+                 "kp_rightarrow kp_leftarrow kp_enter kp_home kp_uparrow kp_5 pause");
         QCOMPARE(k.selection(), -1);
-        QVERIFY(!k.slotsEnabled());
-        QVERIFY(!k.recordEnabled());
-        QVERIFY(!k.drop(0, "4-1;"));
-        QVERIFY(!k.clear(0));
-        QVERIFY(!k.record());
+        QVERIFY(!k.slotsEnabled() && !k.recordEnabled());
+        QVERIFY(!k.drop(0, "4-1;") && !k.clear(0) && !k.record());
         QVERIFY(k.boundKey().isEmpty());
     }
 
@@ -160,10 +126,8 @@ class TestBuy : public QObject {
         QTest::addColumn<bool>("recordEnabled");
         QTest::newRow("no key") << -1 << QList<int>{} << QList<int>{} << false << false;
         QTest::newRow("key, empty slots") << 0 << QList<int>{} << QList<int>{} << true << false;
-        QTest::newRow("key, one slot") << 3 << QList<int>{5} << QList<int>{} << true << true;
         QTest::newRow("key, last slot") << 34 << QList<int>{13} << QList<int>{} << true << true;
-        QTest::newRow("filled then emptied")
-            << 0 << QList<int>{2} << QList<int>{2} << true << false;
+        QTest::newRow("filled, emptied") << 0 << QList<int>{2} << QList<int>{2} << true << false;
         QTest::newRow("one of two emptied")
             << 0 << QList<int>{2, 9} << QList<int>{9} << true << true;
         QTest::newRow("selection lost") << 99 << QList<int>{} << QList<int>{} << false << false;
@@ -191,11 +155,8 @@ class TestBuy : public QObject {
         const QString example = R"(bind "F1" "4-1;8-2;ammo1;reset")";
         QTest::newRow("example") << "F1" << Drops{{0, "4-1;"}, {1, "8-2;"}, {7, "ammo1;"}}
                                  << example;
-        QTest::newRow("dropped backwards")
+        QTest::newRow("slot order, not drop order")
             << "F1" << Drops{{7, "ammo1;"}, {1, "8-2;"}, {0, "4-1;"}} << example;
-        QTest::newRow("right column first")
-            << "kp_PgUp" << Drops{{13, "5-1;"}, {7, "2-1;"}, {6, "1-3;"}, {0, "3-1;"}}
-            << R"(bind "kp_PgUp" "3-1;1-3;2-1;5-1;reset")";
         QTest::newRow("only the last slot")
             << "pause" << Drops{{13, "8-6;"}} << R"(bind "pause" "8-6;reset")";
         QTest::newRow("same item thrice") << "F2" << Drops{{4, "8-4;"}, {2, "8-4;"}, {9, "8-4;"}}
@@ -203,13 +164,12 @@ class TestBuy : public QObject {
         QTest::newRow("drop replaces")
             << "del" << Drops{{3, "4-6;"}, {3, "1-6;"}} << R"(bind "del" "1-6;reset")";
         QTest::newRow("undefined aliases as they stand")
-            << "F12" << Drops{{0, "1-2;"}, {1, "4-7;"}, {2, "4-8;"}}
-            << R"(bind "F12" "1-2;4-7;4-8;reset")";
+            << "kp_PgUp" << Drops{{0, "1-2;"}, {1, "4-7;"}} << R"(bind "kp_PgUp" "1-2;4-7;reset")";
         Drops all;
         QString aliases;
         for (int s = 0; s < BuyKeyboard::kSlotCount; ++s) {
             all.append({s, QStringLiteral("%1-%1;").arg(s)});
-            aliases += QStringLiteral("%1-%1;").arg(s);
+            aliases += all.last().second;
         }
         QTest::newRow("all fourteen")
             << "home" << all << QStringLiteral(R"(bind "home" "%1reset")").arg(aliases);
@@ -224,7 +184,7 @@ class TestBuy : public QObject {
 
     void boundKeyIsTheKeyOfTheLastDrop() {
         BuyKeyboard k;
-        k.select(keyIndex(k, "F1"));
+        QVERIFY(recordDrops(k, "F1", {}) == std::nullopt);
         k.drop(0, "4-1;");
         k.select(keyIndex(k, "F3"));
         k.drop(1, "8-2;");
@@ -238,18 +198,12 @@ class TestBuy : public QObject {
         QTest::addColumn<QString>("added");
         QTest::addColumn<QString>("key");
         QTest::addColumn<QString>("next");
-        QTest::newRow("F1") << QString() << "F1"
-                            << "F2";
-        QTest::newRow("kp_5") << QString() << "kp_5"
-                              << "pause";
-        QTest::newRow("pause") << QString() << "pause"
-                               << "F1";
-        QTest::newRow("added key") << "q"
-                                   << "q"
-                                   << "F1";
-        QTest::newRow("before added key") << "q"
-                                          << "pause"
-                                          << "q";
+        auto row = [](const char* name, const QString& added, const QString& key,
+                      const QString& next) { QTest::newRow(name) << added << key << next; };
+        row("F1", {}, "F1", "F2");
+        row("pause", {}, "pause", "F1");
+        row("added key", "q", "q", "F1");
+        row("before added key", "q", "pause", "q");
     }
 
     void selectionMovesOnAndWraps() {
@@ -265,17 +219,11 @@ class TestBuy : public QObject {
     void recordEmptiesTheSlots() {
         BuyKeyboard k;
         QVERIFY(recordDrops(k, "F1", {{0, "4-1;"}, {5, "8-2;"}}));
-        for (int s = 0; s < BuyKeyboard::kSlotCount; ++s) {
-            QVERIFY(!k.isFilled(s));
-            QVERIFY(k.alias(s).isEmpty());
-        }
+        for (int s = 0; s < BuyKeyboard::kSlotCount; ++s)
+            QVERIFY(!k.isFilled(s) && k.alias(s).isEmpty());
         QVERIFY(!k.recordEnabled());
         QVERIFY(!k.record()); // nothing to record: nothing written
         QVERIFY(k.drop(3, "3-3;"));
-        QCOMPARE(*k.record(), QStringLiteral(R"(bind "F2" "3-3;reset")"));
-        // The same key recorded twice gives two lines.
-        k.select(keyIndex(k, "F2"));
-        k.drop(3, "3-3;");
         QCOMPARE(*k.record(), QStringLiteral(R"(bind "F2" "3-3;reset")"));
     }
 
@@ -284,7 +232,6 @@ class TestBuy : public QObject {
         QTest::addColumn<bool>("taken");
         QTest::newRow("one letter") << "q" << true;
         QTest::newRow("nothing or cancelled") << "" << true;
-        QTest::newRow("duplicate of nothing") << "" << true;
         QTest::newRow("blank") << " " << true;
         QTest::newRow("Cyrillic letter") << "ж" << true;
         QTest::newRow("outside the basic plane") << "\U0001F600" << true;
@@ -302,15 +249,6 @@ class TestBuy : public QObject {
         QCOMPARE(k.keys().size(), taken ? 36 : 35);
         QCOMPARE(k.keys().last(), taken ? answer : QStringLiteral("pause"));
         QCOMPARE(k.selection(), 4);
-    }
-
-    void emptyKeyGivesAnEmptyPairOfQuotes() {
-        BuyKeyboard k;
-        k.addKey(QString());
-        k.select(35);
-        k.drop(0, "8-3;");
-        QCOMPARE(*k.record(), QStringLiteral(R"(bind "" "8-3;reset")"));
-        QCOMPARE(k.selection(), 0);
     }
 
     // --- the catalogue window ---
