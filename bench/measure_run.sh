@@ -3,7 +3,9 @@
 #   start-up   seconds from launch to the main menu on screen (1 s of it is
 #              the splash's own wait)
 #   idle CPU   share of one core over 10 s with the menu and its flame showing
-#   peak RSS   the run's peak resident memory
+#   peak RSS   the run's peak resident memory, after the idle spell and a
+#              visit to the two heaviest pages (the weapon pictures and the
+#              command page's 130 key fields)
 # Usage: bench/measure_run.sh [path/to/quelmar]   (default build/quelmar)
 # Needs xvfb-run and xdotool. Runs itself under Xvfb when there is no display.
 set -euo pipefail
@@ -32,6 +34,26 @@ sleep 1 # let the first frames settle
 before=$(cpu)
 sleep 10
 after=$(cpu)
+
+# Visit the weapon page and the command page, each closed with its Done.
+eval "$(xdotool getwindowgeometry --shell "$(xdotool search --onlyvisible --name '^Quelmar$' | head -1)")"
+menu_x=$X menu_y=$Y
+click_entry() { xdotool mousemove $((menu_x + 16 + $1 + 10)) $((menu_y + 8 + $2 + 10)) click 1; sleep 1; }
+click_done() { # window width and height, Done's x and y inside it
+    local id
+    for id in $(xdotool search --onlyvisible --name '.*' || true); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if [ "$WIDTH" = "$1" ] && [ "$HEIGHT" = "$2" ]; then
+            xdotool mousemove $((X + $3)) $((Y + $4)) click 1
+            sleep 1
+            return
+        fi
+    done
+    echo "no ${1}x$2 window to close" >&2
+}
+click_entry 40 176 && click_done 438 562 410 12 # the weapon page's key window
+click_entry 40 128 && click_done 490 570 20 15  # the command page
+visible_menu=$(xdotool search --onlyvisible --name '^Quelmar$' | wc -l || true)
 peak=$(awk '/VmHWM/ {print $2}' /proc/$pid/status)
 kill $pid
 wait $pid 2>/dev/null || true
@@ -41,3 +63,4 @@ awk -v s="$start" -v e="$shown" 'BEGIN {printf "start-up to main menu: %.3f s\n"
 awk -v b="$before" -v a="$after" -v t="$ticks" \
     'BEGIN {printf "idle main menu CPU:    %.2f %% of one core (10 s)\n", 100 * (a - b) / t / 10}'
 awk -v k="$peak" 'BEGIN {printf "peak resident memory:  %.1f MB\n", k / 1024}'
+[ "$visible_menu" = 1 ] || echo "(the page visit did not end back at the menu)" >&2
