@@ -19,14 +19,14 @@ namespace quelmar {
 
 namespace {
 
-struct EntrySpec {
+struct EntryPlace {
     const char* name;
     const char* caption;
     QRect geometry; // inside Frame1
 };
 
 // The seven page entries, top to bottom.
-const EntrySpec kPageEntries[] = {
+const EntryPlace kPageEntries[] = {
     {"Command5", "Видео", QRect(40, 32, 46, 23)},
     {"Command7", "Аудио", QRect(37, 56, 49, 23)},
     {"Command8", "Игрока", QRect(40, 80, 54, 23)},
@@ -78,9 +78,10 @@ void MainMenu::buildControls() {
     look::setColors(heading, look::kRed, look::kBlack);
     look::fitWidth(heading);
 
-    for (const EntrySpec& spec : kPageEntries) {
-        auto* entry = new MenuEntry(QString::fromLatin1(spec.name), QString::fromUtf8(spec.caption),
-                                    spec.geometry, look::kListBlue, 12, false, frame);
+    for (const EntryPlace& place : kPageEntries) {
+        auto* entry =
+            new MenuEntry(QString::fromLatin1(place.name), QString::fromUtf8(place.caption),
+                          place.geometry, look::kListBlue, 12, false, frame);
         connect(entry, &MenuEntry::clicked, this, [this, entry] { openPage(entry); });
         entries_.append(entry);
     }
