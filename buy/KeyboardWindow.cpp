@@ -41,7 +41,6 @@ void KeyboardWindow::buildControls() {
     list_->addItems(keyboard_.keys());
     list_->setGeometry(8, 24, 97, 21);
     list_->setFont(look::comicFont(9, true));
-    look::setColors(list_, look::kListBlue, look::kBlack);
     connect(list_, &QComboBox::currentIndexChanged, this, &KeyboardWindow::keyChosen);
 
     QPushButton* add = buy::makeButton(this, "Command3", QStringLiteral("Добавить"),
