@@ -1,8 +1,24 @@
+#include "app/CommandLine.h"
 #include "app/Program.h"
 
 #include <QApplication>
+#include <QTextStream>
+
+#include <cstdio>
 
 int main(int argc, char* argv[]) {
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const quelmar::CommandLine commandLine = quelmar::CommandLine::parse(arguments);
+    if (commandLine.mode != quelmar::CommandLine::Mode::Program) {
+        // The tools need no display: no window system is touched.
+        QCoreApplication tool(argc, argv);
+        QCoreApplication::setApplicationName(QStringLiteral("quelmar"));
+        QTextStream out(stdout);
+        QTextStream err(stderr);
+        return quelmar::runCommandLine(commandLine, out, err);
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmar"));
     return quelmar::runProgram(app);

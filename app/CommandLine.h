@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace quelmar {
+
+// What the program was asked to do on its command line. Decided from the
+// arguments alone, before any application object exists, so that the tools
+// run without a display.
+struct CommandLine {
+    enum class Mode { Program, Help, Version, Check, FixKeys, Invalid };
+
+    Mode mode = Mode::Program;
+    QStringList files; // the scripts of --check, or IN and OUT of --fix-keys
+    QString error;     // one line, for Invalid
+
+    // arguments as main() gets them, the program's own path first. Qt's own
+    // options (-platform, -style, -geometry …) are left to the window
+    // program and need no mention here.
+    static CommandLine parse(const QStringList& arguments);
+};
+
+// Runs every mode but Program and returns the exit status: 0 for help and
+// version, the tools' own statuses, 2 for an invalid command line.
+int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream& err);
+
+} // namespace quelmar

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <QByteArray>
+#include <QHash>
+#include <QSet>
+#include <QString>
+
+namespace quelmar {
+
+// The game console's rule for the key name of `bind` and `unbind`: a name of
+// one character is that character's key; a longer name must be one of the
+// console's key names, whatever its case. Beside it, for the names our
+// command page writes that the console turns down, the console's own name
+// for the same key, where it has one.
+class ConsoleKeys {
+  public:
+    // keyNames: one name a line; fixes: "rejected<TAB>console name" a line,
+    // the right side may be empty. In both, lines starting with '#' are comments.
+    ConsoleKeys(const QByteArray& keyNames, const QByteArray& fixes);
+
+    // The lists embedded in the program.
+    static const ConsoleKeys& embedded();
+
+    bool accepts(const QString& name) const;
+
+    // The console's name for a rejected name, or an empty string when the
+    // console has none.
+    QString consoleNameFor(const QString& name) const;
+
+    // What two accepted names share when they name the same key; empty for
+    // a rejected name.
+    QString keyOf(const QString& name) const;
+
+  private:
+    QSet<QString> m_names;           // upper case
+    QHash<QString, QString> m_fixes; // upper-case rejected name -> console name
+};
+
+} // namespace quelmar

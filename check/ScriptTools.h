@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QTextStream;
+
+namespace quelmar {
+
+// The script tools of the command line. Each returns the program's exit
+// status and writes its reasons for a status 2 to err.
+
+// Checks every file in turn and writes one line per finding to out, files in
+// the order given. 0: nothing found; 1: findings; 2: a file could not be read
+// (the other files are still checked).
+int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err);
+
+// Writes a copy of input with the console's key names put in, and names on
+// err every rejected key that has no console name. 0: every rejected key
+// replaced; 1: some left, as reported; 2: input unreadable or output not
+// written (then output is left as it was).
+int fixScriptKeys(const QString& input, const QString& output, QTextStream& err);
+
+} // namespace quelmar
