@@ -68,7 +68,7 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QStringList files = parser.positionalArguments();
     const bool check = parser.isSet("check");
     const bool fix = parser.isSet("fix-keys");
-    if (parser.isSet("help"))
+    if (parser.isSet("help") || parser.isSet("help-all"))
         return {Mode::Help, {}, {}};
     if (parser.isSet("version"))
         return {Mode::Version, {}, {}};
@@ -90,7 +90,8 @@ int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream
     case CommandLine::Mode::Help: {
         QCommandLineParser parser;
         setUp(parser);
-        out << parser.helpText();
+        out << parser.helpText() << "\nQt's own options for the window: -"
+            << (kQtOptionsWithValue + kQtFlags).join(", -") << ".\n";
         return 0;
     }
     case CommandLine::Mode::Version:
