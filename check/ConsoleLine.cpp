@@ -7,6 +7,10 @@ bool isBlank(QChar c) {
     return c == u' ' || c == u'\t';
 }
 
+bool startsWord(const QString& line, qsizetype i) {
+    return i == 0 || isBlank(line.at(i - 1)) || line.at(i - 1) == u';' || line.at(i - 1) == u'"';
+}
+
 // Splits one command's text (from..to of the line) into words.
 QList<ConsoleWord> splitWords(const QString& line, qsizetype from, qsizetype to) {
     QList<ConsoleWord> words;
@@ -54,7 +58,7 @@ ConsoleLine ConsoleLine::parse(const QString& line) {
             inQuotes = !inQuotes;
         } else if (!inQuotes && c == u';') {
             endCommand(i);
-        } else if (!inQuotes && c == u'/' && line.mid(i, 2) == u"//") {
+        } else if (!inQuotes && line.mid(i, 2) == u"//" && startsWord(line, i)) {
             break;
         }
     }

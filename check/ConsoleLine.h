@@ -23,7 +23,8 @@ struct ConsoleCommand {
 // - a double quote opens a quoted value that runs to the next double quote,
 //   and ';' or "//" inside it are plain text;
 // - ';' outside quotes ends one command and starts the next;
-// - "//" outside quotes starts a comment that runs to the line end;
+// - "//" outside quotes at the start of a word starts a comment that runs to
+//   the line end ("http://x" stays one word);
 // - words are split at blanks and tabs.
 struct ConsoleLine {
     QList<ConsoleCommand> commands; // empty ones left out

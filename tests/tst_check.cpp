@@ -70,8 +70,9 @@ class TestCheck : public QObject {
         QTest::addColumn<QString>("findings");
         QTest::newRow("clean") << QByteArray("// x\n\nbind \"PGUP\" \"+jump\"\r\nname \"a;b\"\n")
                                << "";
-        QTest::newRow("open quote") << QByteArray("x\r\nname \"a b\r\necho \"//\"\r\n")
-                                    << "2: error: double quotes do not pair up\n";
+        QTest::newRow("open quote")
+            << QByteArray("say a//b \"c\r\nname \"a b\r\necho \"//\"//\"\r\n")
+            << "1: error: double quotes do not pair up\n2: error: double quotes do not pair up\n";
         QTest::newRow("further command")
             << QByteArray("name \"x\" ; quit ; \"\"\nbind a b; bind c d // \"e\"; quit\n")
             << "1: error: text after a quoted value runs as a further command: quit\n";
