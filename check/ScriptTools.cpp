@@ -53,6 +53,11 @@ int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err) {
         }
         out.flush();
     }
+    // A report that never reached the terminal or file must not pass for one.
+    if (out.status() != QTextStream::Ok) {
+        err << "standard output: cannot write the findings" << Qt::endl;
+        return 2;
+    }
     return unreadable ? 2 : found ? 1 : 0;
 }
 
