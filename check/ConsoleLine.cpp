@@ -58,7 +58,8 @@ ConsoleLine ConsoleLine::parse(const QString& line) {
             inQuotes = !inQuotes;
         } else if (!inQuotes && c == u';') {
             endCommand(i);
-        } else if (!inQuotes && line.mid(i, 2) == u"//" && startsWord(line, i)) {
+        } else if (!inQuotes && c == u'/' && QStringView(line).mid(i, 2) == u"//" &&
+                   startsWord(line, i)) {
             break;
         }
     }
