@@ -63,6 +63,7 @@ class TestMainMenu : public QObject {
   private slots:
     void init() {
         qputenv("TMPDIR", tmp_.path().toLocal8Bit());
+        qputenv("HOME", tmp_.path().toLocal8Bit()); // where the Save As dialog looks for Steam
         config_ = std::make_unique<ConfigStream>();
         dialogs_ = std::make_unique<ScriptedDialogs>();
         sound_ = std::make_unique<RecordingSoundCue>();
@@ -201,10 +202,14 @@ class TestMainMenu : public QObject {
 
     void saveCancelledChangesNothing() {
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
+        const QString game =
+            tmp_.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life/cstrike"));
+        QVERIFY(QDir().mkpath(game));
         click(QStringLiteral("Command3"));
         QCOMPARE(dialogs_->asked.size(), 1);
         QCOMPARE(dialogs_->asked[0].kind, AskedDialog::SaveAs);
         QCOMPARE(dialogs_->asked[0].text, QStringLiteral("(*.cfg)"));
+        QCOMPARE(dialogs_->asked[0].startFolder, game);
         QVERIFY(sound_->played.isEmpty());
         QVERIFY(menu_->isVisible());
         QCOMPARE(unloaded.count(), 0);
