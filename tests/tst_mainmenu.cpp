@@ -63,7 +63,6 @@ class TestMainMenu : public QObject {
   private slots:
     void init() {
         qputenv("TMPDIR", tmp_.path().toLocal8Bit());
-        qputenv("HOME", tmp_.path().toLocal8Bit()); // where the Save As dialog looks for Steam
         config_ = std::make_unique<ConfigStream>();
         dialogs_ = std::make_unique<ScriptedDialogs>();
         sound_ = std::make_unique<RecordingSoundCue>();
@@ -205,6 +204,7 @@ class TestMainMenu : public QObject {
         const QString game =
             tmp_.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life/cstrike"));
         QVERIFY(QDir().mkpath(game));
+        qputenv("HOME", tmp_.path().toLocal8Bit()); // where the Save As dialog looks for Steam
         click(QStringLiteral("Command3"));
         QCOMPARE(dialogs_->asked.size(), 1);
         QCOMPARE(dialogs_->asked[0].kind, AskedDialog::SaveAs);
