@@ -58,8 +58,11 @@ QString findGameFolder(const QString& home) {
         for (const QString& library : libraries) {
             const QString game =
                 QDir(library).filePath(QStringLiteral("steamapps/common/Half-Life/cstrike"));
-            if (QFileInfo(game).isDir())
-                return QDir::cleanPath(game);
+            // ~/.steam/steam is usually a link to the real Steam folder:
+            // offer the folder itself, as the player would find it.
+            const QFileInfo info(game);
+            if (info.isDir())
+                return info.canonicalFilePath();
         }
     }
     return {};

@@ -38,7 +38,7 @@ class TestGameFolder : public QObject {
             QVERIFY(list.open(QIODevice::WriteOnly) &&
                     list.write(vdf.replace("%1", escaped.toUtf8())));
         }
-        QCOMPARE(quelmar::findGameFolder(home.path()), found ? game : QString());
+        QCOMPARE(quelmar::findGameFolder(home.path()), found ? QDir(game).canonicalPath() : "");
     }
 };
 

@@ -209,7 +209,7 @@ class TestMainMenu : public QObject {
         QCOMPARE(dialogs_->asked.size(), 1);
         QCOMPARE(dialogs_->asked[0].kind, AskedDialog::SaveAs);
         QCOMPARE(dialogs_->asked[0].text, QStringLiteral("(*.cfg)"));
-        QCOMPARE(dialogs_->asked[0].startFolder, game);
+        QCOMPARE(dialogs_->asked[0].startFolder, QDir(game).canonicalPath());
         QVERIFY(sound_->played.isEmpty());
         QVERIFY(menu_->isVisible());
         QCOMPARE(unloaded.count(), 0);
