@@ -14,6 +14,7 @@ PACKAGES=(
     fonts-comic-neue fonts-dejavu-core
     xvfb xauth xdotool x11-xkb-utils x11-utils
     libbenchmark-dev
+    desktop-file-utils appstream dpkg-dev file
 )
 
 install_missing() {

@@ -6,11 +6,13 @@
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
 #include "platform/Dialogs.h"
+#include "platform/GameFolder.h"
 #include "platform/Look.h"
 #include "platform/SoundCue.h"
 
 #include <QCloseEvent>
 #include <QDebug>
+#include <QDir>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -154,7 +156,8 @@ void MainMenu::ReturnToMainMenu(const QString& entryName) {
 }
 
 void MainMenu::save() {
-    const QString destination = services_.dialogs.saveAs(this, QStringLiteral("(*.cfg)"));
+    const QString destination =
+        services_.dialogs.saveAs(this, QStringLiteral("(*.cfg)"), findGameFolder(QDir::homePath()));
     if (destination.isEmpty())
         return;
     QString reason;

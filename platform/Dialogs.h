@@ -27,9 +27,10 @@ class Dialogs {
                           const QString& defaultText) = 0;
 
     // The Save As dialog with one name filter (for example "(*.cfg)"), which
-    // asks before replacing an existing file. Returns the chosen path, or the
-    // empty string when the player cancels.
-    virtual QString saveAs(QWidget* parent, const QString& filter) = 0;
+    // asks before replacing an existing file. It opens in startFolder, or in
+    // the platform's usual place when that is empty. Returns the chosen path,
+    // or the empty string when the player cancels.
+    virtual QString saveAs(QWidget* parent, const QString& filter, const QString& startFolder) = 0;
 };
 
 } // namespace quelmar

@@ -33,11 +33,11 @@ QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& 
     return dialog.textValue();
 }
 
-QString QtDialogs::saveAs(QWidget* parent, const QString& filter) {
-    // No title, folder, name or default suffix of our own: a name typed
-    // without an extension is used as typed. QFileDialog asks before it
-    // lets an existing file be chosen.
-    return QFileDialog::getSaveFileName(parent, QString(), QString(), filter);
+QString QtDialogs::saveAs(QWidget* parent, const QString& filter, const QString& startFolder) {
+    // No title, name or default suffix of our own: a name typed without an
+    // extension is used as typed, in the folder the dialog shows. QFileDialog
+    // asks before it lets an existing file be chosen.
+    return QFileDialog::getSaveFileName(parent, QString(), startFolder, filter);
 }
 
 } // namespace quelmar

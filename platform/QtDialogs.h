@@ -10,7 +10,7 @@ class QtDialogs final : public Dialogs {
     void message(QWidget* parent, const QString& text, const QString& title) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText) override;
-    QString saveAs(QWidget* parent, const QString& filter) override;
+    QString saveAs(QWidget* parent, const QString& filter, const QString& startFolder) override;
 };
 
 } // namespace quelmar

@@ -102,6 +102,7 @@ class TestDialogs : public QObject {
         QString suffix = QStringLiteral("unset");
         bool confirms = false;
         bool saving = false;
+        QString folder;
         whenModalOpens([&](QWidget* w) {
             auto* dialog = qobject_cast<QFileDialog*>(w);
             QVERIFY(dialog);
@@ -109,10 +110,12 @@ class TestDialogs : public QObject {
             suffix = dialog->defaultSuffix();
             confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
             saving = dialog->acceptMode() == QFileDialog::AcceptSave;
-            dialog->selectFile(dir.filePath(QStringLiteral("mine")));
+            folder = dialog->directory().path();
+            dialog->selectFile(QStringLiteral("mine")); // a bare name lands in the start folder
             static_cast<QDialog*>(dialog)->accept();
         });
-        const QString chosen = QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)"));
+        const QString chosen = QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)"), dir.path());
+        QCOMPARE(folder, dir.path());
         QCOMPARE(chosen, dir.filePath(QStringLiteral("mine"))); // no suffix added
         QCOMPARE(filters, QStringList{QStringLiteral("(*.cfg)")});
         QCOMPARE(suffix, QString());
@@ -122,7 +125,7 @@ class TestDialogs : public QObject {
 
     void saveAsCancelled() {
         whenModalOpens([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
-        QCOMPARE(QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)")), QString());
+        QCOMPARE(QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)"), QString()), QString());
     }
 };
 

@@ -201,10 +201,15 @@ class TestMainMenu : public QObject {
 
     void saveCancelledChangesNothing() {
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
+        const QString game =
+            tmp_.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life/cstrike"));
+        QVERIFY(QDir().mkpath(game));
+        qputenv("HOME", tmp_.path().toLocal8Bit()); // where the Save As dialog looks for Steam
         click(QStringLiteral("Command3"));
         QCOMPARE(dialogs_->asked.size(), 1);
         QCOMPARE(dialogs_->asked[0].kind, AskedDialog::SaveAs);
         QCOMPARE(dialogs_->asked[0].text, QStringLiteral("(*.cfg)"));
+        QCOMPARE(dialogs_->asked[0].startFolder, QDir(game).canonicalPath());
         QVERIFY(sound_->played.isEmpty());
         QVERIFY(menu_->isVisible());
         QCOMPARE(unloaded.count(), 0);

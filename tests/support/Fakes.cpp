@@ -14,8 +14,8 @@ QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& t
     return inputs_.isEmpty() ? QString() : inputs_.dequeue();
 }
 
-QString ScriptedDialogs::saveAs(QWidget*, const QString& filter) {
-    asked.append({AskedDialog::SaveAs, filter, {}, {}});
+QString ScriptedDialogs::saveAs(QWidget*, const QString& filter, const QString& startFolder) {
+    asked.append({AskedDialog::SaveAs, filter, {}, {}, startFolder});
     return saves_.isEmpty() ? QString() : saves_.dequeue();
 }
 

@@ -19,6 +19,7 @@ struct AskedDialog {
     QString text;  // message text, input prompt, or Save As filter
     QString title; // message or input title
     QString defaultText;
+    QString startFolder; // where a Save As dialog opened
 };
 
 // Dialogs answered from a script instead of a person. Answers are queued in
@@ -35,7 +36,7 @@ class ScriptedDialogs : public Dialogs {
     void message(QWidget* parent, const QString& text, const QString& title) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText) override;
-    QString saveAs(QWidget* parent, const QString& filter) override;
+    QString saveAs(QWidget* parent, const QString& filter, const QString& startFolder) override;
 
     QList<AskedDialog> asked;
 
