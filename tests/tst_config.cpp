@@ -2,7 +2,6 @@
 #include "config/ConfigLines.h"
 #include "config/ConfigStream.h"
 #include "config/Cp1251.h"
-#include "config/SaveCopy.h"
 #include "config/StringResources.h"
 #include "config/TempConfigFile.h"
 #include "tests/support/Golden.h"
@@ -130,26 +129,6 @@ class TestConfig : public QObject {
         PageHarness h;
         h.config.writeLine(settingLine(QStringLiteral("name"), QStringLiteral("Вася ☺")));
         QCOMPARE(h.written(), QByteArray("name \"\xC2\xE0\xF1\xFF ?\"\r\n"));
-    }
-
-    void saveReplacesAnExistingFile() {
-        QTemporaryDir dir;
-        const QString target = dir.filePath(QStringLiteral("my"));
-        QFile t(target);
-        QVERIFY(t.open(QIODevice::WriteOnly));
-        t.write("an older, longer script\r\n");
-        t.close();
-        QCOMPARE(saveScript("line\r\n", target), SaveOutcome::Saved);
-        QCOMPARE(readBytes(target), QByteArray("line\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 1); // nothing left beside it
-    }
-
-    void saveIntoAMissingFolderFailsCleanly() {
-        QTemporaryDir dir;
-        QString error;
-        QCOMPARE(saveScript("x\r\n", dir.filePath(QStringLiteral("no/such/folder/a.cfg")), &error),
-                 SaveOutcome::Unchanged);
-        QVERIFY(!error.isEmpty());
     }
 };
 

