@@ -2,6 +2,8 @@
 
 #include "config/SystemIo.h"
 
+#include <QFile>
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/stat.h>

@@ -2,7 +2,6 @@
 
 #include "config/FileDescriptor.h"
 
-#include <QFile>
 #include <QString>
 
 namespace quelmar {
