@@ -1,5 +1,6 @@
 #include "app/MainMenu.h"
 
+#include "app/FailureMessages.h"
 #include "app/FlameView.h"
 #include "app/MenuEntry.h"
 #include "config/ConfigStream.h"
@@ -11,8 +12,8 @@
 #include "platform/SoundCue.h"
 
 #include <QCloseEvent>
-#include <QDebug>
 #include <QDir>
+#include <QFileInfo>
 #include <QFrame>
 #include <QMouseEvent>
 #include <QPushButton>
@@ -118,13 +119,13 @@ void MainMenu::buildControls() {
 
 bool MainMenu::load(QString* error) {
     QString reason;
-    if (!TempConfigFile::create(config_, &reason)) {
-        if (error) {
-            *error = QStringLiteral("Не удалось создать временный файл конфигурации:\n%1\n\n%2")
-                         .arg(TempConfigFile::path(), reason);
-        }
+    const TempConfigFile::Outcome outcome = TempConfigFile::create(config_, &reason);
+    if (outcome != TempConfigFile::Outcome::Created) {
+        if (error)
+            *error = startFailureText(outcome, TempConfigFile::path(), reason);
         return false;
     }
+    config_.setFailureHandler([this] { reportWriteFailure(); });
     flame_->seed();
     timer2_.start();
     return true;
@@ -152,7 +153,8 @@ void MainMenu::openPage(MenuEntry* entry) {
 void MainMenu::ReturnToMainMenu(const QString& entryName) {
     if (MenuEntry* e = entry(entryName))
         e->setEnabled(false);
-    show();
+    if (!writeFailed_) // the program is ending; no menu to come back to
+        show();
 }
 
 void MainMenu::save() {
@@ -160,15 +162,35 @@ void MainMenu::save() {
         services_.dialogs.saveAs(this, QStringLiteral("(*.cfg)"), findGameFolder(QDir::homePath()));
     if (destination.isEmpty())
         return;
+    QByteArray script;
     QString reason;
-    if (!copyScript(TempConfigFile::path(), destination, &reason)) {
-        // The player is not bothered with it; the script stays whole in the
-        // temporary file, so say where for anyone who looks.
-        qWarning().noquote() << "Could not save" << destination << ":" << reason
-                             << "- the script is kept in" << TempConfigFile::path();
+    SaveOutcome outcome = SaveOutcome::Unchanged;
+    if (config_.readWritten(&script))
+        outcome = saveScript(script, destination, &reason);
+    else
+        reason =
+            QStringLiteral("не удалось прочитать то, что уже записано: ") + config_.errorString();
+    if (outcome != SaveOutcome::Saved) {
+        // Ending now would throw the whole session away: say what happened
+        // and stay, so the player can choose another place.
+        services_.dialogs.message(
+            this, saveFailureText(destination, reason, outcome, QFileInfo::exists(destination)),
+            applicationTitle());
+        return;
     }
     services_.sound.play(4);
     close();
+}
+
+void MainMenu::reportWriteFailure() {
+    if (writeFailed_)
+        return;
+    writeFailed_ = true;
+    services_.dialogs.message(
+        nullptr, writeFailureText(config_.path(), config_.errorString(), config_.isAtPath()),
+        applicationTitle());
+    hide();
+    emit writeFailed();
 }
 
 void MainMenu::showAbout() {
@@ -186,7 +208,7 @@ void MainMenu::mousePressEvent(QMouseEvent* event) {
 
 void MainMenu::closeEvent(QCloseEvent* event) {
     event->accept();
-    if (unloaded_)
+    if (unloaded_ || writeFailed_)
         return;
     unloaded_ = true;
     emit unloaded();

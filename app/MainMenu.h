@@ -33,7 +33,7 @@ class MainMenu : public QWidget, public MainMenuLink {
 
     // The menu's load: creates the temporary script with its preamble and
     // arms Timer2. Returns false, with a reason that names the file, when the
-    // temporary script cannot be created.
+    // temporary script cannot be created or another running copy writes it.
     bool load(QString* error);
 
     MenuEntry* entry(const QString& name) const;
@@ -49,6 +49,9 @@ class MainMenu : public QWidget, public MainMenuLink {
     void unloaded();
     // Command9 was pressed: the background flame starts.
     void flameStarted();
+    // A line did not reach the temporary script; the player has been told.
+    // The program ends with status 1.
+    void writeFailed();
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
@@ -58,6 +61,7 @@ class MainMenu : public QWidget, public MainMenuLink {
     void buildControls();
     void openPage(MenuEntry* entry);
     void save();
+    void reportWriteFailure();
     void showAbout();
 
     ConfigStream& config_;
@@ -68,6 +72,7 @@ class MainMenu : public QWidget, public MainMenuLink {
     QPushButton* command9_ = nullptr;
     QTimer timer2_;
     bool unloaded_ = false;
+    bool writeFailed_ = false;
 };
 
 } // namespace quelmar

@@ -44,6 +44,7 @@ int runProgram(QApplication& app) {
     if (!menu)
         return 1;
     QObject::connect(menu.get(), &MainMenu::unloaded, &app, [&app] { app.exit(0); });
+    QObject::connect(menu.get(), &MainMenu::writeFailed, &app, [&app] { app.exit(1); });
     return app.exec();
 }
 

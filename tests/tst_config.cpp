@@ -2,7 +2,6 @@
 #include "config/ConfigLines.h"
 #include "config/ConfigStream.h"
 #include "config/Cp1251.h"
-#include "config/SaveCopy.h"
 #include "config/StringResources.h"
 #include "config/TempConfigFile.h"
 #include "tests/support/Golden.h"
@@ -48,7 +47,7 @@ class TestConfig : public QObject {
         qputenv("TMPDIR", dir.path().toLocal8Bit());
         QCOMPARE(TempConfigFile::path(), QDir(dir.path()).filePath(QStringLiteral("cfg.cfg")));
         ConfigStream stream;
-        QVERIFY(TempConfigFile::create(stream));
+        QCOMPARE(TempConfigFile::create(stream), TempConfigFile::Outcome::Created);
         QUELMAR_COMPARE_GOLDEN(readBytes(TempConfigFile::path()), "preamble_only.cfg");
     }
 
@@ -57,12 +56,12 @@ class TestConfig : public QObject {
         qputenv("TMPDIR", dir.path().toLocal8Bit());
         {
             ConfigStream first;
-            QVERIFY(TempConfigFile::create(first));
+            QCOMPARE(TempConfigFile::create(first), TempConfigFile::Outcome::Created);
             first.beginSection(Section::Video);
             first.writeLine(settingLine(QStringLiteral("gamma"), QStringLiteral("3")));
         }
         ConfigStream second;
-        QVERIFY(TempConfigFile::create(second));
+        QCOMPARE(TempConfigFile::create(second), TempConfigFile::Outcome::Created);
         QUELMAR_COMPARE_GOLDEN(readBytes(TempConfigFile::path()), "preamble_only.cfg");
     }
 
@@ -70,7 +69,7 @@ class TestConfig : public QObject {
         qputenv("TMPDIR", "/nonexistent/quelmar-tmp");
         ConfigStream stream;
         QString error;
-        QVERIFY(!TempConfigFile::create(stream, &error));
+        QCOMPARE(TempConfigFile::create(stream, &error), TempConfigFile::Outcome::CreateFailed);
         QVERIFY(!error.isEmpty());
         QCOMPARE(TempConfigFile::path(), QStringLiteral("/nonexistent/quelmar-tmp/cfg.cfg"));
         QVERIFY(!QFile::exists(QStringLiteral("cfg.cfg"))); // not dropped in the working folder
@@ -130,38 +129,6 @@ class TestConfig : public QObject {
         PageHarness h;
         h.config.writeLine(settingLine(QStringLiteral("name"), QStringLiteral("Вася ☺")));
         QCOMPARE(h.written(), QByteArray("name \"\xC2\xE0\xF1\xFF ?\"\r\n"));
-    }
-
-    void saveCopyReplacesAnExistingFile() {
-        QTemporaryDir dir;
-        const QString source = dir.filePath(QStringLiteral("cfg.cfg"));
-        const QString target = dir.filePath(QStringLiteral("my"));
-        QFile s(source);
-        QVERIFY(s.open(QIODevice::WriteOnly));
-        s.write("line\r\n");
-        s.close();
-        QFile t(target);
-        QVERIFY(t.open(QIODevice::WriteOnly));
-        t.write("an older, longer script\r\n");
-        t.close();
-        QVERIFY(copyScript(source, target));
-        QCOMPARE(readBytes(target), QByteArray("line\r\n"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2); // nothing left beside it
-    }
-
-    void saveCopyIntoAMissingFolderFailsCleanly() {
-        QTemporaryDir dir;
-        const QString source = dir.filePath(QStringLiteral("cfg.cfg"));
-        QFile s(source);
-        QVERIFY(s.open(QIODevice::WriteOnly));
-        s.write("x\r\n");
-        s.close();
-        QString error;
-        QVERIFY(!copyScript(source, dir.filePath(QStringLiteral("no/such/folder/a.cfg")), &error));
-        QVERIFY(!error.isEmpty());
-        QVERIFY(!copyScript(dir.filePath(QStringLiteral("missing.cfg")),
-                            dir.filePath(QStringLiteral("b.cfg")), &error));
-        QVERIFY(!QFile::exists(dir.filePath(QStringLiteral("b.cfg"))));
     }
 };
 

@@ -229,11 +229,22 @@ class TestMainMenu : public QObject {
         QUELMAR_COMPARE_GOLDEN(readBytes(TempConfigFile::path()), "preamble_only.cfg");
     }
 
-    void saveIntoAnUnwritablePlaceStillEnds() {
+    void aFailedSaveKeepsTheMenuAndEverything() {
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
-        dialogs_->answerSaveAs(tmp_.filePath(QStringLiteral("missing/folder/x.cfg")));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Could not save")));
+        const QString bad = tmp_.filePath(QStringLiteral("missing/folder/x.cfg"));
+        dialogs_->answerSaveAs(bad);
         click(QStringLiteral("Command3"));
+        QCOMPARE(dialogs_->asked.size(), 2);
+        QVERIFY(dialogs_->asked[1].text.contains(bad));
+        QVERIFY(dialogs_->asked[1].text.contains(QStringLiteral("Файл не создан.")));
+        QCOMPARE(dialogs_->asked[1].title, QStringLiteral("Vorel"));
+        QVERIFY(sound_->played.isEmpty());
+        QVERIFY(menu_->isVisible());
+        QCOMPARE(unloaded.count(), 0);
+        const QString good = tmp_.filePath(QStringLiteral("good.cfg"));
+        dialogs_->answerSaveAs(good);
+        click(QStringLiteral("Command3"));
+        QUELMAR_COMPARE_GOLDEN(readBytes(good), "preamble_only.cfg");
         QCOMPARE(sound_->played, QList<int>{4});
         QCOMPARE(unloaded.count(), 1);
     }
