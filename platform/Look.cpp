@@ -35,9 +35,8 @@ QFont fontOf(const QString& family, const QString& fallback, double points, bool
 
 namespace {
 QString chooseComicFamily() {
-    const QString wanted = QStringLiteral("Comic Sans MS");
-    if (QFontDatabase::families().contains(wanted, Qt::CaseInsensitive))
-        return wanted;
+    // Registered even where Comic Sans MS is installed: the pictures name
+    // the embedded face for their lettering.
     QString embedded;
     const QDir fonts(QStringLiteral(":/fonts"));
     for (const QString& file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
@@ -46,6 +45,9 @@ QString chooseComicFamily() {
         if (!families.isEmpty())
             embedded = families.first();
     }
+    const QString wanted = QStringLiteral("Comic Sans MS");
+    if (QFontDatabase::families().contains(wanted, Qt::CaseInsensitive))
+        return wanted;
     // Without the embedded files (a broken build) the toolkit's default is
     // still one face for every caption.
     return embedded.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
