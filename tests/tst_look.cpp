@@ -6,7 +6,6 @@
 #include "tests/support/Golden.h"
 
 #include <QComboBox>
-#include <QLabel>
 #include <QPushButton>
 #include <QtTest>
 

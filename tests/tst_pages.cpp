@@ -175,9 +175,8 @@ class TestPages : public QObject {
             QCOMPARE(window->objectName(), page.objectName);
             QCOMPARE(window->size(), page.size);
             // Every caption and the heading lie inside the window.
-            for (QLabel* label : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly)) {
+            for (QLabel* label : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
                 QVERIFY2(window->rect().contains(label->geometry()), qPrintable(label->text()));
-            }
         });
         QUELMAR_COMPARE_GOLDEN(written, page.golden);
         QCOMPARE(h.menu.returned, QStringList{page.entry});
