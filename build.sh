@@ -11,7 +11,7 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
     qt6-qpa-plugins libgl-dev
-    fonts-comic-neue fonts-dejavu-core
+    fonts-dejavu-core
     xvfb xauth xdotool x11-xkb-utils x11-utils
     libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file

@@ -79,7 +79,6 @@ void MainMenu::buildControls() {
     heading->setGeometry(16, 0, 107, 27);
     heading->setFont(look::comicFont(14.25, true));
     look::setColors(heading, look::kRed, look::kBlack);
-    look::fitWidth(heading);
 
     for (const EntryPlace& place : kPageEntries) {
         auto* entry =

@@ -15,7 +15,7 @@ MenuEntry::MenuEntry(const QString& objectName, const QString& caption, const QR
     setAlignment(Qt::AlignLeft | Qt::AlignTop);
     look::setColors(this, color, look::kBlack);
     setCursor(Qt::PointingHandCursor);
-    look::fitWidth(this);
+    look::fitText(this, {caption});
 }
 
 void MenuEntry::mousePressEvent(QMouseEvent* event) {

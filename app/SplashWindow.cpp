@@ -5,6 +5,7 @@
 
 #include <QCloseEvent>
 #include <QLabel>
+#include <QPainter>
 
 namespace quelmar {
 
@@ -19,16 +20,24 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
     setPalette(pal);
     setAutoFillBackground(true);
 
+    // The window's own background is the same picture, drawn once at its
+    // top left: its black field shows around Pic, the navy where it ends.
+    picture_ = QPixmap::fromImage(renderPicture(QStringLiteral("splash"), QSize(400, 300)));
+
     auto* pic = new QLabel(this);
     pic->setObjectName(QStringLiteral("Pic"));
     pic->setGeometry(8, 8, 393, 297);
     pic->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    pic->setPixmap(QPixmap::fromImage(renderPicture(QStringLiteral("splash"), QSize(400, 300))));
+    pic->setPixmap(picture_);
 }
 
 void SplashWindow::closeEvent(QCloseEvent* event) {
     event->accept();
     emit unloaded();
+}
+
+void SplashWindow::paintEvent(QPaintEvent*) {
+    QPainter(this).drawPixmap(0, 0, picture_);
 }
 
 } // namespace quelmar

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPixmap>
 #include <QWidget>
 
 namespace quelmar {
@@ -17,6 +18,10 @@ class SplashWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
+
+  private:
+    QPixmap picture_;
 };
 
 } // namespace quelmar

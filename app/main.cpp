@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
+#include "platform/Look.h"
 
 #include <QApplication>
 #include <QTextStream>
@@ -21,5 +22,6 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmar"));
+    quelmar::look::applyProgramLook(app);
     return quelmar::runProgram(app);
 }

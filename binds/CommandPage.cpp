@@ -12,6 +12,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quelmar {
@@ -115,7 +116,11 @@ void CommandPage::addColumnHeaders() {
         label->setFont(look::comicFont(14.25, true));
         look::setColors(label, look::kGreen, look::kBlack);
         label->setAutoFillBackground(false);
+        // A header has no width of its own: it is as wide as its text,
+        // counting the ink that hangs past the last letter's advance.
         label->adjustSize();
+        const int ink = label->fontMetrics().boundingRect(label->text()).right() + 1;
+        label->resize(std::max(label->width(), ink), label->height());
         label->move(px(header.left), 0);
     }
 }
@@ -170,6 +175,7 @@ void CommandPage::addRow(QWidget* group, int row, int top) {
     caption->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     look::setColors(caption, look::kOrange, look::kBlack);
     caption->setAutoFillBackground(false);
+    look::fitText(caption, {caption->text()});
 
     addField(group, commands::keyField(row), kKeyLeft, top);
     addField(group, commands::altenateField(row), kAltenateLeft, top);

@@ -3,10 +3,10 @@
 #include "buy/BuyLook.h"
 #include "buy/CatalogueItem.h"
 #include "buy/CatalogueTable.h"
+#include "buy/CategoryOption.h"
 #include "platform/Look.h"
 
 #include <QPushButton>
-#include <QRadioButton>
 
 namespace quelmar {
 
@@ -44,11 +44,12 @@ void CatalogueWindow::buildOptions() {
     box->setGeometry(0, 267, 120, 164);
     int index = 0;
     for (const BuyCategory& category : buyCategories()) {
-        auto* option = new QRadioButton(QString::fromLatin1(category.caption), box);
+        auto* option = new CategoryOption(QString::fromLatin1(category.caption), box);
         option->setObjectName(QString::fromLatin1(category.optionName));
         option->setGeometry(0, index * kOptionHeight, 120, kOptionHeight);
         option->setFont(look::comicFont(9, true));
         look::setColors(option, look::kBlack, kOptionGrey);
+        look::fitText(option, {option->text()});
         connect(option, &QRadioButton::clicked, this, [this, index] { chooseCategory(index); });
         ++index;
     }

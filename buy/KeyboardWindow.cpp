@@ -41,6 +41,7 @@ void KeyboardWindow::buildControls() {
     list_->addItems(keyboard_.keys());
     list_->setGeometry(8, 24, 97, 21);
     list_->setFont(look::comicFont(9, true));
+    look::fitText(list_, keyboard_.keys());
     connect(list_, &QComboBox::currentIndexChanged, this, &KeyboardWindow::keyChosen);
 
     QPushButton* add = buy::makeButton(this, "Command3", QStringLiteral("Добавить"),

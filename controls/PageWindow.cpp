@@ -43,15 +43,7 @@ QLabel* PageWindow::addHeading(const QString& text, const QRect& geometry) {
     auto* heading = new QLabel(text, this);
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setFont(look::comicFont(14.25, true));
-    // Where the stand-in font runs wider than the one the page was drawn
-    // with, the heading grows about its own centre rather than lose letters.
-    QRect place = geometry;
-    const int needed = heading->fontMetrics().horizontalAdvance(text) + 2 * heading->margin() + 4;
-    if (needed > place.width()) {
-        place.setWidth(needed);
-        place.moveLeft(geometry.center().x() - needed / 2);
-    }
-    heading->setGeometry(place);
+    heading->setGeometry(geometry);
     heading->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     look::setColors(heading, look::kGreen, look::kBlack);
     return heading;
@@ -78,6 +70,7 @@ QComboBox* PageWindow::addList(const QString& objectName, const QStringList& ite
     list->setCurrentIndex(selected);
     list->setGeometry(geometry);
     list->setFont(look::comicFont(9, true));
+    look::fitText(list, items);
     look::setColors(list, look::kListBlue, look::kBlack);
     return list;
 }

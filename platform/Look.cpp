@@ -1,10 +1,20 @@
 #include "platform/Look.h"
 
-#include <QGuiApplication>
+#include <QAbstractButton>
+#include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFontDatabase>
+#include <QLabel>
 #include <QPalette>
+#include <QRadioButton>
 #include <QScreen>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QStyleOption>
 #include <QWidget>
 
+#include <algorithm>
 #include <cmath>
 
 namespace quelmar::look {
@@ -23,18 +33,92 @@ QFont fontOf(const QString& family, const QString& fallback, double points, bool
 }
 } // namespace
 
+namespace {
+QString chooseComicFamily() {
+    // Registered even where Comic Sans MS is installed: the pictures name
+    // the embedded face for their lettering.
+    QString embedded;
+    const QDir fonts(QStringLiteral(":/fonts"));
+    for (const QString& file : fonts.entryList({QStringLiteral("*.ttf")}, QDir::Files)) {
+        const int id = QFontDatabase::addApplicationFont(fonts.filePath(file));
+        const QStringList families = QFontDatabase::applicationFontFamilies(id);
+        if (!families.isEmpty())
+            embedded = families.first();
+    }
+    const QString wanted = QStringLiteral("Comic Sans MS");
+    if (QFontDatabase::families().contains(wanted, Qt::CaseInsensitive))
+        return wanted;
+    // Without the embedded files (a broken build) the toolkit's default is
+    // still one face for every caption.
+    return embedded.isEmpty() ? QFontDatabase::systemFont(QFontDatabase::GeneralFont).family()
+                              : embedded;
+}
+} // namespace
+
+QString comicFamily() {
+    static const QString family = chooseComicFamily();
+    return family;
+}
+
 QFont comicFont(double points, bool bold) {
-    return fontOf(QStringLiteral("Comic Sans MS"), QStringLiteral("Comic Neue"), points, bold);
+    QFont font(comicFamily());
+    font.setFamilies({comicFamily()});
+    font.setPixelSize(pointsToPixels(points));
+    font.setBold(bold);
+    return font;
+}
+
+void applyProgramLook(QApplication& app) {
+    // Qt's own "Windows" style paints a button's face in its given colour
+    // with a raised bevel; the platform styles lay a gradient over it.
+    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
+        app.setStyle(style);
+    // Registers the embedded face before the first picture draws its text.
+    comicFamily();
 }
 
 QFont sansFont(double points, bool bold) {
     return fontOf(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), points, bold);
 }
 
-void fitWidth(QWidget* label) {
-    const int needed = label->sizeHint().width();
-    if (needed > label->width())
-        label->resize(needed, label->height());
+namespace {
+// Pixels from the pen position to the right edge of the text's ink.
+int inkWidth(const QFontMetrics& metrics, const QStringList& texts) {
+    int widest = 0;
+    for (const QString& text : texts)
+        widest = std::max(widest, metrics.boundingRect(text).right() + 1);
+    return widest;
+}
+} // namespace
+
+int textRoom(const QWidget* widget) {
+    QStyle* style = widget->style();
+    if (auto* label = qobject_cast<const QLabel*>(widget))
+        return label->contentsRect().width();
+    if (qobject_cast<const QComboBox*>(widget)) {
+        QStyleOptionComboBox opt;
+        opt.initFrom(widget);
+        return style
+            ->subControlRect(QStyle::CC_ComboBox, &opt, QStyle::SC_ComboBoxEditField, widget)
+            .width();
+    }
+    QStyleOptionButton opt;
+    opt.initFrom(widget);
+    const auto element = qobject_cast<const QRadioButton*>(widget) ? QStyle::SE_RadioButtonContents
+                                                                   : QStyle::SE_PushButtonContents;
+    return style->subElementRect(element, &opt, widget).width();
+}
+
+void fitText(QWidget* widget, const QStringList& texts) {
+    const int room = textRoom(widget);
+    QFont font = widget->font();
+    // Never tighter than 85 %: past that a word reads as squeezed.
+    for (int percent = 100; percent > 85; --percent) {
+        font.setLetterSpacing(QFont::PercentageSpacing, percent);
+        if (inkWidth(QFontMetrics(font), texts) <= room)
+            break;
+    }
+    widget->setFont(font);
 }
 
 void setColors(QWidget* widget, const QColor& text, const QColor& background) {

@@ -2,7 +2,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QStringList>
 
+class QApplication;
 class QWidget;
 
 namespace quelmar::look {
@@ -17,18 +19,32 @@ inline const QColor kRed(255, 0, 0);
 inline const QColor kBlue(0, 0, 255);
 inline const QColor kDisabledGrey(128, 128, 128);
 
-// "Comic Sans MS" at a size given in points at 96 dots per inch. The size is
-// fixed in pixels so that a window looks the same whatever DPI the screen
-// reports; where the font is missing, fontconfig picks its stand-in.
+// The classic widget style with solid button faces, for the whole program.
+// main() calls it once; tests that look at pixels call it too.
+void applyProgramLook(QApplication& app);
+
+// The family every caption is drawn in: "Comic Sans MS" where it is
+// installed, else the embedded Comic Relief, which has the same metrics.
+QString comicFamily();
+
+// The caption font at a size given in points at 96 dots per inch. The size
+// is fixed in pixels so that a window looks the same whatever DPI the screen
+// reports, and the boxes laid out for it fit its text.
 QFont comicFont(double points, bool bold = false);
 
 // "MS Sans Serif" likewise, for the few plain text boxes.
 QFont sansFont(double points, bool bold = false);
 
-// Widens a label whose text does not fit its given width, keeping its place.
-// The widths are made for Comic Sans MS; a stand-in font (DejaVu for
-// Cyrillic where Comic Sans is missing) runs wider and must not be clipped.
-void fitWidth(QWidget* label);
+// Sets the widget's text a little tighter where the widest of texts would
+// not fit the room across its box; the box itself keeps its laid-out size.
+// The boxes are made for Comic Sans MS; its stand-in has the same advance
+// widths in the Latin letters but runs up to a few pixels wider in some
+// Cyrillic words.
+void fitText(QWidget* widget, const QStringList& texts);
+
+// The room across a label, button or drop-down list that its style leaves
+// for the text.
+int textRoom(const QWidget* widget);
 
 // Pixel size of a point size at 96 dots per inch.
 int pointsToPixels(double points);

@@ -13,7 +13,6 @@ only change when this script does.
 import math
 import os
 import struct
-import wave
 
 CUES = {
     1: dict(channels=1, rate=22050, bits=8, seconds=0.35),
@@ -32,21 +31,39 @@ def envelope(t, length, attack=0.01, release=0.08):
     return 1.0
 
 
+def sweep(f0, f1, t, length):
+    """Phase of a tone gliding linearly from f0 to f1 Hz over length seconds.
+
+    The phase is the integral of the frequency; sin(2 pi f(t) t) would glide
+    twice as fast and, falling, run through 0 Hz and back up.
+    """
+    return 2 * math.pi * (f0 * t + (f1 - f0) * t * t / (2 * length))
+
+
+def note(freq, t, start, length, attack=0.005, release=0.02):
+    """One note of a chime: silent outside [start, start + length], with
+    its own fade in and out, so notes that meet join without a step."""
+    u = t - start
+    if u < 0 or u > length:
+        return 0.0
+    return math.sin(2 * math.pi * freq * u) * envelope(u, length, attack, release)
+
+
 def sample(cue, t, length, channel):
     if cue == 1:  # rising sine sweep 500 -> 1200 Hz
-        f = 500 + 700 * t / length
-        return 0.6 * math.sin(2 * math.pi * f * t) * envelope(t, length)
+        return 0.6 * math.sin(sweep(500, 1200, t, length)) * envelope(t, length)
     if cue == 2:  # falling sweep 1100 -> 400 Hz, quick decay
-        f = 1100 - 700 * t / length
-        return 0.6 * math.sin(2 * math.pi * f * t) * math.exp(-5 * t) * envelope(t, length)
+        return 0.6 * math.sin(sweep(1100, 400, t, length)) * math.exp(-5 * t) * \
+            envelope(t, length)
     if cue == 3:  # two detuned square-ish waves, a low refusal buzz
         f = 110 if channel == 0 else 112
         s = math.sin(2 * math.pi * f * t) + 0.3 * math.sin(2 * math.pi * 3 * f * t)
         return 0.35 * s * envelope(t, length, release=0.2)
     if cue == 4:  # two-note chime, the second note a fifth up, panned apart
-        f = 880 if t < length / 2 else 1320
-        pan = 0.8 if (channel == 0) == (t < length / 2) else 0.5
-        return pan * 0.6 * math.sin(2 * math.pi * f * t) * envelope(t, length)
+        half = length / 2
+        first = (0.8 if channel == 0 else 0.5) * note(880, t, 0, half, attack=0.01)
+        second = (0.5 if channel == 0 else 0.8) * note(1320, t, half, half, release=0.08)
+        return 0.6 * (first + second)
     if cue == 5:  # bell: fundamental plus an inharmonic partial, long decay
         s = math.sin(2 * math.pi * 660 * t) + 0.4 * math.sin(2 * math.pi * 660 * 2.76 * t)
         return 0.45 * s * math.exp(-2.5 * t) * envelope(t, length, release=0.15)
@@ -67,17 +84,26 @@ def render(cue, channels, rate, bits, seconds):
     return bytes(out)
 
 
+def riff_wave(channels, rate, bits, data):
+    """A complete RIFF WAVE image: the data chunk is followed by a pad byte
+    when its length is odd, as RIFF requires of every chunk."""
+    block = channels * bits // 8
+    fmt = struct.pack('<HHIIHH', 1, channels, rate, rate * block, block, bits)
+    pad = b'\0' if len(data) % 2 else b''
+    body = (b'WAVE' + b'fmt ' + struct.pack('<I', len(fmt)) + fmt +
+            b'data' + struct.pack('<I', len(data)) + data + pad)
+    return b'RIFF' + struct.pack('<I', len(body)) + body
+
+
 def main():
     here = os.path.dirname(os.path.abspath(__file__))
     target = os.path.join(here, '..', 'resources', 'sounds')
     os.makedirs(target, exist_ok=True)
     for cue, fmt in CUES.items():
         path = os.path.join(target, 'cue%d.wav' % cue)
-        with wave.open(path, 'wb') as w:
-            w.setnchannels(fmt['channels'])
-            w.setsampwidth(fmt['bits'] // 8)
-            w.setframerate(fmt['rate'])
-            w.writeframes(render(cue, **fmt))
+        image = riff_wave(fmt['channels'], fmt['rate'], fmt['bits'], render(cue, **fmt))
+        with open(path, 'wb') as out:
+            out.write(image)
         print(path)
 
 

@@ -1,0 +1,85 @@
+#!/usr/bin/env bash
+# Takes the README's pictures of every window: it starts the program on a
+# virtual X server and walks it as a player would, clicking with xdotool, and
+# saves one PNG per window under docs/.
+#   splash.png, main-menu.png, video.png (with its "2-ой прицел" list open),
+#   sound.png, player.png, mouse.png, other.png, commands.png,
+#   weapons.png (the catalogue on "Rifles") and keyboard.png
+# Usage: tools/screenshots.sh [path/to/quelmar]   (default build/quelmar)
+# Needs xvfb-run, xdotool and ImageMagick's import.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+binary=$(realpath "${1:-build/quelmar}")
+if [ -z "${QUELMAR_SHOTS_INNER:-}" ]; then
+    export QUELMAR_SHOTS_INNER=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$binary"
+fi
+
+export TMPDIR=$(mktemp -d)
+trap 'kill $pid 2>/dev/null; rm -rf "$TMPDIR"' EXIT
+"$binary" &
+pid=$!
+
+# The one visible window of the program that is width x height, waited for
+# up to 5 s.
+window_of_size() {
+    local id tries
+    for tries in $(seq 50); do
+        for id in $(xdotool search --onlyvisible --pid $pid 2>/dev/null || true); do
+            eval "$(xdotool getwindowgeometry --shell "$id")"
+            if [ "$WIDTH" = "$1" ] && [ "$HEIGHT" = "$2" ]; then
+                echo "$id"
+                return
+            fi
+        done
+        sleep 0.1
+    done
+    echo "no ${1}x$2 window came up" >&2
+    exit 1
+}
+shoot() { # window id, name
+    sleep 0.3 # let it paint
+    import -window "$1" "docs/$2.png"
+    echo "docs/$2.png"
+}
+click() { # window id, x and y inside it
+    eval "$(xdotool getwindowgeometry --shell "$1")"
+    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+}
+
+shoot "$(window_of_size 408 311)" splash
+menu=$(window_of_size 203 299)
+sleep 1 # the flame gets going
+shoot "$menu" main-menu
+
+page() { # entry x and y inside Frame1, page width and height, name
+    click "$menu" $((16 + $1 + 8)) $((8 + $2 + 10))
+    local id
+    id=$(window_of_size "$3" "$4")
+    shoot "$id" "$5"
+    click "$id" 20 17 # Done
+    menu=$(window_of_size 203 299)
+}
+# The video page with its "2-ой прицел" list open, to show the list's colours.
+click "$menu" 64 50
+video=$(window_of_size 494 345)
+eval "$(xdotool getwindowgeometry --shell "$video")"
+click "$video" 430 316
+sleep 0.5
+import -window root -crop 494x420+"$X"+"$Y" +repage docs/video.png
+echo docs/video.png
+xdotool key Escape
+click "$video" 20 17
+menu=$(window_of_size 203 299)
+page 37 56 422 194 sound
+page 40 80 478 202 player
+page 40 104 374 266 mouse
+page 40 152 466 554 other
+page 40 128 490 570 commands
+
+click "$menu" 64 194
+catalogue=$(window_of_size 413 431)
+keyboard=$(window_of_size 438 562)
+click "$catalogue" 100 $((267 + 3 * 27 + 13)) # "Rifles", on the right of its row
+shoot "$catalogue" weapons
+shoot "$keyboard" keyboard
