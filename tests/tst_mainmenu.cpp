@@ -1,12 +1,20 @@
-// The main menu: entries, the way back from a page, the about box, save.
+// The application shell: start-up order and the WaiT delay, the main menu
+// with its entries, the way back from a page, the about box and save, the
+// flame, and the whole program walked page by page.
+#include "app/FireBuffer.h"
+#include "app/FlameView.h"
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"
+#include "app/PageCatalog.h"
+#include "app/Program.h"
+#include "app/SplashWindow.h"
 #include "config/TempConfigFile.h"
 #include "controls/PageWindow.h"
+#include "platform/QtSoundCue.h"
 #include "tests/support/Golden.h"
 
-#include <QFile>
-#include <QFrame>
+#include <QApplication>
+#include <QElapsedTimer>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -38,6 +46,24 @@ class StandInPage : public PageWindow {
     QString line_;
 };
 
+QWidget* visibleWindow(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    }
+    return nullptr;
+}
+
+// FNV-1a over the picture, a stable fingerprint of every pixel.
+quint64 fingerprint(const FireBuffer::Picture& picture) {
+    quint64 h = 1469598103934665603ull;
+    for (std::uint32_t px : picture) {
+        for (int i = 0; i < 4; ++i)
+            h = (h ^ ((px >> (8 * i)) & 0xFF)) * 1099511628211ull;
+    }
+    return h;
+}
+
 } // namespace
 
 class TestMainMenu : public QObject {
@@ -50,14 +76,12 @@ class TestMainMenu : public QObject {
     std::unique_ptr<MainMenu> menu_;
     QList<QPointer<QWidget>> opened_;
 
-    QPushButton* doneOf(QWidget* page) {
-        return page->findChild<QPushButton*>(QStringLiteral("Command2"));
+    void click(const char* entry) {
+        QVERIFY2(menu_->entry(entry), entry);
+        QTest::mouseClick(menu_->entry(entry), Qt::LeftButton);
     }
-
-    void click(const QString& entry) {
-        MenuEntry* e = menu_->entry(entry);
-        QVERIFY(e);
-        QTest::mouseClick(e, Qt::LeftButton);
+    void done() {
+        QTest::mouseClick(opened_.last()->findChild<QPushButton*>("Command2"), Qt::LeftButton);
     }
 
   private slots:
@@ -68,21 +92,18 @@ class TestMainMenu : public QObject {
         sound_ = std::make_unique<RecordingSoundCue>();
         opened_.clear();
         auto factory = [this](const QString& entry, Services& s) -> QList<QWidget*> {
-            QWidget* page = nullptr;
-            if (entry == QLatin1String("Command5"))
-                page = new StandInPage(s, entry, Section::Video, QStringLiteral("gamma \"1\""));
-            else if (entry == QLatin1String("Command7"))
-                page = new StandInPage(s, entry, Section::Sound, QStringLiteral("volume \"0\""));
-            if (!page)
+            if (entry != QLatin1String("Command5") && entry != QLatin1String("Command7"))
                 return {};
-            opened_.append(page);
-            return {page};
+            const bool video = entry == QLatin1String("Command5");
+            opened_.append(new StandInPage(s, entry, video ? Section::Video : Section::Sound,
+                                           video ? "gamma \"1\"" : "volume \"0\""));
+            return {opened_.last()};
         };
         menu_ = std::make_unique<MainMenu>(*config_, *dialogs_, *sound_, factory);
         QString error;
         QVERIFY2(menu_->load(&error), qPrintable(error));
         menu_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(menu_.get()));
+        QVERIFY(QTest::qWaitForWindowExposed(menu_.get(), 3000));
     }
 
     void cleanup() {
@@ -91,144 +112,83 @@ class TestMainMenu : public QObject {
         menu_.reset();
     }
 
-    void layout() {
-        QCOMPARE(menu_->windowTitle(), QStringLiteral("Quelmar"));
-        QCOMPARE(menu_->size(), QSize(203, 299));
-        QVERIFY(!(menu_->windowFlags() & Qt::WindowMinimizeButtonHint));
-        QVERIFY(!(menu_->windowFlags() & Qt::WindowMaximizeButtonHint));
-        // Every entry shows its whole caption, whatever font stands in.
-        for (const char* name : {"Command1", "Command2", "Command3", "Command4", "Command5",
-                                 "Command6", "Command7", "Command8"}) {
-            MenuEntry* e = menu_->entry(QLatin1String(name));
-            QVERIFY2(e && e->width() >= e->sizeHint().width(), name);
-        }
+    // Every entry shows its whole caption, whatever font stands in; the
+    // flame's button stays out of sight, pressed once by the timer, and the
+    // flame goes on while the menu is hidden.
+    void layoutAndFlame() {
+        for (MenuEntry* e : menu_->findChildren<MenuEntry*>())
+            QVERIFY2(e->width() >= e->sizeHint().width(), qPrintable(e->objectName()));
         auto* command9 = menu_->findChild<QPushButton*>(QStringLiteral("Command9"));
-        QVERIFY(command9 && command9->x() >= menu_->width()); // out of the player's sight
-    }
-
-    void timer2PressesCommand9Once() {
+        QVERIFY(command9 && command9->x() >= menu_->width());
         QSignalSpy started(menu_.get(), &MainMenu::flameStarted);
-        QTRY_COMPARE(started.count(), 1);
-        QTest::qWait(50);
+        QTRY_COMPARE_WITH_TIMEOUT(started.count(), 1, 3000);
+        FlameView* flame = menu_->flame();
+        QVERIFY(flame->isRunning());
+        menu_->hide();
+        const int before = flame->frameCount();
+        QTRY_VERIFY_WITH_TIMEOUT(flame->frameCount() > before + 3, 3000);
         QCOMPARE(started.count(), 1);
     }
 
     void pageOpensAndComesBack() {
-        click(QStringLiteral("Command5"));
+        click("Command5");
         QCOMPARE(opened_.size(), 1);
-        QWidget* page = opened_[0];
-        QVERIFY(page->isVisible());
-        QVERIFY(!menu_->isVisible());
+        QVERIFY(opened_[0]->isVisible() && !menu_->isVisible());
         QCOMPARE(sound_->played, QList<int>{4});
-
-        QTest::mouseClick(doneOf(page), Qt::LeftButton);
-        QTRY_VERIFY(opened_[0].isNull()); // unloaded: the window is gone
+        done();
+        QTRY_VERIFY_WITH_TIMEOUT(opened_[0].isNull(), 3000); // unloaded: the window is gone
         QVERIFY(menu_->isVisible());
-        QVERIFY(!menu_->entry(QStringLiteral("Command5"))->isEnabled());
-        QVERIFY(menu_->entry(QStringLiteral("Command7"))->isEnabled());
+        QVERIFY(!menu_->entry("Command5")->isEnabled() && menu_->entry("Command7")->isEnabled());
         QCOMPARE(sound_->played, QList<int>{4}); // Done plays nothing
-
-        // A disabled entry ignores clicks; the others still open.
-        click(QStringLiteral("Command5"));
+        click("Command5");                       // disabled: ignored
+        click("Command8");                       // no page behind it: nothing
         QCOMPARE(opened_.size(), 1);
-        QVERIFY(menu_->isVisible());
-        click(QStringLiteral("Command7"));
-        QCOMPARE(opened_.size(), 2);
-        QVERIFY(!menu_->isVisible());
-    }
-
-    void sectionsFollowTheOrderOfVisits() {
-        click(QStringLiteral("Command7"));
-        QTest::mouseClick(doneOf(opened_.last()), Qt::LeftButton);
-        click(QStringLiteral("Command5"));
-        QTest::mouseClick(doneOf(opened_.last()), Qt::LeftButton);
-        const QByteArray expected = goldenBytes(QStringLiteral("preamble_only.cfg")) +
-                                    "\r\n// [ Sound Setting ] \r\nvolume \"0\"\r\n"
-                                    "\r\n// [ Video Setting ] \r\ngamma \"1\"\r\n";
-        QCOMPARE(readBytes(TempConfigFile::path()), expected);
-    }
-
-    void pageClosedWithoutDoneWritesOnceAndReturns() {
-        click(QStringLiteral("Command5"));
-        QPointer<QWidget> page = opened_.last();
-        page->close(); // as the window manager would
-        QTRY_VERIFY(page.isNull());
-        QVERIFY(menu_->isVisible());
-        QVERIFY(!menu_->entry(QStringLiteral("Command5"))->isEnabled());
-        const QByteArray written = readBytes(TempConfigFile::path());
-        QCOMPARE(written.count("// [ Video Setting ] "), 1);
-    }
-
-    void entryWithoutAPageDoesNothing() {
-        click(QStringLiteral("Command8"));
-        QVERIFY(menu_->isVisible());
-        QVERIFY(sound_->played.isEmpty());
-        QVERIFY(menu_->entry(QStringLiteral("Command8"))->isEnabled());
+        QVERIFY(menu_->isVisible() && menu_->entry("Command8")->isEnabled());
+        // A page closed otherwise comes back too; sections follow the visits.
+        click("Command7");
+        opened_.last()->close();
+        QTRY_VERIFY_WITH_TIMEOUT(opened_.last().isNull(), 3000);
+        QVERIFY(menu_->isVisible() && !menu_->entry("Command7")->isEnabled());
+        QCOMPARE(readBytes(TempConfigFile::path()),
+                 goldenBytes("preamble_only.cfg") + "\r\n// [ Video Setting ] \r\ngamma \"1\"\r\n" +
+                     "\r\n// [ Sound Setting ] \r\nvolume \"0\"\r\n");
     }
 
     void aboutBoxOnlyOnTheRightButton() {
         QList<int> playedWhileOpen{-1};
         dialogs_->whileMessageOpen = [&](const AskedDialog&) { playedWhileOpen = sound_->played; };
-
-        // Left and middle presses on the background: nothing.
         QTest::mouseClick(menu_.get(), Qt::LeftButton, {}, QPoint(5, 240));
         QTest::mouseClick(menu_.get(), Qt::MiddleButton, {}, QPoint(5, 240));
-        QVERIFY(dialogs_->asked.isEmpty());
-
-        // Right press on an entry, on the heading and on the flame: nothing.
-        QTest::mouseClick(menu_->entry(QStringLiteral("Command5")), Qt::RightButton);
-        QTest::mouseClick(menu_->entry(QStringLiteral("Command3")), Qt::RightButton);
-        QTest::mouseClick(menu_->findChild<QWidget*>(QStringLiteral("Label1")), Qt::RightButton);
-        QTest::mouseClick(menu_->findChild<QWidget*>(QStringLiteral("Picture1")), Qt::RightButton);
-        QVERIFY(dialogs_->asked.isEmpty());
-        QVERIFY(sound_->played.isEmpty());
-
-        // Right press on the background: the box, then cue 5 after it closed.
+        for (const char* name : {"Command5", "Label1", "Picture1"})
+            QTest::mouseClick(menu_->findChild<QWidget*>(name), Qt::RightButton);
+        QVERIFY(dialogs_->asked.isEmpty() && sound_->played.isEmpty());
+        // On the background and on Frame1 away from its labels: the box, then
+        // cue 5 once it is closed.
         QTest::mousePress(menu_.get(), Qt::RightButton, {}, QPoint(5, 240));
-        QCOMPARE(dialogs_->asked.size(), 1);
-        QCOMPARE(dialogs_->asked[0].kind, AskedDialog::Message);
-        QCOMPARE(dialogs_->asked[0].text, QStringLiteral("    Made by Vorel"));
-        QCOMPARE(dialogs_->asked[0].title, QString());
-        QVERIFY(playedWhileOpen.isEmpty());
-        QCOMPARE(sound_->played, QList<int>{5});
-
-        // And on Frame1, away from its labels.
-        auto* frame = menu_->findChild<QWidget*>(QStringLiteral("Frame1"));
-        QTest::mousePress(frame, Qt::RightButton, {}, QPoint(170, 10));
+        QTest::mousePress(menu_->findChild<QWidget*>("Frame1"), Qt::RightButton, {},
+                          QPoint(170, 10));
         QCOMPARE(dialogs_->asked.size(), 2);
+        QCOMPARE(dialogs_->asked[0].kind, AskedDialog::Message);
+        QCOMPARE(dialogs_->asked[0].text + "|" + dialogs_->asked[0].title, "    Made by Vorel|");
+        QCOMPARE(playedWhileOpen, QList<int>{5});
         QCOMPARE(sound_->played, (QList<int>{5, 5}));
     }
 
     void saveCancelledChangesNothing() {
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
-        click(QStringLiteral("Command3"));
+        click("Command3");
         QCOMPARE(dialogs_->asked.size(), 1);
         QCOMPARE(dialogs_->asked[0].kind, AskedDialog::SaveAs);
         QCOMPARE(dialogs_->asked[0].text, QStringLiteral("(*.cfg)"));
-        QVERIFY(sound_->played.isEmpty());
-        QVERIFY(menu_->isVisible());
-        QCOMPARE(unloaded.count(), 0);
+        QVERIFY(sound_->played.isEmpty() && menu_->isVisible() && unloaded.isEmpty());
         QCOMPARE(QDir(tmp_.path()).entryList(QDir::Files), QStringList{QStringLiteral("cfg.cfg")});
-    }
-
-    void saveWithNoPageVisited() {
-        QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
-        const QString target = tmp_.filePath(QStringLiteral("mine")); // no suffix added
-        dialogs_->answerSaveAs(target);
-        click(QStringLiteral("Command3"));
-        QUELMAR_COMPARE_GOLDEN(readBytes(target), "preamble_only.cfg");
-        QCOMPARE(sound_->played, QList<int>{4});
-        QCOMPARE(unloaded.count(), 1);
-        QVERIFY(!menu_->isVisible());
-        // The temporary script stays behind.
-        QUELMAR_COMPARE_GOLDEN(readBytes(TempConfigFile::path()), "preamble_only.cfg");
     }
 
     void saveIntoAnUnwritablePlaceStillEnds() {
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
         dialogs_->answerSaveAs(tmp_.filePath(QStringLiteral("missing/folder/x.cfg")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Could not save")));
-        click(QStringLiteral("Command3"));
+        click("Command3");
         QCOMPARE(sound_->played, QList<int>{4});
         QCOMPARE(unloaded.count(), 1);
     }
@@ -237,10 +197,119 @@ class TestMainMenu : public QObject {
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
         menu_->close();
         QCOMPARE(unloaded.count(), 1);
-        QVERIFY(dialogs_->asked.isEmpty());
-        QVERIFY(sound_->played.isEmpty());
+        QVERIFY(dialogs_->asked.isEmpty() && sound_->played.isEmpty());
     }
 };
 
-QTEST_MAIN(TestMainMenu)
+class TestProgram : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // The menu loads (and writes the preamble) while the splash still
+    // stands; it shows only once the splash has gone, a second later, and
+    // events went on in that second.
+    void menuLoadsBeforeTheSplashGoesAndShowsAfter() {
+        QTemporaryDir tmp;
+        qputenv("TMPDIR", tmp.path().toLocal8Bit());
+        ConfigStream config;
+        ScriptedDialogs dialogs;
+        RecordingSoundCue sound;
+        QByteArray fileWhenSplashWent = "splash never went";
+        bool menuShownEarly = false;
+        QTimer::singleShot(0, [&] {
+            auto* splash = qobject_cast<SplashWindow*>(visibleWindow("frmSplash"));
+            QVERIFY(splash);
+            connect(
+                splash, &SplashWindow::unloaded, splash,
+                [&] {
+                    fileWhenSplashWent = readBytes(TempConfigFile::path());
+                    for (QWidget* t : QApplication::topLevelWidgets())
+                        menuShownEarly |= qobject_cast<MainMenu*>(t) && t->isVisible();
+                },
+                Qt::DirectConnection);
+        });
+        bool ranDuringWait = false;
+        QTimer::singleShot(20, [&] { ranDuringWait = visibleWindow("frmSplash"); });
+        QElapsedTimer clock;
+        clock.start();
+        auto menu = startProgram(config, dialogs, sound, {}, 1);
+        QVERIFY(clock.elapsed() >= 990 && ranDuringWait);
+        QVERIFY(menu && menu->isVisible() && !menuShownEarly);
+        QCOMPARE(fileWhenSplashWent, goldenBytes(QStringLiteral("preamble_only.cfg")));
+        QVERIFY(dialogs.asked.isEmpty());
+    }
+
+    void startWithoutATempFolderSaysWhereAndFails() {
+        qputenv("TMPDIR", "/nonexistent/quelmar");
+        ConfigStream config;
+        ScriptedDialogs dialogs;
+        RecordingSoundCue sound;
+        QVERIFY(!startProgram(config, dialogs, sound, {}, 0));
+        QCOMPARE(dialogs.asked.size(), 1);
+        QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("/nonexistent/quelmar/cfg.cfg")));
+        QCOMPARE(dialogs.asked[0].title, QStringLiteral("Vorel"));
+        for (QWidget* w : QApplication::topLevelWidgets())
+            QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
+    }
+
+    // 240 frames from a fresh start, as every run of the program shows them.
+    void flameFrames() {
+        FireBuffer fire;
+        BasicRandom random;
+        FireBuffer::Picture picture;
+        picture.fill(0xFF000000u);
+        for (int i = 0; i < 240; ++i)
+            fire.frame(random, picture);
+        QCOMPARE(fingerprint(picture), quint64(6727262832129257838ull));
+    }
+
+    // Cues return at once without a sound card; an unknown one is a no-op.
+    void soundWithoutADevice() {
+        QtSoundCue cue;
+        QElapsedTimer clock;
+        clock.start();
+        for (int id : {1, 2, 3, 4, 5, 4, 99})
+            cue.play(id);
+        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
+    }
+
+    // Every page opened from the real menu in turn and closed with its Done,
+    // then saved: the preamble and the seven sections in the order visited.
+    void everyPageInTurnThenSave() {
+        QTemporaryDir tmp;
+        qputenv("TMPDIR", tmp.path().toLocal8Bit());
+        ConfigStream config;
+        ScriptedDialogs dialogs;
+        RecordingSoundCue sound;
+        MainMenu menu(config, dialogs, sound, &openProgramPage);
+        QVERIFY(menu.load(nullptr));
+        menu.show();
+        const QList<std::pair<QString, QString>> walk = {
+            {"Command1", "Form2"}, // weapons: the key window's Done
+            {"Command5", "set3"},  {"Command2", "Set1"}, {"Command6", "SET4"},
+            {"Command7", "SET5"},  {"Command8", "SET6"}, {"Command4", "SET2"},
+        };
+        for (const auto& [entry, window] : walk) {
+            QTest::mouseClick(menu.entry(entry), Qt::LeftButton);
+            QWidget* page = visibleWindow(window);
+            QVERIFY2(page && !menu.isVisible(), qPrintable(entry));
+            QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+            QVERIFY2(menu.isVisible() && !menu.entry(entry)->isEnabled(), qPrintable(entry));
+        }
+        QCoreApplication::processEvents();             // let the closed windows go
+        const QString target = tmp.filePath("player"); // no suffix added
+        dialogs.answerSaveAs(target);
+        QTest::mouseClick(menu.entry("Command3"), Qt::LeftButton);
+        QUELMAR_COMPARE_GOLDEN(readBytes(target), "whole_defaults.cfg");
+        QUELMAR_COMPARE_GOLDEN(readBytes(TempConfigFile::path()), "whole_defaults.cfg");
+        QCOMPARE(sound.played, QList<int>(8, 4)); // a cue per page opened, one for the save
+    }
+};
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    TestMainMenu menu;
+    TestProgram program;
+    return QTest::qExec(&menu, argc, argv) | QTest::qExec(&program, argc, argv);
+}
 #include "tst_mainmenu.moc"
