@@ -12,12 +12,14 @@
 
 #include <QApplication>
 #include <QHash>
+#include <QMap>
 #include <QPointer>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
 #include <QtTest>
 
+#include <functional>
 #include <memory>
 #include <utility>
 
@@ -47,8 +49,6 @@ QString nameOf(int keycode, int qtKey, Qt::KeyboardModifiers mods, NativeKeys na
 }
 
 constexpr int kFields = 130;
-constexpr int kShift = 16;
-constexpr int kTab = 9;
 
 int vk(char letter) {
     return letter - 'a' + 'A';
@@ -151,91 +151,42 @@ class TestKeyFields : public QObject {
         QCOMPARE(win(65, kCyrillicEf) + win(0, Qt::Key_B) + win(70000, Qt::Key_C), "abc");
     }
 
-    void keyCaptureWalksTheCycle() {
-        Fixture f;
-        QCOMPARE(f.seen(129), "'' resting locked c0c0ff cues ");
-        f.group.startCapture(12);
-        QCOMPARE(f.seen(12), "'' listening unlocked ffc080 cues 1");
-        QCOMPARE(f.focusRequests, QList<int>{12});
-        // The name shows while the key is down; no cue yet.
-        f.group.keyDown(12, vk('e'));
-        QCOMPARE(f.seen(12), "'e' listening unlocked ffc080 cues 1");
-        // The release locks; the colour stays until the focus leaves.
-        f.group.keyUp(12);
-        QCOMPARE(f.seen(12), "'e' captured locked ffc080 cues 1 2");
-        f.group.focusLost(12);
-        QCOMPARE(f.seen(12), "'e' resting locked c0c0ff cues 1 2 2");
-        // A double-click empties a held name; leaving before any key keeps it empty.
-        f.group.startCapture(12);
-        QCOMPARE(f.seen(12), "'' listening unlocked ffc080 cues 1 2 2 1");
-        f.group.focusLost(12);
-        QCOMPARE(f.seen(12), "'' resting locked c0c0ff cues 1 2 2 1 2");
-    }
-
-    // Mouse buttons and Tab lock at once with one cue: no release follows.
-    // Other buttons have no name and change nothing. A locked field hears
-    // nothing more until the focus leaves it.
-    void mouseAndTabLockAtOnce() {
-        const QList<std::tuple<int, int, QString>> rows = {
-            {1, 0, "Mouse1"}, {2, 0, "Mouse2"}, {4, 0, "Mouse3"}, {0, kTab, "Tab"}};
-        for (const auto& [button, key, name] : rows) {
-            Fixture f;
-            f.group.startCapture(0);
-            f.group.keyDown(0, vk('g'));
-            for (int other : {0, 3, 5, 8, 16, -4})
-                f.group.mouseDown(0, other);
-            QCOMPARE(f.seen(0), "'g' listening unlocked ffc080 cues 1");
-            key ? f.group.keyDown(0, key) : f.group.mouseDown(0, button);
-            f.group.mouseDown(0, 1);
-            f.group.keyDown(0, vk('x'));
-            f.group.keyUp(0);
-            QCOMPARE(f.seen(0), "'" + name + "' captured locked ffc080 cues 1 2");
-            f.group.focusLost(0);
-            QCOMPARE(f.seen(0), "'" + name + "' resting locked c0c0ff cues 1 2 2");
+    // The scenarios of key_fields.txt.
+    void keyFieldScripts() {
+        std::unique_ptr<Fixture> f;
+        for (const QString& line : QString::fromUtf8(goldenBytes("key_fields.txt")).split('\n')) {
+            if (line.isEmpty() || line.startsWith('#')) {
+                f.reset();
+                continue;
+            }
+            if (!f)
+                f = std::make_unique<Fixture>();
+            const QString action = line.section(' ', 0, 0), arg = line.section(' ', 2);
+            const int i = line.section(' ', 1, 1).toInt();
+            const int key =
+                arg.size() == 1 && arg[0].isLetter() ? vk(arg[0].toLatin1()) : arg.toInt();
+            QStringList changes;
+            for (const auto& [field, text] : f->textChanges)
+                changes << QStringLiteral("%1:%2").arg(field).arg(text);
+            const QMap<QString, std::function<void()>> actions = {
+                {"start", [&] { f->group.startCapture(i); }},
+                {"down", [&] { f->group.keyDown(i, key); }},
+                {"up", [&] { f->group.keyUp(i); }},
+                {"mouse", [&] { f->group.mouseDown(i, arg.toInt()); }},
+                {"lost", [&] { f->group.focusLost(i); }},
+                {"set", [&] { f->group.setText(i, arg); }},
+                {"capture", [&] { f->capture(i, key); }},
+                {"clear", [&] { f->textChanges.clear(); }}};
+            if (actions.contains(action))
+                actions[action]();
+            else if (action == "seen")
+                QVERIFY2(f->seen(i) == arg, qPrintable(line + " but " + f->seen(i)));
+            else if (action == "changes")
+                QVERIFY2(changes.join(' ') == line.section(' ', 1),
+                         qPrintable(line + " but " + changes.join(' ')));
+            else
+                QVERIFY2(action == "focus" && f->focusRequests == QList<int>{i}, qPrintable(line));
         }
-    }
-
-    // Escape, Delete, Caps Lock, the keypad point, an unknown key.
-    void keysWithoutANameEmptyTheField() {
-        for (int code : {27, 46, 20, 110, 255}) {
-            Fixture f;
-            f.group.startCapture(30);
-            f.group.keyDown(30, vk('k'));
-            f.group.keyDown(30, code);
-            QCOMPARE(f.seen(30), "'' listening unlocked ffc080 cues 1");
-            f.group.keyUp(30);
-            QCOMPARE(f.seen(30), "'' captured locked ffc080 cues 1 2");
-        }
-    }
-
-    void shiftThenALastPressWins() {
-        Fixture f;
-        f.capture(5, kShift);
-        f.group.startCapture(3);
-        f.group.keyDown(3, kShift); // Shift's own press takes the name from field 5
-        f.group.keyDown(3, vk('a'));
-        f.group.keyUp(3);
-        QCOMPARE(f.textChanges, (Changes{{5, "Shift"}, {3, "Shift"}, {5, ""}, {3, "a"}}));
-        QCOMPARE(f.seen(5), "'' resting locked c0c0ff cues 1 2 2 1 2");
-    }
-
-    void aNameMovesToTheNewerField() {
-        Fixture f;
-        f.capture(70, vk('q'));
-        f.group.startCapture(70);
-        f.group.keyDown(70, vk('q'));
-        f.group.keyUp(70); // field 70 holds "q" and waits, captured
-        f.textChanges.clear();
-        f.group.startCapture(3);
-        f.group.keyDown(3, vk('q'));
-        // Field 70 is emptied but keeps its own state.
-        QCOMPARE(f.textChanges, (Changes{{3, "q"}, {70, ""}}));
-        QCOMPARE(f.group.state(70), KeyFieldState::Captured);
-        // The same name again, by auto-repeat or the page's own code, changes nothing.
-        f.textChanges.clear();
-        f.group.keyDown(3, vk('q'));
-        f.group.setText(3, QStringLiteral("q"));
-        QVERIFY(f.textChanges.isEmpty());
     }
 
     // A change made from inside another change runs to its end before the
