@@ -81,56 +81,41 @@ class TestBuy : public QObject {
 
     // --- the key window's rules, without widgets ---
 
-    // Selection, slots filled, slots emptied: slots enabled, record enabled.
-    void enableRules() {
-        const QList<std::tuple<int, QList<int>, QList<int>, bool, bool>> rows = {
-            {-1, {}, {}, false, false}, {0, {}, {}, true, false},     {34, {13}, {}, true, true},
-            {0, {2}, {2}, true, false}, {0, {2, 9}, {9}, true, true}, {99, {}, {}, false, false}};
-        for (const auto& [selection, filled, emptied, slotsOn, recordOn] : rows) {
-            BuyKeyboard k;
-            k.select(0);
-            for (int s : filled)
-                QVERIFY(k.drop(s, "8-1;"));
-            for (int s : emptied)
-                QVERIFY(k.clear(s));
-            k.select(selection);
-            QCOMPARE((QList<bool>{k.slotsEnabled(), k.recordEnabled()}),
-                     (QList<bool>{slotsOn, recordOn}));
+    // The scenarios of buy_keyboard.txt.
+    void keyboardScripts() {
+        std::unique_ptr<BuyKeyboard> k;
+        for (const QString& line : QString::fromUtf8(goldenBytes("buy_keyboard.txt")).split('\n')) {
+            if (line.isEmpty() || line.startsWith('#')) {
+                k.reset();
+                continue;
+            }
+            if (!k)
+                k = std::make_unique<BuyKeyboard>();
+            const QString action = line.section(' ', 0, 0), arg = line.section(' ', 1);
+            bool number = false;
+            const int n = line.section(' ', 1, 1).toInt(&number);
+            QString seen = line;
+            if (action == "select")
+                k->select(number ? n : int(k->keys().indexOf(arg)));
+            else if (action == "drop")
+                QVERIFY2(k->drop(n, line.section(' ', 2)), qPrintable(line));
+            else if (action == "clear")
+                QVERIFY2(k->clear(n), qPrintable(line));
+            else if (action == "record")
+                seen = "record " + k->record().value_or("<nothing>");
+            else if (action == "enabled")
+                seen = QString("enabled ") + (!k->slotsEnabled()   ? "none"
+                                              : k->recordEnabled() ? "both"
+                                                                   : "slots");
+            else if (action == "selection")
+                seen = "selection " + QString::number(k->selection());
+            else if (action == "empty")
+                for (int s = 0; s < BuyKeyboard::kSlotCount; ++s)
+                    seen = k->isFilled(s) || !k->alias(s).isEmpty() ? "slot not empty" : seen;
+            else
+                seen = "an unknown action";
+            QVERIFY2(seen == line, qPrintable(line + " but " + seen));
         }
-    }
-
-    // Key, then "slot:alias" in the order dropped, and the line recorded.
-    void recordLine() {
-        const QList<QStringList> rows = {
-            {"F1", "0:4-1;", "1:8-2;", "7:ammo1;", R"(bind "F1" "4-1;8-2;ammo1;reset")"},
-            {"F1", "7:ammo1;", "1:8-2;", "0:4-1;", R"(bind "F1" "4-1;8-2;ammo1;reset")"},
-            {"F2", "4:8-4;", "2:8-4;", "9:8-4;", R"(bind "F2" "8-4;8-4;8-4;reset")"},
-            {"del", "3:4-6;", "3:1-6;", R"(bind "del" "1-6;reset")"},
-            {"kp_PgUp", "13:8-6;", R"(bind "kp_PgUp" "8-6;reset")"}};
-        for (const QStringList& row : rows) {
-            BuyKeyboard k;
-            k.select(int(k.keys().indexOf(row.first())));
-            for (const QString& drop : row.mid(1, row.size() - 2))
-                k.drop(drop.section(':', 0, 0).toInt(), drop.section(':', 1));
-            QCOMPARE(k.record().value_or("<nothing>"), row.last());
-        }
-    }
-
-    void recordBindsTheKeyOfTheLastDropAndEmptiesTheSlots() {
-        BuyKeyboard k;
-        k.select(0);
-        QVERIFY(!k.record()); // nothing dropped: nothing written
-        k.drop(0, "4-1;");
-        k.select(2); // "F3"
-        k.drop(5, "8-2;");
-        k.select(4); // "F5", chosen after the last drop
-        QCOMPARE(*k.record(), QStringLiteral(R"(bind "F3" "4-1;8-2;reset")"));
-        QCOMPARE(k.selection(), 5); // on from "F5"
-        for (int s = 0; s < BuyKeyboard::kSlotCount; ++s)
-            QVERIFY(!k.isFilled(s) && k.alias(s).isEmpty());
-        QVERIFY(!k.recordEnabled() && !k.record());
-        QVERIFY(k.drop(3, "3-3;")); // the next drop binds the key chosen now
-        QCOMPARE(*k.record(), QStringLiteral(R"(bind "F6" "3-3;reset")"));
     }
 
     // --- the windows ---
