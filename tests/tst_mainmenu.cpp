@@ -1,7 +1,6 @@
 // The application shell: start-up order and the WaiT delay, the main menu
 // with its entries, the way back from a page, the about box and save, the
 // flame, and the whole program walked page by page.
-#include "app/FireBuffer.h"
 #include "app/FlameView.h"
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"
@@ -52,16 +51,6 @@ QWidget* visibleWindow(const QString& name) {
             return w;
     }
     return nullptr;
-}
-
-// FNV-1a over the picture, a stable fingerprint of every pixel.
-quint64 fingerprint(const FireBuffer::Picture& picture) {
-    quint64 h = 1469598103934665603ull;
-    for (std::uint32_t px : picture) {
-        for (int i = 0; i < 4; ++i)
-            h = (h ^ ((px >> (8 * i)) & 0xFF)) * 1099511628211ull;
-    }
-    return h;
 }
 
 } // namespace
@@ -130,21 +119,19 @@ class TestMainMenu : public QObject {
         QCOMPARE(started.count(), 1);
     }
 
+    // The walk through the real pages below shows the way there and back;
+    // here, what it cannot: a greyed entry or one without a page does
+    // nothing, a page closed otherwise comes back too, Done plays nothing.
     void pageOpensAndComesBack() {
         click("Command5");
-        QCOMPARE(opened_.size(), 1);
-        QVERIFY(opened_[0]->isVisible() && !menu_->isVisible());
-        QCOMPARE(sound_->played, QList<int>{4});
         done();
         QTRY_VERIFY_WITH_TIMEOUT(opened_[0].isNull(), 3000); // unloaded: the window is gone
-        QVERIFY(menu_->isVisible());
-        QVERIFY(!menu_->entry("Command5")->isEnabled() && menu_->entry("Command7")->isEnabled());
-        QCOMPARE(sound_->played, QList<int>{4}); // Done plays nothing
-        click("Command5");                       // disabled: ignored
-        click("Command8");                       // no page behind it: nothing
+        QVERIFY(menu_->isVisible() && menu_->entry("Command7")->isEnabled());
+        QCOMPARE(sound_->played, QList<int>{4});
+        click("Command5"); // disabled: ignored
+        click("Command8"); // no page behind it: nothing
         QCOMPARE(opened_.size(), 1);
         QVERIFY(menu_->isVisible() && menu_->entry("Command8")->isEnabled());
-        // A page closed otherwise comes back too; sections follow the visits.
         click("Command7");
         opened_.last()->close();
         QTRY_VERIFY_WITH_TIMEOUT(opened_.last().isNull(), 3000);
@@ -250,17 +237,6 @@ class TestProgram : public QObject {
         QCOMPARE(dialogs.asked[0].title, QStringLiteral("Vorel"));
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));
-    }
-
-    // 240 frames from a fresh start, as every run of the program shows them.
-    void flameFrames() {
-        FireBuffer fire;
-        BasicRandom random;
-        FireBuffer::Picture picture;
-        picture.fill(0xFF000000u);
-        for (int i = 0; i < 240; ++i)
-            fire.frame(random, picture);
-        QCOMPARE(fingerprint(picture), quint64(6727262832129257838ull));
     }
 
     // Cues return at once without a sound card; an unknown one is a no-op.
