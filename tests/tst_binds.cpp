@@ -223,8 +223,14 @@ class TestCommandPage : public QObject {
     QWidget* target(int i) { return child(QStringLiteral("Label1_%1").arg(i)); }
     QWidget* panel() { return child(QStringLiteral("img")); }
     QScrollBar* scrollBar() { return child<QScrollBar>(QStringLiteral("V")); }
-    const KeyFieldGroup& group() { return page_->fields(); }
-    QList<int>& cues() { return harness_->sound.played; }
+    // Field i's text and state, and every cue so far.
+    QString seen(int i) {
+        QStringList cues;
+        for (int cue : harness_->sound.played)
+            cues << QString::number(cue);
+        return field(i)->text() + " " + QString::number(int(page_->fields().state(i))) + " " +
+               cues.join(' ');
+    }
 
     // A double-click as the window system delivers it: press, release, and
     // the second press as a double-click.
@@ -276,23 +282,19 @@ class TestCommandPage : public QObject {
         QVERIFY(!shown(field(0)));
     }
 
+    // A button locks at once and the field lets clicks through: the second
+    // press of a quick double-click reaches the target behind and does not
+    // listen again; a whole double-click on the locked field does.
     void mouseCaptureLocksAtOnce() {
         listen(6);
         QTest::mousePress(field(6), Qt::MiddleButton);
-        QCOMPARE(field(6)->text(), QStringLiteral("Mouse3"));
-        QCOMPARE(group().state(6), KeyFieldState::Captured);
+        QCOMPARE(seen(6), QStringLiteral("Mouse3 2 1 2"));
         QVERIFY(field(6)->testAttribute(Qt::WA_TransparentForMouseEvents));
         QTest::mouseRelease(field(6), Qt::MiddleButton);
-        // The second press of a quick double-click falls through to the
-        // target behind: it does not start listening again.
         QTest::mouseDClick(target(6), Qt::LeftButton);
-        QCOMPARE(field(6)->text(), QStringLiteral("Mouse3"));
-        QCOMPARE(cues(), (QList<int>{1, 2}));
-        // A whole double-click on the locked field does.
+        QCOMPARE(seen(6), QStringLiteral("Mouse3 2 1 2"));
         listen(6);
-        QVERIFY(field(6)->text().isEmpty());
-        QCOMPARE(group().state(6), KeyFieldState::Listening);
-        QCOMPARE(cues(), (QList<int>{1, 2, 1}));
+        QCOMPARE(seen(6), QStringLiteral(" 1 1 2 1"));
     }
 
     void anyCloseWritesTheSectionOnce() {

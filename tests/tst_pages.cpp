@@ -85,34 +85,23 @@ QByteArray expected(int page, const QStringList& changes) {
     return crlfLines(before + lines);
 }
 
-template <class T> T* child(QWidget* page, const QString& name) {
-    T* found = page->findChild<T*>(name);
-    if (!found)
-        qWarning("no control %s", qPrintable(name));
-    return found;
-}
-
 // Works one step's actions; false when a control or an item is missing.
+// Item texts and typed text may hold blanks; arrow presses come in runs.
 bool work(QWidget* page, const QString& step) {
-    // Item texts and typed text may hold blanks; arrow presses come in runs.
-    const QStringList actions = step.contains('=') ? QStringList{step} : step.split(' ');
-    for (const QString& action : actions) {
+    for (const QString& action : step.contains('=') ? QStringList{step} : step.split(' ')) {
         const QString name = action.section(QRegularExpression("[=*]"), 0, 0);
         const QString text = action.section('=', 1);
-        if (auto* edit = action.contains('=') ? page->findChild<QLineEdit*>(name) : nullptr) {
+        auto* edit = page->findChild<QLineEdit*>(name);
+        auto* list = page->findChild<QComboBox*>(name);
+        auto* arrow = page->findChild<QToolButton*>(name);
+        if (edit)
             QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
-        } else if (action.contains('=')) {
-            auto* list = child<QComboBox>(page, name);
-            if (!list || list->findText(text) < 0)
-                return false;
+        else if (list && list->findText(text) >= 0)
             list->setCurrentIndex(list->findText(text));
-        } else {
-            auto* arrow = child<QToolButton>(page, name);
-            for (int i = 0; arrow && i < action.section('*', 1).toInt(); ++i)
-                QTest::mouseClick(arrow, Qt::LeftButton);
-            if (!arrow)
-                return false;
-        }
+        else if (arrow)
+            press(arrow, action.section('*', 1).toInt());
+        else
+            return false;
     }
     return true;
 }
@@ -125,7 +114,7 @@ QByteArray openWorkAndClose(PageHarness& h, int index, const QStringList& steps)
         if (!work(page, step))
             return "cannot work " + step.toUtf8();
     }
-    QTest::mouseClick(child<QPushButton>(page, "Command2"), Qt::LeftButton);
+    QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (!page.isNull())
         return "the page outlived its Done";
