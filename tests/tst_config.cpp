@@ -56,18 +56,6 @@ class TestConfig : public QObject {
                      "first\r\n\r\n// [ Sound Setting ] \r\n\r\nname \"\xC2\xE0\xF1\xFF ?\"\r\n"));
     }
 
-    void windows1251() {
-        // One '?' per character outside the code page, a lone surrogate half too.
-        QCOMPARE(toWindows1251(QString::fromUtf8("ÄÉ中a\xF0\x9F\x98\x80z") + QChar(0xD800)),
-                 QByteArray("???a?z?"));
-        QByteArray all;
-        for (int b = 1; b < 256; ++b) {
-            if (b != 0x98)
-                all.append(char(b));
-        }
-        QCOMPARE(toWindows1251(fromWindows1251(all)), all);
-    }
-
     // The copy replaces an older, longer file and leaves nothing beside it;
     // into a missing folder or from a missing file it fails and says why.
     void saveCopy() {
