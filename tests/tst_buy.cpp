@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QtTest>
 
+#include <functional>
+
 using namespace quelmar;
 using namespace quelmar::test;
 
@@ -153,13 +155,12 @@ class TestBuy : public QObject {
     void foreignDropsAreIgnored() {
         list()->setCurrentIndex(0);
         const QImage picture = item("Picture1")->picture();
+        // clang-format off
         const QList<std::tuple<QString, bool, bool, Qt::DropAction>> rows = {
-            {"4-1;", false, false, Qt::MoveAction},
-            {{}, true, false, Qt::MoveAction},
-            {{}, true, true, Qt::MoveAction},
-            {"4-1;", true, false, Qt::CopyAction},
-            {"4-1;\r\nunbindall", true, false, Qt::MoveAction},
-            {"9-9;", true, false, Qt::MoveAction}};
+            {"4-1;", false, false, Qt::MoveAction}, {{}, true, false, Qt::MoveAction},
+            {{}, true, true, Qt::MoveAction}, {"4-1;", true, false, Qt::CopyAction},
+            {"4-1;\r\nunbindall", true, false, Qt::MoveAction}, {"9-9;", true, false, Qt::MoveAction}};
+        // clang-format on
         for (const auto& [text, withImage, asLinks, action] : rows) {
             QMimeData mime;
             if (!text.isNull())
@@ -213,25 +214,19 @@ class TestBuy : public QObject {
     // Done on either window, a close by other means, or the key window
     // deleted: both go, the menu comes back once, nothing more is written.
     void eitherCloseEndsThePair() {
-        for (const char* how : {"Command1", "Command2", "close", "delete"}) {
-            if (!form1_) {
-                cleanup();
-                init();
-            }
+        const QList<std::function<void()>> ways = {
+            [this] { QTest::mouseClick(in<QPushButton>(form1_, "Command1"), Qt::LeftButton); },
+            [this] { QTest::mouseClick(in<QPushButton>(form2_, "Command2"), Qt::LeftButton); },
+            [this] { form1_->close(); }, [this] { delete form2_.data(); }};
+        for (const auto& end : ways) {
+            cleanup();
+            init();
             list()->setCurrentIndex(0);
             QVERIFY(dragItem("Picture14", 0)); // dropped, never recorded
-            QWidget* target = QByteArray(how) == "Command2" || QByteArray(how) == "delete"
-                                  ? form2_.data()
-                                  : form1_.data();
-            if (QByteArray(how).startsWith("Command"))
-                QTest::mouseClick(in<QPushButton>(target, how), Qt::LeftButton);
-            else if (QByteArray(how) == "close")
-                target->close();
-            else
-                delete target;
-            QVERIFY2((!form1_ || !form1_->isVisible()) && (!form2_ || !form2_->isVisible()), how);
+            end();
+            QVERIFY((!form1_ || !form1_->isVisible()) && (!form2_ || !form2_->isVisible()));
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-            QVERIFY2(form1_.isNull() && form2_.isNull(), how);
+            QVERIFY(form1_.isNull() && form2_.isNull());
             QCOMPARE(h_->menu.returned, QStringList{"Command1"}); // once only
             QUELMAR_COMPARE_GOLDEN(h_->written(), "buy_opened.cfg");
             QVERIFY(h_->sound.played.isEmpty());
