@@ -1,6 +1,6 @@
-// The application shell: start-up order and the WaiT delay, the main menu
-// with its entries, the way back from a page, the about box and save, the
-// flame, and the whole program walked page by page.
+// The application shell: start-up order and its one-second delay, the main
+// menu with its entries, the way back from a page, the about box and save,
+// the flame and the sound cues, and the whole program walked page by page.
 #include "app/FlameView.h"
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"

@@ -1,7 +1,7 @@
 // Real windows, keys and pointer on an X server, driven from outside with
-// xdotool: key capture by the physical key whatever the layout, Shift or Num
-// Lock say; drag and drop between the weapon windows with the pointer's
-// faces; a real warning box on a settings page opened from the menu.
+// xdotool: every X keycode against the server's own keysyms, key capture by
+// the physical key under another layout, drag and drop between the weapon
+// windows with the pointer's faces, a real warning box on a settings page.
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"
 #include "app/PageCatalog.h"
@@ -58,13 +58,11 @@ QString xdotool() {
 }
 
 // Runs a helper program; its exit code, or -1 when it failed or hung.
-int run(const QString& program, const QStringList& args, QString* output = nullptr) {
+int run(const QString& program, const QStringList& args) {
     QProcess process;
     process.start(program, args);
     if (!process.waitForFinished(5000))
         return -1;
-    if (output)
-        *output = QString::fromLocal8Bit(process.readAllStandardOutput());
     return process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
 }
 
