@@ -215,12 +215,12 @@ class TestPages : public QObject {
             twoLineWarning(QStringLiteral("Не может быть больше, чем у сервера"), "бычно = 400 ");
         const QString senn =
             twoLineWarning(QStringLiteral("Мне кажется больше не надо"), "бычно = 5 ");
+        // clang-format off
         const QList<std::tuple<SpinKind, int, QString, QString, double>> rows = {
-            {SpinKind::UPDW, 20999, fool, "21000", 1},
-            {SpinKind::UPDW0, 21000, fool, "21000", 0},
-            {SpinKind::SEN, 100, fool, "10", 0},
-            {SpinKind::SPEED, 40, speed + "|Vorel", "800", 400},
+            {SpinKind::UPDW, 20999, fool, "21000", 1}, {SpinKind::UPDW0, 21000, fool, "21000", 0},
+            {SpinKind::SEN, 100, fool, "10", 0}, {SpinKind::SPEED, 40, speed + "|Vorel", "800", 400},
             {SpinKind::SENN, 100, senn + "|Vorel", "10", 0.1}};
+        // clang-format on
         for (const auto& [kind, presses, warning, atLimit, reset] : rows) {
             ScriptedDialogs dialogs;
             QWidget host;
