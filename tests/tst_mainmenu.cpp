@@ -8,7 +8,6 @@
 #include "app/Program.h"
 #include "app/SplashWindow.h"
 #include "config/TempConfigFile.h"
-#include "controls/PageWindow.h"
 #include "platform/QtSoundCue.h"
 #include "tests/support/Golden.h"
 
@@ -24,26 +23,6 @@ using namespace quelmar;
 using namespace quelmar::test;
 
 namespace {
-
-// A page as small as a page can be: it writes a section with one line.
-class StandInPage : public PageWindow {
-  public:
-    StandInPage(Services& s, const QString& entry, Section section, QString line)
-        : PageWindow(s, QStringLiteral("StandIn") + entry, entry, 100, 80), section_(section),
-          line_(std::move(line)) {
-        addDoneButton(QRect(8, 8, 41, 19));
-    }
-
-  protected:
-    void writeSection(ConfigStream& config) override {
-        config.beginSection(section_);
-        config.writeLine(line_);
-    }
-
-  private:
-    Section section_;
-    QString line_;
-};
 
 QWidget* visibleWindow(const QString& name) {
     for (QWidget* w : QApplication::topLevelWidgets()) {
@@ -80,13 +59,13 @@ class TestMainMenu : public QObject {
         dialogs_ = std::make_unique<ScriptedDialogs>();
         sound_ = std::make_unique<RecordingSoundCue>();
         opened_.clear();
+        // The real pages, but none behind the player page's entry.
         auto factory = [this](const QString& entry, Services& s) -> QList<QWidget*> {
-            if (entry != QLatin1String("Command5") && entry != QLatin1String("Command7"))
-                return {};
-            const bool video = entry == QLatin1String("Command5");
-            opened_.append(new StandInPage(s, entry, video ? Section::Video : Section::Sound,
-                                           video ? "gamma \"1\"" : "volume \"0\""));
-            return {opened_.last()};
+            const QList<QWidget*> page =
+                entry == QLatin1String("Command8") ? QList<QWidget*>() : openProgramPage(entry, s);
+            for (QWidget* w : page)
+                opened_.append(w);
+            return page;
         };
         menu_ = std::make_unique<MainMenu>(*config_, *dialogs_, *sound_, factory);
         QString error;
@@ -135,9 +114,9 @@ class TestMainMenu : public QObject {
         opened_.last()->close();
         QTRY_VERIFY_WITH_TIMEOUT(opened_.last().isNull(), 3000);
         QVERIFY(menu_->isVisible() && !menu_->entry("Command7")->isEnabled());
-        QCOMPARE(readBytes(TempConfigFile::path()),
-                 goldenBytes("preamble_only.cfg") + "\r\n// [ Video Setting ] \r\ngamma \"1\"\r\n" +
-                     "\r\n// [ Sound Setting ] \r\nvolume \"0\"\r\n");
+        QCOMPARE(readBytes(TempConfigFile::path()), goldenBytes("preamble_only.cfg") +
+                                                        goldenBytes("video_defaults.cfg") +
+                                                        goldenBytes("sound_defaults.cfg"));
     }
 
     void aboutBoxOnlyOnTheRightButton() {
