@@ -122,8 +122,7 @@ class TestBuy : public QObject {
 
     // --- the windows ---
 
-    // The key window beside the catalogue, its slots in two columns of
-    // seven, top to bottom, the left one first.
+    // Beside the catalogue; two columns of seven slots, the left one first.
     void layout() {
         QCOMPARE(form2_->pos() - form1_->pos(), QPoint(414, 0));
         for (int i = 0; i < BuyKeyboard::kSlotCount; ++i)
@@ -149,9 +148,8 @@ class TestBuy : public QObject {
         QVERIFY(slot(13)->picture().isNull() && !recordButton()->isEnabled());
     }
 
-    // Text without picture, picture without text, links, a copy, stray text
-    // after the alias, an alias the catalogue does not have: all refused,
-    // and the window itself takes no drops.
+    // Text or picture alone, links, a copy, stray text after the alias, an
+    // unknown alias: all refused; the window itself takes no drops.
     void foreignDropsAreIgnored() {
         list()->setCurrentIndex(0);
         const QImage picture = item("Picture1")->picture();

@@ -1,7 +1,6 @@
-// The five settings pages worked through their real controls: each control
-// alone and all of them at once moved off their defaults, picked by the text
-// the player sees or by arrow presses, and the whole section compared. The
-// spin and colour editors: steps, limits, warnings, and their arrows.
+// The five settings pages worked through their real controls, each alone and
+// all at once off their defaults, by visible item text or arrow presses, the
+// whole section compared; the spin and colour editors' limits and warnings.
 #include "config/Cp1251.h"
 #include "controls/ArrowPair.h"
 #include "controls/ColorEditor.h"
