@@ -12,7 +12,7 @@ PACKAGES=(
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
     qt6-qpa-plugins libgl-dev
     fonts-dejavu-core
-    xvfb xauth xdotool x11-xkb-utils x11-utils
+    xvfb xauth xdotool x11-xkb-utils x11-utils libx11-dev
     libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file
 )

@@ -5,8 +5,6 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -57,43 +55,6 @@ class TestDialogs : public QObject {
         QCOMPARE(text, QStringLiteral("Мне кажется больше не надо\rOбычно = 5 "));
         QCOMPARE(buttons, 1);
         QCOMPARE(icon, QMessageBox::NoIcon);
-    }
-
-    void anEmptyTitleStaysEmptyToTheEye() {
-        // Qt would put the program's name on an untitled window.
-        QString title;
-        whenModalOpens([&](QWidget* w) {
-            title = w->windowTitle();
-            qobject_cast<QMessageBox*>(w)->button(QMessageBox::Ok)->click();
-        });
-        QtDialogs().message(nullptr, QStringLiteral("    Made by Vorel"), QString());
-        QCOMPARE(title.trimmed(), QString());
-    }
-
-    void inputBoxGivesWhatWasTyped() {
-        QString prompt;
-        whenModalOpens([&](QWidget* w) {
-            auto* dialog = qobject_cast<QInputDialog*>(w);
-            QVERIFY(dialog);
-            prompt = dialog->labelText();
-            QLineEdit* edit = dialog->findChild<QLineEdit*>();
-            QVERIFY(edit);
-            QCOMPARE(edit->text(), QString());
-            QTest::keyClicks(edit, QStringLiteral("q"));
-            dialog->accept();
-        });
-        QCOMPARE(QtDialogs().input(nullptr, QStringLiteral("New key"), QString(), QString()),
-                 QStringLiteral("q"));
-        QCOMPARE(prompt, QStringLiteral("New key"));
-    }
-
-    void cancelledInputBoxGivesNothing() {
-        whenModalOpens([](QWidget* w) {
-            QTest::keyClicks(w->findChild<QLineEdit*>(), QStringLiteral("typed"));
-            qobject_cast<QDialog*>(w)->reject();
-        });
-        QCOMPARE(QtDialogs().input(nullptr, QStringLiteral("New key"), QString(), QString()),
-                 QString());
     }
 
     void saveAsDialog() {

@@ -1,9 +1,13 @@
-// The five settings pages: the sections they write (as pure functions of the
-// player's choices and through the real windows), and that every close writes
-// exactly once.
+// The five settings pages worked through their real controls, each alone and
+// all at once off their defaults, by visible item text or arrow presses, the
+// whole section compared; the spin and colour editors' limits and warnings.
 #include "config/Cp1251.h"
+#include "controls/ArrowPair.h"
+#include "controls/ColorEditor.h"
+#include "controls/SpinEditor.h"
 #include "pages/MousePage.h"
 #include "pages/OtherPage.h"
+#include "pages/OtherSection.h"
 #include "pages/PlayerPage.h"
 #include "pages/SoundPage.h"
 #include "pages/VideoPage.h"
@@ -19,8 +23,6 @@
 
 #include <functional>
 
-// Choices are written with designated initializers: what a row leaves out
-// keeps the value the page opens with.
 #pragma GCC diagnostic ignored "-Wmissing-field-initializers"
 
 using namespace quelmar;
@@ -28,240 +30,247 @@ using namespace quelmar::test;
 
 namespace {
 
-// Golden lines replaced, each written "index:line".
-using Changes = QStringList;
+// The warnings as the player reads them, put together from their parts so
+// that a lost carriage return or a Cyrillic "О" shows up.
+QString twoLineWarning(const QString& first, const QString& second) {
+    return first + QChar(13) + QChar(0x4F) + second;
+}
+
+void press(QAbstractButton* arrow, int times) {
+    for (int i = 0; i < times; ++i)
+        QTest::mouseClick(arrow, Qt::LeftButton);
+}
 
 struct PageCase {
     std::function<PageWindow*(Services&)> make;
-    QString objectName;
-    QString entry;
-    QSize size;
-    QString golden;
+    const char* name;
+    const char* entry;
+    const char* golden;
 };
 
-template <class P>
-PageCase page(const char* name, const char* entry, QSize size, const char* golden) {
-    return {[](Services& s) -> PageWindow* { return new P(s); }, name, entry, size, golden};
+template <class P> PageCase page(const char* name, const char* entry, const char* golden) {
+    return {[](Services& s) -> PageWindow* { return new P(s); }, name, entry, golden};
 }
 
-const QList<PageCase>& pages() {
-    static const QList<PageCase> cases = {
-        page<VideoPage>("set3", "Command5", {494, 345}, "video_defaults.cfg"),
-        page<MousePage>("SET4", "Command6", {374, 266}, "mouse_defaults.cfg"),
-        page<SoundPage>("SET5", "Command7", {422, 194}, "sound_defaults.cfg"),
-        page<PlayerPage>("SET6", "Command8", {478, 202}, "player_defaults.cfg"),
-        page<OtherPage>("SET2", "Command4", {466, 554}, "other_defaults.cfg"),
-    };
-    return cases;
+const PageCase kPages[] = {
+    page<VideoPage>("set3", "Command5", "video_defaults.cfg"),
+    page<MousePage>("SET4", "Command6", "mouse_defaults.cfg"),
+    page<SoundPage>("SET5", "Command7", "sound_defaults.cfg"),
+    page<PlayerPage>("SET6", "Command8", "player_defaults.cfg"),
+    page<OtherPage>("SET2", "Command4", "other_defaults.cfg"),
+};
+
+// The rows of page_steps.txt: page name (a leading * keeps the row out of
+// the page's all-at-once run), step, changes.
+QList<QStringList> steps() {
+    QList<QStringList> rows;
+    for (const QString& line : QString::fromUtf8(goldenBytes("page_steps.txt")).split('\n')) {
+        if (!line.isEmpty() && !line.startsWith('#'))
+            rows << line.split('\t');
+    }
+    return rows;
 }
 
-// The golden section's lines after its empty line and header, some of them
-// replaced by index and the typed-name lines put before them, as bytes.
-QByteArray expected(const QString& golden, const Changes& changes, const QStringList& before) {
-    QStringList lines = fromWindows1251(goldenBytes(golden)).split(QStringLiteral("\r\n"));
+// The default section with the changes made, header included.
+QByteArray expected(int page, const QStringList& changes) {
+    QStringList lines = fromWindows1251(goldenBytes(kPages[page].golden)).split("\r\n");
+    QStringList before = lines.mid(0, 2);
     lines = lines.mid(2, lines.size() - 3);
-    for (const QString& change : changes)
-        lines[change.section(':', 0, 0).toInt()] = change.section(':', 1);
+    for (const QString& change : changes) {
+        bool indexed = false;
+        const int at = change.section(':', 0, 0).toInt(&indexed);
+        indexed ? void(lines[at] = change.section(':', 1)) : before.append(change);
+    }
     return crlfLines(before + lines);
 }
 
-// The one child of that name; fails the test when there is none or more.
-template <class T> T* only(QWidget* parent, const QString& name) {
-    const QList<T*> found = parent->findChildren<T*>(name);
-    if (found.size() != 1)
-        qWarning("%lld children named %s", qlonglong(found.size()), qPrintable(name));
-    return found.size() == 1 ? found.first() : nullptr;
-}
-
-// Works a page from a little script of real events: "SEN1_B_Up*3" clicks an
-// arrow three times, "Combo2:Up" presses a key in a list or box.
-void work(QWidget* page, const QString& script) {
-    for (const QString& step : script.split(' ', Qt::SkipEmptyParts)) {
-        if (step.contains(':'))
-            QTest::keyClick(only<QWidget>(page, step.section(':', 0, 0)),
-                            QKeySequence(step.section(':', 1))[0].key());
-        for (int i = 0; i < step.section('*', 1).toInt(); ++i)
-            QTest::mouseClick(only<QToolButton>(page, step.section('*', 0, 0)), Qt::LeftButton);
+// Works one step's actions; false when a control or an item is missing.
+// Item texts and typed text may hold blanks; arrow presses come in runs.
+bool work(QWidget* page, const QString& step) {
+    for (const QString& action : step.contains('=') ? QStringList{step} : step.split(' ')) {
+        const QString name = action.section(QRegularExpression("[=*]"), 0, 0);
+        const QString text = action.section('=', 1);
+        auto* edit = page->findChild<QLineEdit*>(name);
+        auto* list = page->findChild<QComboBox*>(name);
+        auto* arrow = page->findChild<QToolButton*>(name);
+        if (edit)
+            QTest::sendKeyEvent(QTest::Click, edit, Qt::Key_unknown, text, Qt::NoModifier);
+        else if (list && list->findText(text) >= 0)
+            list->setCurrentIndex(list->findText(text));
+        else if (arrow)
+            press(arrow, action.section('*', 1).toInt());
+        else
+            return false;
     }
+    return true;
 }
 
-// Opens a page as the main menu would, lets the test work it, presses Done
-// and hands back what the page wrote.
-QByteArray openWorkAndClose(PageHarness& h, const PageCase& c,
-                            const std::function<void(PageWindow*)>& steps = {}) {
-    QPointer<PageWindow> page = c.make(h.services);
+// Opens a page as the menu would, works it, presses Done; what it wrote.
+QByteArray openWorkAndClose(PageHarness& h, int index, const QStringList& steps) {
+    QPointer<PageWindow> page = kPages[index].make(h.services);
     page->show();
-    if (steps)
-        steps(page);
-    QTest::mouseClick(only<QPushButton>(page, QStringLiteral("Command2")), Qt::LeftButton);
+    for (const QString& step : steps) {
+        if (!work(page, step))
+            return "cannot work " + step.toUtf8();
+    }
+    QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     if (!page.isNull())
-        qWarning("the page outlived its Done");
+        return "the page outlived its Done";
     return h.written();
 }
 
 } // namespace
 
-Q_DECLARE_METATYPE(PageCase)
-
 class TestPages : public QObject {
     Q_OBJECT
 
-    static void addPageRows() {
-        QTest::addColumn<PageCase>("page");
-        for (const PageCase& c : pages())
-            QTest::newRow(qPrintable(c.objectName)) << c;
-    }
-
-    static void row(const char* name, const QStringList& lines, int page, const Changes& changes,
-                    const QStringList& before = {}) {
-        QTest::newRow(name) << crlfLines(lines) << expected(pages()[page].golden, changes, before);
-    }
-
   private slots:
-    // ---- the sections as functions of the choices ----
-
-    void sections_data() {
-        QTest::addColumn<QByteArray>("written");
-        QTest::addColumn<QByteArray>("expect");
-        row("smoke realism 2", videoSectionLines({.smokeRealism = 2}), 0, {"9:fastsprites \"2\""});
-        row("3DFX", videoSectionLines({.renderer = 0}), 0, {"12:gl_lightholes \"0\""});
-        row("no blood", videoSectionLines({.blood = 0}), 0,
-            {"10:violence_ablood \"0\"", "11:violence_hblood \"0\""});
-        row("pitch not reversed", mouseSectionLines({.reversePitch = 0}), 1,
-            {"3:m_pitch \"0.022\""});
-        row("yaw reversed", mouseSectionLines({.reverseYaw = 1}), 1, {"4:m_yaw \"-0.022\""});
-        row("no mouse look", mouseSectionLines({.mouseLook = 0}), 1, {"6:-mlook"});
-        row("3D effects on", soundSectionLines({.effects3d = 1}), 2,
-            {"4:s_a3d \"1\"", "5:s_eax \"1\"", "6:s_geometry \"1\""});
-        row("no 16-bit sound", soundSectionLines({.sound16Bit = 1}), 2, {"2:loadas8bit \"1\""});
-        row("speeds forward, back, side",
-            playerSectionLines({.backSpeed = "320", .forwardSpeed = "790", .sideSpeed = "0"}), 3,
-            {"3:cl_forwardspeed \"790\"", "4:cl_backspeed \"320\"", "5:cl_sidespeed \"0\""});
-        row("bob off keeps bobup and bobcycle", playerSectionLines({.bobbing = 0}), 3,
-            {"0:cl_bob \"0\""});
-        row("radar off", otherSectionLines({.radar = 0}), 4, {"7:hideradar"});
-        row("radar on", otherSectionLines({.radar = 1}), 4, {"7:drawradar"});
-        row("graphic menus", otherSectionLines({.menuStyle = 1}), 4,
-            {"13:setinfo _vgui_menus \"1\""});
-        row("colour 255 0 5", otherSectionLines({.red = 255, .green = 0, .blue = 5}), 4,
-            {"15:con_color \"255 0 5\""});
-        row("name of one blank", otherSectionLines({.name = " "}), 4, {}, {"name \" \""});
-        row("one ? per code point outside the code page, server name as typed",
-            otherSectionLines({.name = "Вася\u00e9\U0001F600", .hostname = "x\"y"}), 4, {},
-            {"name \"Вася??\"", "hostname \"x\"y\""});
-        row("pasted line breaks dropped", otherSectionLines({.name = "Ва\r\nся", .hostname = "\n"}),
-            4, {}, {"name \"Вася\""});
-        const QStringList rates = {"0", "1500", "2500", "3400", "4200", "5000", "6000", "20000"};
-        for (int i = -1; i < rates.size(); ++i) {
-            const QString rate = QStringLiteral("rate \"%1\"").arg(rates.value(i, "0"));
-            QTest::addRow("connection %d", i) << crlfLines(otherSectionLines({.connection = i}))
-                                              << expected("other_defaults.cfg", {"12:" + rate}, {});
-        }
-    }
-    void sections() {
-        QFETCH(QByteArray, written);
-        QFETCH(QByteArray, expect);
-        QCOMPARE(written, expect);
-    }
-
-    // ---- the windows ----
-
-    void defaultsWrittenOnDone_data() { addPageRows(); }
-    void defaultsWrittenOnDone() {
-        QFETCH(PageCase, page);
-        PageHarness h;
-        const QByteArray written = openWorkAndClose(h, page, [&](PageWindow* window) {
-            QCOMPARE(window->objectName(), page.objectName);
-            QCOMPARE(window->size(), page.size);
-            // Every caption and the heading lie inside the window.
+    // Every caption lies inside its page (tst_look checks the text fits its
+    // box); a close by the window manager,
+    // twice, writes the defaults once and goes back to the menu (Done does
+    // in every row below).
+    void captionsAndClose() {
+        for (const PageCase& page : kPages) {
+            PageHarness h;
+            QPointer<PageWindow> window = page.make(h.services);
+            window->show();
             for (QLabel* label : window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly))
                 QVERIFY2(window->rect().contains(label->geometry()), qPrintable(label->text()));
-        });
-        QUELMAR_COMPARE_GOLDEN(written, page.golden);
-        QCOMPARE(h.menu.returned, QStringList{page.entry});
-        QVERIFY(h.dialogs.asked.isEmpty());
-        QVERIFY(h.sound.played.isEmpty());
-    }
-
-    void anyCloseWritesOnce_data() { addPageRows(); }
-    void anyCloseWritesOnce() {
-        QFETCH(PageCase, page);
-        PageHarness h;
-        QPointer<PageWindow> window = page.make(h.services);
-        window->show();
-        QVERIFY(h.written().isEmpty()); // nothing before the page goes
-        window->close();                // as the window manager would
-        if (window)
+            QVERIFY(h.written().isEmpty());
             window->close();
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        QVERIFY(window.isNull());
-        QUELMAR_COMPARE_GOLDEN(h.written(), page.golden);
-        QCOMPARE(h.menu.returned, QStringList{page.entry});
+            window->close();
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+            QVERIFY(window.isNull());
+            QUELMAR_COMPARE_GOLDEN(h.written(), page.golden);
+            QCOMPARE(h.menu.returned, QStringList{page.entry});
+        }
     }
 
-    // ---- real events: each control reaches its own line ----
-
-    void worked_data() {
+    // Each control alone, then every control of a page at once, so that
+    // swapped controls show too.
+    void eachControl_data() {
         QTest::addColumn<int>("page");
-        QTest::addColumn<QString>("script");
+        QTest::addColumn<QStringList>("steps");
         QTest::addColumn<QByteArray>("expect");
-        QTest::addColumn<int>("warnings");
-        auto add = [](const char* name, int page, const char* script, const Changes& changes,
-                      int warnings, const QStringList& before = {}) {
-            QTest::newRow(name) << page << script << expected(pages()[page].golden, changes, before)
-                                << warnings;
-        };
-        // Video: the lowest smoke realism, 3DFX, no blood.
-        add("video", 0,
-            "UPDW1_B_Up*3 UPDW03_B_Up*2 UPDW03_B_Down*5 Combo6:End Combo8:Home Combo7:Up",
-            {"0:gamma \"4\"", "9:fastsprites \"2\"", "10:violence_ablood \"0\"",
-             "11:violence_hblood \"0\"", "12:gl_lightholes \"0\""},
-            0);
-        // Mouse: SEN2 to its limit is warned and reset.
-        add("mouse", 1, "SEN1_B_Up*25 SEN2_B_Up*100 Combo2:Up Combo3:Down Combo5:Home",
-            {"0:sensitivity \"2.5\"", "3:m_pitch \"0.022\"", "4:m_yaw \"-0.022\"", "6:-mlook"}, 1);
-        // Sound: Volume2 stops at 100 % without a word.
-        add("sound", 2, "Volume1_B_Up*50 Volume2_B_Up*105 Combo2:Down Combo3:Down Combo4:Up",
-            {"0:volume \"0.5\"", "2:loadas8bit \"1\"", "3:bgmvolume \"1\"", "4:s_a3d \"1\"",
-             "5:s_eax \"1\"", "6:s_geometry \"1\""},
-            0);
-        // Player: SPEED2 to 800 is warned and reset to 400.
-        add("player", 3, "SPEED1_B_Down*8 SPEED2_B_Up*40 SPEED3_B_Up*39 Combo1:Up Combo3:Up",
-            {"0:cl_bob \"0\"", "4:cl_backspeed \"320\"", "5:cl_sidespeed \"790\"",
-             "6:cl_righthand \"0\""},
-            1);
-        add("other, a name of one blank", 4, "Text1:Space", {}, 0, {"name \" \""});
+        QStringList all[5], allChanges[5];
+        for (const QStringList& row : steps()) {
+            int p = 0;
+            while (p < 4 && QString(row[0]).remove('*') != kPages[p].name)
+                ++p;
+            const QStringList changes = row.value(2).split('|', Qt::SkipEmptyParts);
+            QTest::addRow("%s %s", qPrintable(row[0]), qPrintable(row[1]))
+                << p << QStringList{row[1]} << expected(p, changes);
+            if (!row[0].startsWith('*'))
+                all[p] << row[1], allChanges[p] << changes;
+        }
+        for (int p = 0; p < 5; ++p)
+            QTest::addRow("%s all", kPages[p].name) << p << all[p] << expected(p, allChanges[p]);
     }
-    void worked() {
+    void eachControl() {
         QFETCH(int, page);
-        QFETCH(QString, script);
-        QFETCH(QByteArray, expect);
-        QFETCH(int, warnings);
+        QFETCH(QStringList, steps);
         PageHarness h;
-        const QByteArray written =
-            openWorkAndClose(h, pages()[page], [&](PageWindow* p) { work(p, script); });
-        const QByteArray header = goldenBytes(pages()[page].golden);
-        QCOMPARE(written, header.left(header.indexOf("\r\n", 2) + 2) + expect);
-        QCOMPARE(h.dialogs.asked.size(), warnings);
+        QFETCH(QByteArray, expect);
+        QCOMPARE(openWorkAndClose(h, page, steps).split('\n'), expect.split('\n'));
+        QCOMPARE(h.menu.returned, QStringList{kPages[page].entry});
+        QVERIFY(h.dialogs.asked.isEmpty() && h.sound.played.isEmpty());
     }
 
-    void otherWorked() {
-        PageHarness h;
-        const QByteArray written = openWorkAndClose(h, pages()[4], [](PageWindow* p) {
-            auto* name = only<QLineEdit>(p, "Text1");
-            // Typed as key presses, Cyrillic included, as a keyboard layout would.
-            for (QChar c : QStringLiteral("Вася"))
-                QTest::sendKeyEvent(QTest::Click, name, Qt::Key_unknown, QString(c),
-                                    Qt::NoModifier);
-            name->insert(QStringLiteral("😀")); // as a paste would bring it
-            QTest::keyClicks(only<QLineEdit>(p, "Text2"), QStringLiteral("Server #1"));
-            // SENN2 to its limit is warned and reset to 0.1; LAN to ISDN.
-            work(p, "senn1_B_Up*3 SENN2_B_Up*100 Combo4:Up Combo9:Up Combo9:Up Combo10:End "
-                    "COLOR1_R_Up*5 COLOR1_G_Down*47 COLOR1_B_Down*46");
-        });
-        QCOMPARE(h.dialogs.asked.size(), 1);
-        QUELMAR_COMPARE_GOLDEN(written, "other_changed.cfg");
+    // Line breaks pasted into a name are dropped.
+    void pastedLineBreaks() {
+        QCOMPARE(otherSectionLines({.name = "Ва\r\nся", .hostname = "\n"}).mid(0, 1),
+                 QStringList{"name \"Вася\""});
+    }
+
+    // Where each member starts, where its down arrow stops, and one step up
+    // from there (SPEED keeps to multiples of ten all the way).
+    void startAndLowerLimit() {
+        const QList<std::tuple<SpinKind, double, QString, QString>> rows = {
+            {SpinKind::UPDW, 1, "1", "2"},     {SpinKind::UPDW0, 0, "0", "1"},
+            {SpinKind::SEN, 0, "0", "0.1"},    {SpinKind::Volume, 0, "0%", "1%"},
+            {SpinKind::SPEED, 400, "0", "10"}, {SpinKind::SENN, 0, "0", "0.1"}};
+        for (const auto& [kind, start, bottom, oneUp] : rows) {
+            SpinValue v(kind);
+            QCOMPARE(v.T(), start);
+            for (int i = 0; i < 102; ++i) // two presses and more past the limit
+                v.pressDown();
+            QCOMPARE(v.displayText(), bottom);
+            v.pressUp();
+            QCOMPARE(v.displayText(), oneUp);
+        }
+    }
+
+    // Each warning member up to its limit through real clicks on the
+    // editor's arrow: the limit stands in the box while the warning is
+    // open, no repeat fires behind it, the reset comes after it.
+    void limitWarningAndReset() {
+        const QString fool = QStringLiteral("Дурак что ли?|АШЫПКА");
+        const QString speed =
+            twoLineWarning(QStringLiteral("Не может быть больше, чем у сервера"), "бычно = 400 ");
+        const QString senn =
+            twoLineWarning(QStringLiteral("Мне кажется больше не надо"), "бычно = 5 ");
+        // clang-format off
+        const QList<std::tuple<SpinKind, int, QString, QString, double>> rows = {
+            {SpinKind::UPDW, 20999, fool, "21000", 1}, {SpinKind::UPDW0, 21000, fool, "21000", 0},
+            {SpinKind::SEN, 100, fool, "10", 0}, {SpinKind::SPEED, 40, speed + "|Vorel", "800", 400},
+            {SpinKind::SENN, 100, senn + "|Vorel", "10", 0.1}};
+        // clang-format on
+        for (const auto& [kind, presses, warning, atLimit, reset] : rows) {
+            ScriptedDialogs dialogs;
+            QWidget host;
+            SpinEditor editor(kind, QStringLiteral("Ed"), dialogs, &host);
+            host.show();
+            QStringList shownWhileOpen;
+            bool arrowHeld = true;
+            dialogs.whileMessageOpen = [&](const AskedDialog&) {
+                shownWhileOpen << editor.box()->text();
+                arrowHeld = editor.arrows()->upArrow()->isDown();
+            };
+            press(editor.arrows()->upArrow(), presses - 1);
+            QVERIFY(dialogs.asked.isEmpty());
+            press(editor.arrows()->upArrow(), 1);
+            QCOMPARE(dialogs.asked.size(), 1);
+            QCOMPARE(dialogs.asked[0].text + "|" + dialogs.asked[0].title, warning);
+            QCOMPARE(shownWhileOpen, QStringList{atLimit});
+            QVERIFY(!arrowHeld); // no repeat may fire behind the box
+            QCOMPARE(editor.box()->text() + "|" + editor.valueText(),
+                     QString::number(reset) + "|" + QString::number(reset));
+            const QString shown = editor.box()->text();
+            QTest::keyClicks(editor.box(), QStringLiteral("7")); // typing changes nothing
+            QCOMPARE(editor.box()->text(), shown);
+        }
+    }
+
+    void volumeStopsSilently() {
+        SpinValue v(SpinKind::Volume);
+        for (int i = 0; i < 101; ++i)
+            QVERIFY(!v.pressUp() && !v.warningOpen());
+        QCOMPARE(v.displayText() + "|" + v.valueText(), QStringLiteral("100%|1"));
+    }
+
+    // Steps of 5, held at 255 and 0, and the swatch following.
+    void colourArrowsMoveBoxAndSwatch() {
+        QWidget host;
+        ColorEditor editor(QStringLiteral("COLOR1"), &host);
+        host.show();
+        auto arrow = [&](const char* name) {
+            return editor.findChild<QToolButton*>(QLatin1String(name));
+        };
+        auto shown = [&] {
+            QStringList boxes;
+            for (auto c : {ColorValue::Red, ColorValue::Green, ColorValue::Blue})
+                boxes << editor.box(c)->text();
+            return boxes.join(' ') + " / " +
+                   editor.swatch()->palette().color(QPalette::Window).name();
+        };
+        press(arrow("COLOR1_R_Up"), 10);
+        press(arrow("COLOR1_G_Down"), 50);
+        press(arrow("COLOR1_B_Down"), 46);
+        QCOMPARE(shown(), QStringLiteral("255 0 5 / #ff0005"));
+        // "255" fits its box whole.
+        QVERIFY(editor.box(ColorValue::Red)->fontMetrics().horizontalAdvance("255") <=
+                editor.box(ColorValue::Red)->contentsRect().width());
     }
 };
 

@@ -24,39 +24,21 @@ QByteArray crlfLines(const QStringList& lines) {
     return out;
 }
 
-namespace {
-QString visible(QByteArray line) {
-    line.replace("\r", "\\r").replace("\n", "\\n").replace("\t", "\\t");
-    return QString::fromLatin1(line);
-}
-} // namespace
-
-bool matchesGolden(const QByteArray& actual, const QString& name, QString* report) {
-    const QByteArray expected = goldenBytes(name);
-    if (expected.isEmpty()) {
-        *report = QStringLiteral("golden file %1 is missing or empty").arg(name);
-        return false;
-    }
-    if (actual == expected)
-        return true;
-    const QList<QByteArray> a = actual.split('\n');
-    const QList<QByteArray> e = expected.split('\n');
-    for (qsizetype i = 0; i < qMax(a.size(), e.size()); ++i) {
-        const QByteArray al = i < a.size() ? a[i] : QByteArray("<end of file>");
-        const QByteArray el = i < e.size() ? e[i] : QByteArray("<end of file>");
-        if (al != el) {
-            *report = QStringLiteral("differs from %1 at line %2 (%3 bytes vs %4 expected):\n"
-                                     "  actual:   %5\n  expected: %6")
-                          .arg(name)
-                          .arg(i + 1)
-                          .arg(actual.size())
-                          .arg(expected.size())
-                          .arg(visible(al), visible(el));
-            return false;
-        }
-    }
-    *report = QStringLiteral("differs from %1").arg(name);
-    return false;
+QString goldenDifference(const QByteArray& actual, const QString& name) {
+    const QList<QByteArray> a = actual.split('\n'), e = goldenBytes(name).split('\n');
+    qsizetype i = 0;
+    while (i < a.size() && i < e.size() && a[i] == e[i])
+        ++i;
+    if (i == a.size() && i == e.size())
+        return {};
+    auto shown = [i](const QList<QByteArray>& lines) {
+        return i < lines.size() ? QString::fromLatin1(lines[i].toPercentEncoding(" \"/;"))
+                                : "<end>";
+    };
+    return QStringLiteral("differs from %1 at line %2:\n  actual:   %3\n  expected: %4")
+        .arg(name)
+        .arg(i + 1)
+        .arg(shown(a), shown(e));
 }
 
 PageHarness::PageHarness() {

@@ -20,17 +20,13 @@ QByteArray goldenBytes(const QString& name);
 // Lines joined the way the script stores them: CR LF after each one.
 QByteArray crlfLines(const QStringList& lines);
 
-// Compares bytes with the golden file and, on a difference, reports the first
-// differing line of both sides (with CR and LF made visible). Use through
-// QUELMAR_COMPARE_GOLDEN so that the failure names the test's own line.
-bool matchesGolden(const QByteArray& actual, const QString& name, QString* report);
+// The first line, counted from 1, where the bytes differ from the golden
+// file, both sides shown with CR and LF visible; empty when they match.
+QString goldenDifference(const QByteArray& actual, const QString& name);
 
 #define QUELMAR_COMPARE_GOLDEN(actual, name)                                                       \
-    do {                                                                                           \
-        QString goldenReport_;                                                                     \
-        if (!quelmar::test::matchesGolden((actual), (name), &goldenReport_))                       \
-            QFAIL(qPrintable(goldenReport_));                                                      \
-    } while (false)
+    QVERIFY2(quelmar::test::goldenDifference((actual), (name)).isEmpty(),                          \
+             qPrintable(quelmar::test::goldenDifference((actual), (name))))
 
 // A config stream on a fresh file in a temporary folder, with fake dialogs,
 // sound and menu around it: everything a page needs to be opened in a test.
