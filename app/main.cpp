@@ -22,6 +22,8 @@ int main(int argc, char* argv[]) {
     }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmar"));
+    // Lets Wayland desktops match the windows to the installed menu entry.
+    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quelmar.Quelmar"));
     quelmar::look::applyProgramLook(app);
     return quelmar::runProgram(app);
 }
