@@ -13,6 +13,7 @@
 #include "pages/VideoPage.h"
 #include "tests/support/Golden.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -177,10 +178,25 @@ class TestPages : public QObject {
         QVERIFY(h.dialogs.asked.isEmpty() && h.sound.played.isEmpty());
     }
 
-    // Line breaks pasted into a name are dropped.
-    void pastedLineBreaks() {
-        QCOMPARE(otherSectionLines({.name = "Ва\r\nся", .hostname = "\n"}).mid(0, 1),
-                 QStringList{"name \"Вася\""});
+    // Control characters pasted into a name are dropped, and only they: a
+    // box left with nothing else writes no line.
+    void pastedControlCharacters() {
+        PageHarness h;
+        QPointer<PageWindow> page = new OtherPage(h.services);
+        page->show();
+        static const char name[] = "В\r\nа\0\x1b\x7f\v\f\tся!";
+        const QString pasted[] = {QString::fromUtf8(name, sizeof name - 1), "\x01\x1f"};
+        for (int i = 0; i < 2; ++i) {
+            auto* box = page->findChild<QLineEdit*>(QStringLiteral("Text%1").arg(i + 1));
+            QVERIFY(box);
+            QGuiApplication::clipboard()->setText(pasted[i]);
+            box->setFocus();
+            QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+            QCOMPARE(box->text(), pasted[i]);
+        }
+        QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        const QByteArray written = h.written();
+        QVERIFY(written.contains("\r\nname \"\xC2\xE0\xF1\xFF!\"\r\ndeveloper "));
     }
 
     // Where each member starts, where its down arrow stops, and one step up
