@@ -10,45 +10,140 @@ QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
 }
 
-} // namespace
-
-QString startFailureText(TempConfigFile::Outcome outcome, const QString& path,
-                         const QString& reason) {
-    switch (outcome) {
-    case TempConfigFile::Outcome::AlreadyRunning:
-        return QStringLiteral("Программа уже запущена и пишет файл конфигурации:\n%1\n\n"
-                              "Закройте её, прежде чем запускать программу снова.")
-            .arg(shown(path));
-    case TempConfigFile::Outcome::WriteFailed:
-        return QStringLiteral("Не удалось записать временный файл конфигурации:\n%1\n\n%2")
-            .arg(shown(path), reason);
+QString folderProblemText(const FileError& error) {
+    switch (error.problem) {
+    case FileProblem::OtherOwner:
+        return QStringLiteral("эта папка принадлежит другому пользователю");
+    case FileProblem::SymbolicLink:
+        return QStringLiteral("на месте папки стоит символическая ссылка");
+    case FileProblem::NotRegular:
+        return QStringLiteral("на месте папки стоит файл");
     default:
-        return QStringLiteral("Не удалось создать временный файл конфигурации:\n%1\n\n%2")
-            .arg(shown(path), reason);
+        return {};
     }
 }
 
-QString writeFailureText(const QString& path, const QString& reason, bool stillThere) {
+// What the player can do about the temporary script's folder.
+QString tempAdvice(const FileError& error) {
+    switch (error.problem) {
+    case FileProblem::NoSpace:
+        return QStringLiteral("Освободите место на диске или укажите в переменной окружения "
+                              "TMPDIR папку на другом диске.");
+    case FileProblem::SymbolicLink:
+    case FileProblem::Folder:
+    case FileProblem::NotRegular:
+    case FileProblem::SharedName:
+    case FileProblem::OtherOwner:
+        return QStringLiteral("Удалите или переименуйте его либо укажите в переменной окружения "
+                              "TMPDIR другую папку, свою.");
+    case FileProblem::Replaced:
+        return QStringLiteral("Запустите программу снова.");
+    default:
+        return QStringLiteral("Укажите в переменной окружения TMPDIR папку, в которую вы можете "
+                              "писать, например: TMPDIR=~/tmp quelmar");
+    }
+}
+
+} // namespace
+
+QString problemText(const FileError& error) {
+    if (error.step == FileStep::MakeFolder) {
+        if (QString text = folderProblemText(error); !text.isEmpty())
+            return text;
+    }
+    switch (error.problem) {
+    case FileProblem::None:
+        return {};
+    case FileProblem::NoSpace:
+        return QStringLiteral("на диске не хватает места");
+    case FileProblem::NoPermission:
+        return QStringLiteral("нет прав доступа");
+    case FileProblem::ReadOnly:
+        return QStringLiteral("диск открыт только для чтения");
+    case FileProblem::NameTooLong:
+        return QStringLiteral("слишком длинное имя");
+    case FileProblem::Missing:
+        return QStringLiteral("такой папки нет");
+    case FileProblem::Exists:
+        return QStringLiteral("файл с таким именем уже есть");
+    case FileProblem::Busy:
+        return QStringLiteral("файл занят другой программой");
+    case FileProblem::Locked:
+        return QStringLiteral("файл занят другой запущенной копией программы");
+    case FileProblem::SymbolicLink:
+        return QStringLiteral("это символическая ссылка, а по ссылкам программа не пишет");
+    case FileProblem::Folder:
+        return QStringLiteral("под этим именем стоит папка");
+    case FileProblem::NotRegular:
+        return QStringLiteral("это не обычный файл, а канал, устройство или сокет");
+    case FileProblem::SharedName:
+        return QStringLiteral("у этого файла есть и другое имя (жёсткая ссылка)");
+    case FileProblem::OtherOwner:
+        return QStringLiteral("файл принадлежит другому пользователю");
+    case FileProblem::Replaced:
+        return QStringLiteral("файл удалили или заменили, пока программа с ним работала");
+    case FileProblem::Changed:
+        return QStringLiteral("прочитанное с диска не совпало с записанным");
+    case FileProblem::Other:
+        break;
+    }
+    return QStringLiteral("ошибка системы: %1").arg(systemText(error.code));
+}
+
+QString startFailureText(const TempConfigFile::Result& result) {
+    const FileError& error = result.error;
+    QString what;
+    switch (result.outcome) {
+    case TempConfigFile::Outcome::AlreadyRunning:
+        return QStringLiteral("Программа уже запущена и пишет файл конфигурации:\n%1\n\n"
+                              "Закройте её, прежде чем запускать программу снова.")
+            .arg(shown(result.path));
+    case TempConfigFile::Outcome::WriteFailed:
+        what = QStringLiteral("Не удалось записать временный файл конфигурации");
+        break;
+    default:
+        if (error.step == FileStep::MakeFolder)
+            what = QStringLiteral("Не удалось подготовить папку для временного файла конфигурации");
+        else if (error.step == FileStep::Lock)
+            what = QStringLiteral("Не удалось занять файл блокировки рядом с временным файлом "
+                                  "конфигурации");
+        else
+            what = QStringLiteral("Не удалось создать временный файл конфигурации");
+    }
+    return QStringLiteral("%1:\n%2\n\nПричина: %3.\n\n%4")
+        .arg(what, shown(error.path), problemText(error), tempAdvice(error));
+}
+
+QString fallbackFolderText(const TempConfigFile::Result& result) {
+    return QStringLiteral("Папка для временного файла конфигурации\n%1\nне годится: %2.\n\n"
+                          "Файл будет в папке, доступной только вам:\n%3")
+        .arg(shown(result.taken.path), problemText(result.taken),
+             shown(QDir::cleanPath(result.path + QStringLiteral("/.."))));
+}
+
+QString writeFailureText(const FileError& error, bool stillThere) {
     const QString fate = stillThere
                              ? QStringLiteral("Строки, записанные раньше, остались в этом файле.")
                              : QStringLiteral("Этого файла больше нет на диске.");
-    return QStringLiteral("Не удалось записать в файл конфигурации:\n%1\n\n%2\n\n%3\n"
-                          "Программа будет закрыта.")
-        .arg(shown(path), reason, fate);
+    return QStringLiteral("Не удалось записать в файл конфигурации:\n%1\n\nПричина: %2.\n\n%3\n"
+                          "Программа будет закрыта. %4")
+        .arg(shown(error.path), problemText(error), fate, tempAdvice(error));
 }
 
-QString saveFailureText(const QString& path, const QString& reason, SaveOutcome outcome,
-                        bool exists) {
+QString saveFailureText(const QString& destination, const SaveResult& result, bool exists) {
     QString fate;
-    if (outcome == SaveOutcome::Damaged)
+    if (result.outcome == SaveOutcome::Damaged)
         fate = QStringLiteral("Файл мог быть повреждён.");
     else if (exists)
         fate = QStringLiteral("Файл остался таким, каким был.");
     else
         fate = QStringLiteral("Файл не создан.");
-    return QStringLiteral("Не удалось сохранить файл:\n%1\n\n%2\n\n%3\n"
+    QString reason = problemText(result.error);
+    if (result.error.path != destination)
+        reason = QStringLiteral("%1 — %2").arg(shown(result.error.path), reason);
+    return QStringLiteral("Не удалось сохранить файл:\n%1\n\nПричина: %2.\n\n%3\n"
                           "Все настройки на месте: нажмите «Сохранить» и выберите другое место.")
-        .arg(shown(path), reason, fate);
+        .arg(shown(destination), reason, fate);
 }
 
 } // namespace quelmar

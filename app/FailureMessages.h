@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/FileError.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
 
@@ -7,20 +8,24 @@
 
 namespace quelmar {
 
-// The texts that tell the player what went wrong with a file. Each names the
-// file and the system's reason, and says truthfully what became of the file.
+// Every text that tells the player what went wrong with a file. Each names
+// the file at fault, says what is wrong with it in plain Russian, says
+// truthfully what became of it, and what the player can do.
+
+// What is wrong, in our own words (the system's text only for rare codes).
+QString problemText(const FileError& error);
 
 // Start-up could not get the temporary script (anything but Created).
-QString startFailureText(TempConfigFile::Outcome outcome, const QString& path,
-                         const QString& reason);
+QString startFailureText(const TempConfigFile::Result& result);
+
+// The usual folder was taken or unsafe, so the script lies in the fallback.
+QString fallbackFolderText(const TempConfigFile::Result& result);
 
 // A line could not be written to the temporary script during a run.
 // stillThere: the file is still reachable under its name.
-QString writeFailureText(const QString& path, const QString& reason, bool stillThere);
+QString writeFailureText(const FileError& error, bool stillThere);
 
-// The save to the chosen path failed (outcome is not Saved); exists: whether
-// a file now stands at that path.
-QString saveFailureText(const QString& path, const QString& reason, SaveOutcome outcome,
-                        bool exists);
+// The save to destination failed; exists: whether a file now stands there.
+QString saveFailureText(const QString& destination, const SaveResult& result, bool exists);
 
 } // namespace quelmar

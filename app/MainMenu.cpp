@@ -117,13 +117,14 @@ void MainMenu::buildControls() {
 }
 
 bool MainMenu::load(QString* error) {
-    QString reason;
-    const TempConfigFile::Outcome outcome = TempConfigFile::create(config_, &reason);
-    if (outcome != TempConfigFile::Outcome::Created) {
+    const TempConfigFile::Result created = TempConfigFile::create(config_);
+    if (created.outcome != TempConfigFile::Outcome::Created) {
         if (error)
-            *error = startFailureText(outcome, TempConfigFile::path(), reason);
+            *error = startFailureText(created);
         return false;
     }
+    if (created.toldOfFallback)
+        services_.dialogs.message(nullptr, fallbackFolderText(created), applicationTitle());
     config_.setFailureHandler([this] { reportWriteFailure(); });
     flame_->seed();
     timer2_.start();
@@ -161,19 +162,17 @@ void MainMenu::save() {
         services_.dialogs.saveAs(this, QStringLiteral("(*.cfg)"), findGameFolder(QDir::homePath()));
     if (destination.isEmpty())
         return;
+    // Read through our own open file: it holds exactly this session, even
+    // when its name has been taken by someone else meanwhile.
     QByteArray script;
-    QString reason;
-    SaveOutcome outcome = SaveOutcome::Unchanged;
-    if (config_.readWritten(&script))
-        outcome = saveScript(script, destination, &reason);
-    else
-        reason =
-            QStringLiteral("не удалось прочитать то, что уже записано: ") + config_.errorString();
-    if (outcome != SaveOutcome::Saved) {
+    SaveResult saved{SaveOutcome::Unchanged, config_.readWritten(script)};
+    if (!saved.error)
+        saved = saveScript(script, destination);
+    if (saved.outcome != SaveOutcome::Saved) {
         // Ending now would throw the whole session away: say what happened
         // and stay, so the player can choose another place.
         services_.dialogs.message(
-            this, saveFailureText(destination, reason, outcome, QFileInfo::exists(destination)),
+            this, saveFailureText(destination, saved, QFileInfo::exists(destination)),
             applicationTitle());
         return;
     }
@@ -185,9 +184,8 @@ void MainMenu::reportWriteFailure() {
     if (writeFailed_)
         return;
     writeFailed_ = true;
-    services_.dialogs.message(
-        nullptr, writeFailureText(config_.path(), config_.errorString(), config_.isAtPath()),
-        applicationTitle());
+    services_.dialogs.message(nullptr, writeFailureText(config_.error(), config_.isAtPath()),
+                              applicationTitle());
     hide();
     emit writeFailed();
 }

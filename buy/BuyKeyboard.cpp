@@ -1,5 +1,6 @@
 #include "buy/BuyKeyboard.h"
 
+#include "config/ConfigLines.h"
 #include "config/StringResources.h"
 
 #include <algorithm>
@@ -111,9 +112,10 @@ void BuyKeyboard::moveSelectionOn() {
 bool BuyKeyboard::addKey(const QString& answer) {
     // Counted in characters as the player typed them, so one Cyrillic or
     // other non-Latin letter still counts as one.
-    if (answer.toUcs4().size() > 1)
+    const QString key = typedText(answer);
+    if (key.toUcs4().size() > 1)
         return false;
-    keys_.append(answer);
+    keys_.append(key);
     return true;
 }
 

@@ -24,6 +24,11 @@ QString sectionHeader(Section section) {
     return {};
 }
 
+QString typedText(QString typed) {
+    typed.removeIf([](QChar c) { return c.unicode() < 32 || c.unicode() == 127; });
+    return typed;
+}
+
 QString settingLine(const QString& name, const QString& value) {
     return name + QLatin1Char(' ') + quote() + value + quote();
 }

@@ -8,6 +8,12 @@ namespace quelmar {
 enum class Section { BuyWeapons, Commands, Video, Mouse, Sound, Player, Other };
 QString sectionHeader(Section section);
 
+// Text the player typed or pasted, as it goes into the script. Control
+// characters (below 32, and 127: line breaks, NUL, ESC, DEL) would cut the
+// console's line or hide in it, so they are dropped; everything else stays
+// as typed.
+QString typedText(QString typed);
+
 // name "value"
 QString settingLine(const QString& name, const QString& value);
 

@@ -3,55 +3,41 @@
 #include "config/Cp1251.h"
 #include "config/OwnFile.h"
 
-#include <QFile>
-
-#include <cerrno>
-#include <sys/stat.h>
-#include <unistd.h>
-
 namespace quelmar {
 
 namespace {
+
 const QByteArray kLineEnd("\r\n");
+
+// A running copy keeps its script locked: a copy whose lock file was
+// deleted under it is still found here, so no second copy takes its place.
+FileError refuseIfRunning(const QString& path) {
+    FileStatus named;
+    if (statusOf(path, named) || named.kind != FileKind::Regular || !named.ours)
+        return {};
+    File probe;
+    if (File::open(path, probe))
+        return {};
+    const FileError error = probe.tryLock();
+    return error.problem == FileProblem::Locked ? error : FileError{};
 }
 
-bool ConfigStream::open(const QString& path) {
-    fd_.close();
+} // namespace
+
+FileError ConfigStream::open(const QString& path) {
+    file_.close();
     path_ = path;
     failed_ = false;
-    fd_ = openOwnFile(path, &error_);
-    if (!fd_.isValid())
-        return false;
-    struct stat info {};
-    // Only a regular file has a length to cut; a device such as /dev/full
-    // is written as it is.
-    if (::fstat(fd_.get(), &info) == 0 && S_ISREG(info.st_mode) && ::ftruncate(fd_.get(), 0) != 0) {
-        error_ = systemReason(errno);
-        fd_.close();
-        return false;
-    }
-    error_.clear();
-    return true;
+    error_ = refuseIfRunning(path);
+    if (!error_)
+        error_ = putFreshFile(path, file_, true, calls_);
+    return error_;
 }
 
-bool ConfigStream::readWritten(QByteArray* bytes) {
-    if (!isOpen()) {
-        error_ = systemReason(EBADF);
-        return false;
-    }
-    if (const int error = readWhole(fd_.get(), bytes)) {
-        error_ = systemReason(error);
-        return false;
-    }
-    return true;
-}
-
-bool ConfigStream::isAtPath() const {
-    struct stat open {
-    }, named{};
-    return isOpen() && ::fstat(fd_.get(), &open) == 0 &&
-           ::lstat(QFile::encodeName(path_).constData(), &named) == 0 &&
-           open.st_dev == named.st_dev && open.st_ino == named.st_ino;
+FileError ConfigStream::readWritten(QByteArray& bytes) {
+    if (!isOpen())
+        return error_ ? error_ : FileError::found(FileStep::Read, path_, FileProblem::Missing);
+    return file_.readAll(bytes);
 }
 
 void ConfigStream::writeLine(const QString& text) {
@@ -75,18 +61,18 @@ void ConfigStream::writeLines(const QStringList& lines) {
 void ConfigStream::put(const QByteArray& bytes) {
     if (!isOpen() || failed_)
         return;
-    const qint64 lineStart = ::lseek(fd_.get(), 0, SEEK_CUR);
-    if (const int error = writeAll(fd_.get(), bytes, write_))
-        fail(error, lineStart);
-}
-
-void ConfigStream::fail(int error, qint64 lineStart) {
+    qint64 lineStart = -1;
+    FileError error = file_.position(lineStart);
+    if (!error)
+        error = writeAll(file_, bytes, calls_);
+    if (!error)
+        return;
     // A cut line would end up in the player's script as a broken command:
     // take it back out, so the file ends after the last whole line.
-    if (lineStart >= 0 && ::ftruncate(fd_.get(), lineStart) == 0)
-        ::lseek(fd_.get(), lineStart, SEEK_SET);
+    if (lineStart >= 0 && !file_.truncate(lineStart))
+        file_.seek(lineStart);
     failed_ = true;
-    error_ = systemReason(error);
+    error_ = error;
     if (onFailure_)
         onFailure_();
 }

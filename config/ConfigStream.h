@@ -1,9 +1,8 @@
 #pragma once
 
 #include "config/ConfigLines.h"
-#include "config/FileDescriptor.h"
 #include "config/FileLock.h"
-#include "config/SystemIo.h"
+#include "config/FileSystem.h"
 
 #include <QString>
 #include <QStringList>
@@ -22,32 +21,35 @@ namespace quelmar {
 class ConfigStream {
   public:
     ConfigStream() = default;
-    // write stands in for the write system call (tests make it fail).
-    explicit ConfigStream(WriteCall write) : write_(std::move(write)) {}
+    // calls stand in for the system's (tests make them fail).
+    explicit ConfigStream(FileCalls calls) : calls_(std::move(calls)) {}
     ConfigStream(const ConfigStream&) = delete;
     ConfigStream& operator=(const ConfigStream&) = delete;
 
-    // Creates or truncates the file at path and keeps it open for writing.
-    // Refuses a symbolic link and a file another user owns.
-    bool open(const QString& path);
-    bool isOpen() const { return fd_.isValid(); }
+    // Puts a fresh, empty file of our own at path, locked for as long as the
+    // stream lives, and keeps it open. Whatever stood at path (an old
+    // script, a link, a FIFO, another user's file) is replaced, never opened
+    // or cut. Locked: another running copy still writes the file there.
+    FileError open(const QString& path);
+    bool isOpen() const { return file_.isOpen(); }
     QString path() const { return path_; }
     // Why the last open or write failed.
-    QString errorString() const { return error_; }
+    FileError error() const { return error_; }
 
     // A write has failed; nothing more is written.
     bool failed() const { return failed_; }
     void setFailureHandler(std::function<void()> handler) { onFailure_ = std::move(handler); }
 
-    // Keeps the lock that makes this stream the only writer of its file.
+    // Keeps the lock that makes this stream the only writer of its folder.
     void keepLock(FileLock lock) { lock_ = std::move(lock); }
+    const FileLock& lock() const { return lock_; }
 
     // Everything written so far, read back through the open file, so that it
     // holds even when someone has removed or replaced the file's name.
-    bool readWritten(QByteArray* bytes);
+    FileError readWritten(QByteArray& bytes);
 
     // The file is still reachable under path() (not deleted or replaced).
-    bool isAtPath() const;
+    bool isAtPath() const { return file_.isAtPath(); }
 
     void writeLine(const QString& text);
     void writeEmptyLine();
@@ -60,13 +62,12 @@ class ConfigStream {
 
   private:
     void put(const QByteArray& bytes);
-    void fail(int error, qint64 lineStart);
 
-    WriteCall write_ = systemWrite();
-    FileDescriptor fd_;
+    FileCalls calls_;
+    File file_;
     FileLock lock_;
     QString path_;
-    QString error_;
+    FileError error_;
     bool failed_ = false;
     std::function<void()> onFailure_;
 };

@@ -1,29 +1,38 @@
 #include "config/FileLock.h"
 
 #include "config/OwnFile.h"
-#include "config/SystemIo.h"
-
-#include <cerrno>
-#include <sys/file.h>
 
 namespace quelmar {
 
-FileLock::State FileLock::acquire(const QString& path) {
-    fd_ = openOwnFile(path, &error_);
-    if (!fd_.isValid())
-        return state_ = State::Failed;
-    int result;
-    do {
-        result = ::flock(fd_.get(), LOCK_EX | LOCK_NB);
-    } while (result != 0 && errno == EINTR);
-    if (result == 0) {
-        error_.clear();
-        return state_ = State::Held;
+FileError FileLock::open(const QString& path) {
+    FileStatus named;
+    if (FileError error = statusOf(path, named))
+        return error;
+    if (named.kind == FileKind::Missing)
+        return File::create(path, file_);
+    if (unfitness(named) != FileProblem::None)
+        return putFreshFile(path, file_, false, FileCalls{});
+    return File::open(path, file_);
+}
+
+FileError FileLock::acquire(const QString& path) {
+    // Another copy may make, replace or delete the file between our look at
+    // the name and the lock: then we look again.
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        FileError error = open(path);
+        if (!error)
+            error = file_.tryLock();
+        if (!error && file_.isAtPath())
+            return {};
+        file_.close();
+        if (error && error.problem != FileProblem::Exists &&
+            error.problem != FileProblem::Missing) {
+            error.step = FileStep::Lock;
+            error.path = path;
+            return error;
+        }
     }
-    const int error = errno;
-    fd_.close();
-    error_ = systemReason(error);
-    return state_ = error == EWOULDBLOCK ? State::Busy : State::Failed;
+    return FileError::found(FileStep::Lock, path, FileProblem::Replaced);
 }
 
 } // namespace quelmar

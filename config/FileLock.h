@@ -1,28 +1,26 @@
 #pragma once
 
-#include "config/FileDescriptor.h"
-
-#include <QString>
+#include "config/FileSystem.h"
 
 namespace quelmar {
 
 // An exclusive lock on a lock file, held for as long as this object lives.
-// The kernel drops it when the holder ends in any way, kill -9 included, so
-// a lock file left behind never blocks anyone.
 class FileLock {
   public:
-    enum class State { Free, Held, Busy, Failed };
+    // Takes the lock without waiting: Locked when another running copy holds
+    // it. Something unfit at the name (a link, a FIFO, another user's file)
+    // is replaced by a fresh lock file of our own, or named in the error.
+    FileError acquire(const QString& path);
 
-    // Takes the lock without waiting. Busy: someone else holds it.
-    State acquire(const QString& path);
-
-    State state() const { return state_; }
-    QString errorString() const { return error_; }
+    bool isHeld() const { return file_.isOpen(); }
+    // The lock file we hold is still the one at its name: a lock on a file
+    // that lost its name keeps nobody out.
+    bool isAtPath() const { return file_.isAtPath(); }
 
   private:
-    FileDescriptor fd_;
-    State state_ = State::Free;
-    QString error_;
+    FileError open(const QString& path);
+
+    File file_;
 };
 
 } // namespace quelmar

@@ -1,40 +1,74 @@
 #include "config/OwnFile.h"
 
-#include "config/SystemIo.h"
-
-#include <QFile>
-
-#include <cerrno>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QDir>
+#include <QFileInfo>
+#include <QRandomGenerator>
 
 namespace quelmar {
 
-FileDescriptor openOwnFile(const QString& path, QString* reason) {
-    // Non-blocking only for the open itself: a FIFO put in the file's place
-    // must not hang the program.
-    FileDescriptor fd(::open(QFile::encodeName(path).constData(),
-                             O_RDWR | O_CREAT | O_NOFOLLOW | O_CLOEXEC | O_NONBLOCK, 0600));
-    if (!fd.isValid()) {
-        *reason = systemReason(errno);
-        return {};
+FileError writeAll(File& file, QByteArrayView bytes, const FileCalls& calls) {
+    while (!bytes.isEmpty()) {
+        qint64 written = 0;
+        if (FileError error = calls.write(file, bytes, written))
+            return error;
+        if (written <= 0) // a write that takes nothing would loop for ever; a full device does it
+            return FileError::found(FileStep::Write, file.path(), FileProblem::NoSpace);
+        bytes = bytes.sliced(written);
     }
-    struct stat info {};
-    if (::fstat(fd.get(), &info) != 0) {
-        *reason = systemReason(errno);
-        return {};
+    return {};
+}
+
+FileProblem unfitness(const FileStatus& status) {
+    switch (status.kind) {
+    case FileKind::Missing:
+        return FileProblem::None;
+    case FileKind::SymbolicLink:
+        return FileProblem::SymbolicLink;
+    case FileKind::Folder:
+        return FileProblem::Folder;
+    case FileKind::Other:
+        return FileProblem::NotRegular;
+    case FileKind::Regular:
+        break;
     }
-    if (info.st_uid != ::geteuid()) {
-        *reason = QStringLiteral("файл принадлежит другому пользователю");
-        return {};
+    if (!status.ours)
+        return FileProblem::OtherOwner;
+    return status.links == 1 ? FileProblem::None : FileProblem::SharedName;
+}
+
+FileError createBeside(const QString& target, File& file) {
+    const QString folder = QFileInfo(target).path();
+    FileError error;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        const QString name =
+            QStringLiteral(".quelmar-") +
+            QString::number(QRandomGenerator::global()->generate64() & 0xFFFFFFFFFFull, 36);
+        error = File::create(QDir(folder).filePath(name), file);
+        if (error.problem != FileProblem::Exists)
+            break;
     }
-    const int flags = ::fcntl(fd.get(), F_GETFL);
-    if (flags < 0 || ::fcntl(fd.get(), F_SETFL, flags & ~O_NONBLOCK) != 0) {
-        *reason = systemReason(errno);
-        return {};
+    if (error)
+        error.path = folder;
+    return error;
+}
+
+FileError putFreshFile(const QString& target, File& file, bool lock, const FileCalls& calls) {
+    File fresh;
+    if (FileError error = createBeside(target, fresh))
+        return error;
+    FileError error = lock ? fresh.tryLock() : FileError{};
+    if (!error)
+        error = calls.replace(fresh.path(), target);
+    if (error) {
+        removeFile(fresh.path());
+        FileStatus there;
+        if (!statusOf(target, there) && unfitness(there) != FileProblem::None)
+            error = FileError::found(error.step, target, unfitness(there));
+        return error;
     }
-    return fd;
+    fresh.renamed(target);
+    file = std::move(fresh);
+    return {};
 }
 
 } // namespace quelmar

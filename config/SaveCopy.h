@@ -1,6 +1,6 @@
 #pragma once
 
-#include "config/SystemIo.h"
+#include "config/FileSystem.h"
 
 #include <QByteArray>
 #include <QString>
@@ -14,14 +14,19 @@ enum class SaveOutcome {
     Damaged,   // an in-place write failed and the old content could not be put back
 };
 
+struct SaveResult {
+    SaveOutcome outcome = SaveOutcome::Unchanged;
+    FileError error; // what went wrong; none when Saved
+};
+
 // Writes script to destination, replacing an existing file. The script is
 // written beside the destination, synced and renamed into place, so the
 // destination ends up either complete or untouched. When the folder takes no
-// new file but the destination is a file we may write, it is rewritten in
-// place: space is reserved first, every byte is read back, and on any
-// failure the old content is put back. Anything but Saved fills error.
-// write stands in for the write system call (tests make it fail).
-SaveOutcome saveScript(const QByteArray& script, const QString& destination,
-                       QString* error = nullptr, const WriteCall& write = systemWrite());
+// new file or refuses the rename but the destination is a file we may write,
+// it is rewritten in place: space is reserved first, every byte is read
+// back, and on any failure the old content is put back. calls stand in for
+// the system's (tests make them fail).
+SaveResult saveScript(const QByteArray& script, const QString& destination,
+                      const FileCalls& calls = {});
 
 } // namespace quelmar

@@ -2,103 +2,95 @@
 
 #include "config/ConfigStream.h"
 #include "config/StringResources.h"
-#include "config/SystemIo.h"
 
 #include <QDir>
-#include <QFile>
-
-#include <cerrno>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <QFileInfo>
 
 namespace quelmar {
 
 namespace {
 
-bool tmpdirIsSet() {
-    return !qEnvironmentVariableIsEmpty("TMPDIR");
+bool isFolderOfOurs(const QString& path) {
+    FileStatus status;
+    return !statusOf(path, status) && status.kind == FileKind::Folder && status.ours;
 }
 
-void setError(QString* error, const QString& text) {
-    if (error)
-        *error = text;
+using Outcome = TempConfigFile::Outcome;
+
+Outcome outcomeOf(const FileError& error) {
+    return error.problem == FileProblem::Locked ? Outcome::AlreadyRunning : Outcome::CreateFailed;
 }
 
 } // namespace
 
-QString TempConfigFile::folder() {
-    if (!tmpdirIsSet())
-        return QDir(QDir::tempPath()).filePath(QStringLiteral("quelmar-%1").arg(::geteuid()));
-    QString folder = QDir::tempPath();
-    if (folder.isEmpty()) {
-        // QDir gives nothing for a TMPDIR that does not exist; keep the named
-        // folder anyway, so that creating the file fails and says where,
-        // instead of landing in whatever the working folder happens to be.
-        folder = qEnvironmentVariable("TMPDIR");
-    }
-    return folder;
+QString TempConfigFile::folder(const ScriptPlaces& places) {
+    if (!places.makePrivate || places.fallback.isEmpty() || isFolderOfOurs(places.folder))
+        return places.folder;
+    return places.fallback;
 }
 
-QString TempConfigFile::path() {
-    return QDir(folder()).filePath(QStringLiteral("cfg.cfg"));
+QString TempConfigFile::path(const ScriptPlaces& places) {
+    return QDir(folder(places)).filePath(QStringLiteral("cfg.cfg"));
 }
 
-QString TempConfigFile::lockPath() {
+QString TempConfigFile::lockPath(const ScriptPlaces& places) {
     // Hidden: the player looking for the script sees the script alone.
-    return QDir(folder()).filePath(QStringLiteral(".cfg.cfg.lock"));
+    return QDir(folder(places)).filePath(QStringLiteral(".cfg.cfg.lock"));
 }
 
-bool TempConfigFile::preparePrivateFolder(const QString& folder, QString* error) {
-    const QByteArray name = QFile::encodeName(folder);
-    if (::mkdir(name.constData(), 0700) != 0 && errno != EEXIST) {
-        setError(error, systemReason(errno));
-        return false;
+TempConfigFile::Result TempConfigFile::create(ConfigStream& stream, const ScriptPlaces& places) {
+    Result result;
+    if (places.makePrivate) {
+        if (FileError error = makePrivateFolder(places.folder)) {
+            // Another user can take the shared folder's name first; the
+            // fallback is a folder nobody else can reach.
+            if (places.fallback.isEmpty()) {
+                result.error = error;
+                return result;
+            }
+            result.taken = error;
+            FileStatus before;
+            statusOf(places.fallback, before);
+            QDir().mkpath(QFileInfo(places.fallback).path());
+            result.error = makePrivateFolder(places.fallback);
+            if (result.error)
+                return result;
+            result.toldOfFallback = before.kind == FileKind::Missing;
+        }
     }
-    // The system folder is shared: whatever stands under our name must be a
-    // real folder of ours, or another user could point our writes elsewhere.
-    struct stat info {};
-    if (::lstat(name.constData(), &info) != 0) {
-        setError(error, systemReason(errno));
-        return false;
+    result.path = path(places);
+    FileStatus there;
+    if ((result.error = statusOf(folder(places), there)))
+        return result;
+    if (there.kind == FileKind::Missing) {
+        result.error = FileError::found(FileStep::MakeFolder, folder(places), FileProblem::Missing);
+        return result;
     }
-    if (!S_ISDIR(info.st_mode) || info.st_uid != ::geteuid()) {
-        setError(error, QStringLiteral("папка %1 не является папкой этого пользователя")
-                            .arg(QDir::toNativeSeparators(folder)));
-        return false;
-    }
-    if ((info.st_mode & 0077) != 0 && ::chmod(name.constData(), 0700) != 0) {
-        setError(error, systemReason(errno));
-        return false;
-    }
-    return true;
-}
-
-TempConfigFile::Outcome TempConfigFile::create(ConfigStream& stream, QString* error) {
-    if (!tmpdirIsSet() && !preparePrivateFolder(folder(), error))
-        return Outcome::CreateFailed;
 
     FileLock lock;
-    switch (lock.acquire(lockPath())) {
-    case FileLock::State::Held:
-        break;
-    case FileLock::State::Busy:
-        setError(error, lock.errorString());
-        return Outcome::AlreadyRunning;
-    default:
-        setError(error, lock.errorString());
-        return Outcome::CreateFailed;
+    if ((result.error = lock.acquire(lockPath(places)))) {
+        result.outcome = outcomeOf(result.error);
+        return result;
     }
-    if (!stream.open(path())) {
-        setError(error, stream.errorString());
-        return Outcome::CreateFailed;
+    if ((result.error = stream.open(result.path))) {
+        result.outcome = outcomeOf(result.error);
+        return result;
     }
     stream.keepLock(std::move(lock));
     stream.writeLine(stringResource(101));
     if (stream.failed()) {
-        setError(error, stream.errorString());
-        return Outcome::WriteFailed;
+        result.error = stream.error();
+        result.outcome = Outcome::WriteFailed;
+        return result;
     }
-    return Outcome::Created;
+    // A copy that started meanwhile would have replaced one of them.
+    if (!stream.lock().isAtPath() || !stream.isAtPath()) {
+        const QString lost = stream.isAtPath() ? lockPath(places) : result.path;
+        result.error = FileError::found(FileStep::Lock, lost, FileProblem::Replaced);
+        return result;
+    }
+    result.outcome = Outcome::Created;
+    return result;
 }
 
 } // namespace quelmar

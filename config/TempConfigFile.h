@@ -1,17 +1,18 @@
 #pragma once
 
+#include "config/FileError.h"
+#include "config/FileSystem.h"
+
 #include <QString>
 
 namespace quelmar {
 
 class ConfigStream;
 
-// "cfg.cfg" in the temporary folder. With TMPDIR set, that folder is the
-// user's choice and the file lies right in it. Without it, the file lies in
-// a folder of the user's own inside the system's temporary folder
-// (/tmp/quelmar-<uid>, mode 0700), so that users of one machine never share
-// or block each other's file. Created or replaced at main-menu load, copied by
-// the save command and left behind when the program ends.
+// "cfg.cfg" in the temporary folder (where: scriptPlaces()). Created or
+// replaced at main-menu load, copied by the save command and left behind
+// when the program ends. A hidden lock file beside it lets one running copy
+// at a time write there.
 class TempConfigFile {
   public:
     enum class Outcome {
@@ -21,19 +22,22 @@ class TempConfigFile {
         WriteFailed,    // the file was opened but the preamble did not reach it
     };
 
-    static QString folder();
-    static QString path();
-    static QString lockPath();
+    struct Result {
+        Outcome outcome = Outcome::CreateFailed;
+        FileError error;             // what went wrong; none when Created
+        QString path;                // the script's path
+        FileError taken;             // why the usual folder was given up (it names the folder)
+        bool toldOfFallback = false; // the fallback folder is new: say so, once
+    };
+
+    static QString folder(const ScriptPlaces& places = scriptPlaces());
+    static QString path(const ScriptPlaces& places = scriptPlaces());
+    static QString lockPath(const ScriptPlaces& places = scriptPlaces());
 
     // Takes the lock beside the file, opens stream on a fresh file and writes
     // the alias preamble as one whole line, so the preamble is followed by one
-    // empty line. Anything but Created fills error with a reason a player can
-    // read.
-    static Outcome create(ConfigStream& stream, QString* error = nullptr);
-
-    // Makes folder (mode 0700) or checks that the one standing there is a
-    // real folder of this user's, not a link, closing it to everyone else.
-    static bool preparePrivateFolder(const QString& folder, QString* error = nullptr);
+    // empty line.
+    static Result create(ConfigStream& stream, const ScriptPlaces& places = scriptPlaces());
 };
 
 } // namespace quelmar

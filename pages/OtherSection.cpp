@@ -28,15 +28,6 @@ QString rateOf(int connection) {
                                                         : rates.first().rate;
 }
 
-// A pasted text can bring line breaks that the box keeps; in the script they
-// would cut the line in two, so they are dropped and the rest is written as
-// typed.
-QString oneLine(QString typed) {
-    typed.remove(QLatin1Char('\r'));
-    typed.remove(QLatin1Char('\n'));
-    return typed;
-}
-
 QString colorText(const OtherChoices& c) {
     return QStringLiteral("%1 %2 %3").arg(c.red).arg(c.green).arg(c.blue);
 }
@@ -46,8 +37,8 @@ QString colorText(const OtherChoices& c) {
 QStringList otherSectionLines(const OtherChoices& c) {
     QStringList lines;
     // Only an empty box leaves its line out; a name of one blank is a name.
-    const QString name = oneLine(c.name);
-    const QString hostname = oneLine(c.hostname);
+    const QString name = typedText(c.name);
+    const QString hostname = typedText(c.hostname);
     if (!name.isEmpty())
         lines << settingLine(QStringLiteral("name"), name);
     if (!hostname.isEmpty())

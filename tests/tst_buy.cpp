@@ -183,7 +183,8 @@ class TestBuy : public QObject {
         QTest::addColumn<QByteArray>("key"); // empty: refused with cue 3
         // clang-format off
         const QList<std::pair<QString, QByteArray>> rows = {{"q", "q"}, {{}, ""}, {" ", " "},
-            {"ж", "\xE6"}, {"\U0001F600", "?"}, {"kp_9", {}}, {"жж", {}}};
+            {"ж", "\xE6"}, {"\U0001F600", "?"}, {"kp_9", {}}, {"жж", {}},
+            {"\x1bq\x7f", "q"}};
         // clang-format on
         for (const auto& [answer, key] : rows)
             QTest::newRow(qPrintable(answer)) << answer << key;

@@ -220,7 +220,8 @@ class TestProgram : public QObject {
         RecordingSoundCue sound;
         QVERIFY(!startProgram(config, dialogs, sound, {}, 0));
         QCOMPARE(dialogs.asked.size(), 1);
-        QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("/nonexistent/quelmar/cfg.cfg")));
+        QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("/nonexistent/quelmar\n")));
+        QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("такой папки нет")));
         QCOMPARE(dialogs.asked[0].title, QStringLiteral("Vorel"));
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));

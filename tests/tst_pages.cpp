@@ -13,6 +13,7 @@
 #include "pages/VideoPage.h"
 #include "tests/support/Golden.h"
 
+#include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -177,10 +178,18 @@ class TestPages : public QObject {
         QVERIFY(h.dialogs.asked.isEmpty() && h.sound.played.isEmpty());
     }
 
-    // Line breaks pasted into a name are dropped.
-    void pastedLineBreaks() {
-        QCOMPARE(otherSectionLines({.name = "Ва\r\nся", .hostname = "\n"}).mid(0, 1),
-                 QStringList{"name \"Вася\""});
+    // Control characters pasted into a name are dropped, and only they.
+    void pastedControlCharacters() {
+        PageHarness h;
+        QPointer<PageWindow> page = new OtherPage(h.services);
+        page->show();
+        static const char pasted[] = "В\r\nа\0\x1b\x7f\v\f\tся!";
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(pasted, sizeof pasted - 1));
+        auto* box = page->findChild<QLineEdit*>("Text1");
+        QTest::keyClick(box, Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(box->text().size(), 13); // the box keeps what was pasted
+        QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        QVERIFY(h.written().contains("\r\nname \"\xC2\xE0\xF1\xFF!\"\r\n"));
     }
 
     // Where each member starts, where its down arrow stops, and one step up
