@@ -3,6 +3,7 @@
 #include "app/FailureMessages.h"
 #include "app/FlameView.h"
 #include "app/MenuEntry.h"
+#include "check/SaveKeyOffer.h"
 #include "config/ConfigStream.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
@@ -164,9 +165,13 @@ void MainMenu::save() {
     QByteArray script;
     QString reason;
     SaveOutcome outcome = SaveOutcome::Unchanged;
-    if (config_.readWritten(&script))
+    if (config_.readWritten(&script)) {
+        // Key names the console would turn down: offered in its spelling.
+        const SaveKeyOffer offer = SaveKeyOffer::of(script);
+        if (!offer.isEmpty() && services_.dialogs.ask(this, offer.question(), applicationTitle()))
+            script = offer.fixed;
         outcome = saveScript(script, destination, &reason);
-    else
+    } else
         reason =
             QStringLiteral("не удалось прочитать то, что уже записано: ") + config_.errorString();
     if (outcome != SaveOutcome::Saved) {

@@ -1,38 +1,83 @@
 #include "check/KeyNameFix.h"
 
 #include "check/ConsoleKeys.h"
-#include "check/ConsoleLine.h"
-#include "check/ScriptLine.h"
+#include "check/ConsoleReader.h"
+#include "check/ScriptText.h"
 
 namespace quelmar {
+namespace {
 
-KeyNameFix KeyNameFix::apply(const QByteArray& script, const ConsoleKeys& keys) {
-    struct Replacement {
-        qsizetype at;
-        qsizetype length;
-        QByteArray name;
-    };
-    KeyNameFix fix;
-    QList<Replacement> replacements;
-    for (const ScriptLine& line : splitScriptLines(script)) {
-        for (const ConsoleCommand& command : ConsoleLine::parse(line.text).commands) {
-            const QString verb = command.words.first().text.toLower();
-            if ((verb != u"bind" && verb != u"unbind") || command.words.size() < 2)
+constexpr int kMaxDepth = 3; // as deep as the check looks
+
+struct Replacement {
+    qsizetype at;
+    qsizetype size;
+    QByteArray name;
+};
+
+class Fixer {
+  public:
+    Fixer(const QByteArray& script, const ConsoleKeys& keys, KeyNameFix& fix)
+        : keys_(keys), fix_(fix), lines_(script) {}
+
+    // offset: where text starts in the script, or -1 for text joined from
+    // several words, which has no place in the file to write a name into.
+    void read(QByteArrayView text, qsizetype offset, qsizetype lineOffset, int depth) {
+        ConsoleReader reader(text);
+        ConsoleCommand command;
+        while (reader.next(command)) {
+            if (command.words.size() < 2)
                 continue;
+            const QByteArrayView verb = reader.wordText(command.words.first());
+            const bool bind = isWord(verb, "bind");
             const ConsoleWord& key = command.words.at(1);
-            if (keys.accepts(key.text))
-                continue;
-            const QString name = keys.consoleNameFor(key.text);
-            if (name.isEmpty())
-                fix.unfixed.append({line.number, readableText(key.text)});
-            else
-                replacements.append({line.offset + key.begin, key.text.size(), name.toLatin1()});
+            const int line = lines_.lineAt(offset >= 0 ? offset + key.begin : lineOffset);
+            if ((bind || (isWord(verb, "unbind") && command.words.size() == 2)) &&
+                !keys_.accepts(reader.wordText(key)))
+                note(reader.wordText(key), line, offset < 0 ? -1 : offset + key.begin);
+            if ((bind || isWord(verb, "alias")) && command.words.size() > 2 && depth < kMaxDepth) {
+                const KeptText kept(reader, command, 2);
+                read(kept.text(), offset < 0 || kept.offset() < 0 ? -1 : offset + kept.offset(),
+                     offset < 0 ? lineOffset : offset + key.begin, depth + 1);
+            }
         }
     }
-    fix.script = script;
-    // From the back, so that the offsets still ahead stay true.
-    for (auto it = replacements.crbegin(); it != replacements.crend(); ++it)
-        fix.script.replace(it->at, it->length, it->name);
+
+    QList<Replacement> replacements;
+
+  private:
+    void note(QByteArrayView name, int line, qsizetype at) {
+        const QByteArray consoleName = keys_.consoleNameFor(name);
+        if (consoleName.isEmpty()) {
+            fix_.unfixed.append({line, name.toByteArray(), {}});
+        } else if (at >= 0) {
+            fix_.fixed.append({line, name.toByteArray(), consoleName});
+            replacements.append({at, name.size(), consoleName});
+        }
+    }
+
+    const ConsoleKeys& keys_;
+    KeyNameFix& fix_;
+    LineCounter lines_;
+};
+
+} // namespace
+
+KeyNameFix KeyNameFix::apply(const QByteArray& script, const ConsoleKeys& keys, qsizetype from) {
+    KeyNameFix fix;
+    Fixer fixer(script, keys, fix);
+    const QByteArrayView readable = consoleReadable(script);
+    from = qBound(qsizetype(0), from, readable.size());
+    fixer.read(readable.sliced(from), from, from, 0);
+    // Built front to back in one pass: the replacements come in file order.
+    fix.script.reserve(script.size() + 16 * fixer.replacements.size());
+    qsizetype copied = 0;
+    for (const Replacement& r : std::as_const(fixer.replacements)) {
+        fix.script.append(script.constData() + copied, r.at - copied);
+        fix.script.append(r.name);
+        copied = r.at + r.size;
+    }
+    fix.script.append(script.constData() + copied, script.size() - copied);
     return fix;
 }
 

@@ -8,6 +8,11 @@ void ScriptedDialogs::message(QWidget*, const QString& text, const QString& titl
         whileMessageOpen(asked.last());
 }
 
+bool ScriptedDialogs::ask(QWidget*, const QString& text, const QString& title) {
+    asked.append({AskedDialog::Question, text, title, {}});
+    return !answers_.isEmpty() && answers_.dequeue();
+}
+
 QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& title,
                                const QString& defaultText) {
     asked.append({AskedDialog::Input, prompt, title, defaultText});
