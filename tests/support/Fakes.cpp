@@ -9,7 +9,7 @@ void ScriptedDialogs::message(QWidget*, const QString& text, const QString& titl
 }
 
 bool ScriptedDialogs::ask(QWidget*, const QString& text, const QString& title) {
-    asked.append({AskedDialog::Question, text, title, {}});
+    asked.append({AskedDialog::Question, text, title, {}, {}});
     return !answers_.isEmpty() && answers_.dequeue();
 }
 
