@@ -4,21 +4,19 @@
 #include "check/ConsoleReader.h"
 #include "check/ScriptText.h"
 
+#include <QSet>
+
 namespace quelmar {
 namespace {
 
 constexpr int kMaxDepth = 3; // as deep as the check looks
 
-struct Replacement {
-    qsizetype at;
-    qsizetype size;
-    QByteArray name;
-};
-
 class Fixer {
   public:
     Fixer(const QByteArray& script, const ConsoleKeys& keys, KeyNameFix& fix)
-        : keys_(keys), fix_(fix), lines_(script) {}
+        : script_(script), keys_(keys), fix_(fix), lines_(script) {
+        fix_.script.reserve(script.size() + script.size() / 8);
+    }
 
     // offset: where text starts in the script, or -1 for text joined from
     // several words, which has no place in the file to write a name into.
@@ -43,7 +41,8 @@ class Fixer {
         }
     }
 
-    QList<Replacement> replacements;
+    // Copies what is left after the last replacement.
+    void finish() { fix_.script.append(script_.constData() + copied_, script_.size() - copied_); }
 
   private:
     void note(QByteArrayView name, int line, qsizetype at) {
@@ -51,14 +50,24 @@ class Fixer {
         if (consoleName.isEmpty()) {
             fix_.unfixed.append({line, name.toByteArray(), {}});
         } else if (at >= 0) {
-            fix_.fixed.append({line, name.toByteArray(), consoleName});
-            replacements.append({at, name.size(), consoleName});
+            const QByteArray written = name.toByteArray();
+            if (!fixedNames_.contains(written)) {
+                fixedNames_.insert(written);
+                fix_.fixed.append({line, written, consoleName});
+            }
+            // Replacements come in file order, so the copy is built front to back.
+            fix_.script.append(script_.constData() + copied_, at - copied_);
+            fix_.script.append(consoleName);
+            copied_ = at + name.size();
         }
     }
 
+    const QByteArray& script_;
     const ConsoleKeys& keys_;
     KeyNameFix& fix_;
     LineCounter lines_;
+    qsizetype copied_ = 0;
+    QSet<QByteArray> fixedNames_;
 };
 
 } // namespace
@@ -69,15 +78,7 @@ KeyNameFix KeyNameFix::apply(const QByteArray& script, const ConsoleKeys& keys, 
     const QByteArrayView readable = consoleReadable(script);
     from = qBound(qsizetype(0), from, readable.size());
     fixer.read(readable.sliced(from), from, from, 0);
-    // Built front to back in one pass: the replacements come in file order.
-    fix.script.reserve(script.size() + 16 * fixer.replacements.size());
-    qsizetype copied = 0;
-    for (const Replacement& r : std::as_const(fixer.replacements)) {
-        fix.script.append(script.constData() + copied, r.at - copied);
-        fix.script.append(r.name);
-        copied = r.at + r.size;
-    }
-    fix.script.append(script.constData() + copied, script.size() - copied);
+    fixer.finish();
     return fix;
 }
 

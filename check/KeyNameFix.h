@@ -22,8 +22,8 @@ struct KeyNameChange {
 // comments. Time and memory are linear in the script.
 struct KeyNameFix {
     QByteArray script;
-    QList<KeyNameChange> fixed;
-    QList<KeyNameChange> unfixed; // left as they are
+    QList<KeyNameChange> fixed;   // each name once, where it first stands
+    QList<KeyNameChange> unfixed; // left as they are, every one
 
     // Only commands from byte `from` on are looked at (a command starts there).
     static KeyNameFix apply(const QByteArray& script, const ConsoleKeys& keys, qsizetype from = 0);

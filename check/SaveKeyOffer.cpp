@@ -14,10 +14,8 @@ SaveKeyOffer SaveKeyOffer::of(const QByteArray& script) {
                                        script.startsWith(preamble) ? preamble.size() : 0);
     SaveKeyOffer offer;
     for (const KeyNameChange& change : std::as_const(fix.fixed)) {
-        if (!offer.names.contains(change.name)) {
-            offer.names.append(change.name);
-            offer.consoleNames.append(change.consoleName);
-        }
+        offer.names.append(change.name);
+        offer.consoleNames.append(change.consoleName);
     }
     offer.fixed = std::move(fix.script);
     return offer;
