@@ -30,6 +30,10 @@ bool ConsoleReader::next(ConsoleCommand& command) {
     command.longWordSize = 0;
     split(command);
     tokenize(command);
+    // Inside a comment the ';' was meant as comment text: the quote only
+    // keeps the console from running it.
+    if (command.commentAt >= 0 && command.swallowedAt > command.commentAt)
+        command.swallowedAt = -1;
     return true;
 }
 

@@ -25,7 +25,8 @@ struct ConsoleCommand {
     qsizetype longWordAt = -1;  // a word too long for the console ended it here
     qsizetype longWordSize = 0; // in bytes, without quotes
     // An unpaired double quote that made the console read on over a ';' or
-    // a "//" that would otherwise have ended the command; -1 for none.
+    // a "//" that would otherwise have ended the command, outside a comment;
+    // -1 for none.
     qsizetype swallowedAt = -1;
 };
 

@@ -104,7 +104,7 @@ class TestCheck : public QObject {
                                        "[alias][+jt][+jump; -attack] | [bind][j][+jt]";
         QTest::newRow("comments") << QByteArray("bind x \"say hi\" // note; kill\nsay a//b\n"
                                                 "bind a b // \"e; quit")
-                                  << "[bind][x][say hi]// | [kill] | [say][a//b] | [bind][a][b]//~";
+                                  << "[bind][x][say hi]// | [kill] | [say][a//b] | [bind][a][b]//";
         QTest::newRow("open quotes")
             << QByteArray("r_traceglow \"0\nsay \"a;b\nsay \"hi // x\n"
                           "say \"a;\t")
