@@ -157,4 +157,20 @@ bool isWord(QByteArrayView word, const char* name) {
     return qstrnicmp(word.data(), word.size(), name, -1) == 0;
 }
 
+void walkCommands(QByteArrayView text, qsizetype offset, const CommandVisitor& visit, int depth) {
+    ConsoleReader reader(text);
+    ConsoleCommand command;
+    while (reader.next(command)) {
+        if (command.words.isEmpty() || !visit(reader, command, offset, depth) ||
+            depth >= kMaxKeptDepth || command.words.size() < 3)
+            continue;
+        const QByteArrayView verb = reader.wordText(command.words.first());
+        if (!isWord(verb, "bind") && !isWord(verb, "alias"))
+            continue;
+        const KeptText kept(reader, command, 2);
+        walkCommands(kept.text(), offset < 0 || kept.offset() < 0 ? -1 : offset + kept.offset(),
+                     visit, depth + 1);
+    }
+}
+
 } // namespace quelmar

@@ -4,6 +4,8 @@
 #include <QByteArrayView>
 #include <QList>
 
+#include <functional>
+
 namespace quelmar {
 
 // One word as the console makes it; offsets count from the start of the text
@@ -95,5 +97,21 @@ class KeptText {
 
 // An ASCII word compared as the console compares command names.
 bool isWord(QByteArrayView word, const char* name);
+
+// Text kept by a bind or an alias is looked into this deep (an alias that
+// defines an alias that binds a key is three deep).
+constexpr int kMaxKeptDepth = 3;
+
+// Sees one command (never an empty one) of a walk: offset is where the text
+// read starts in the outermost text, -1 when it was joined from several
+// words; depth counts the kept texts it stands in. Returns whether to look
+// into the text the command keeps.
+using CommandVisitor = std::function<bool(
+    const ConsoleReader& reader, const ConsoleCommand& command, qsizetype offset, int depth)>;
+
+// Reads text command by command and, as deep as kMaxKeptDepth, the text that
+// each `bind` and `alias` keeps, in the order the bytes stand.
+void walkCommands(QByteArrayView text, qsizetype offset, const CommandVisitor& visit,
+                  int depth = 0);
 
 } // namespace quelmar

@@ -9,8 +9,6 @@
 namespace quelmar {
 namespace {
 
-constexpr int kMaxDepth = 3; // as deep as the check looks
-
 class Fixer {
   public:
     Fixer(const QByteArray& script, const ConsoleKeys& keys, KeyNameFix& fix)
@@ -18,33 +16,33 @@ class Fixer {
         fix_.script.reserve(script.size() + script.size() / 8);
     }
 
-    // offset: where text starts in the script, or -1 for text joined from
-    // several words, which has no place in the file to write a name into.
-    void read(QByteArrayView text, qsizetype offset, qsizetype lineOffset, int depth) {
-        ConsoleReader reader(text);
-        ConsoleCommand command;
-        while (reader.next(command)) {
-            if (command.words.size() < 2)
-                continue;
-            const QByteArrayView verb = reader.wordText(command.words.first());
-            const bool bind = isWord(verb, "bind");
-            const ConsoleWord& key = command.words.at(1);
-            const int line = lines_.lineAt(offset >= 0 ? offset + key.begin : lineOffset);
-            if ((bind || (isWord(verb, "unbind") && command.words.size() == 2)) &&
-                !keys_.accepts(reader.wordText(key)))
-                note(reader.wordText(key), line, offset < 0 ? -1 : offset + key.begin);
-            if ((bind || isWord(verb, "alias")) && command.words.size() > 2 && depth < kMaxDepth) {
-                const KeptText kept(reader, command, 2);
-                read(kept.text(), offset < 0 || kept.offset() < 0 ? -1 : offset + kept.offset(),
-                     offset < 0 ? lineOffset : offset + key.begin, depth + 1);
-            }
-        }
+    void read(QByteArrayView text, qsizetype offset) {
+        walkCommands(text, offset,
+                     [this](const ConsoleReader& reader, const ConsoleCommand& command,
+                            qsizetype at, int depth) { return visit(reader, command, at, depth); });
     }
 
     // Copies what is left after the last replacement.
     void finish() { fix_.script.append(script_.constData() + copied_, script_.size() - copied_); }
 
   private:
+    bool visit(const ConsoleReader& reader, const ConsoleCommand& command, qsizetype at,
+               int depth) {
+        const QList<ConsoleWord>& words = command.words;
+        const ConsoleWord& key = words.at(qMin(qsizetype(1), words.size() - 1));
+        // Text joined from several words has no place in the file to write a
+        // name into; what it holds is told on the line of its command.
+        if (depth == 0)
+            line_ = lines_.lineAt(at + key.begin);
+        const QByteArrayView verb = reader.wordText(words.first());
+        const bool keyCommand =
+            isWord(verb, "bind") || (isWord(verb, "unbind") && words.size() == 2);
+        if (words.size() > 1 && keyCommand && !keys_.accepts(reader.wordText(key)))
+            note(reader.wordText(key), at < 0 ? line_ : lines_.lineAt(at + key.begin),
+                 at < 0 ? -1 : at + key.begin);
+        return true;
+    }
+
     void note(QByteArrayView name, int line, qsizetype at) {
         const QByteArray consoleName = keys_.consoleNameFor(name);
         if (consoleName.isEmpty()) {
@@ -67,6 +65,7 @@ class Fixer {
     KeyNameFix& fix_;
     LineCounter lines_;
     qsizetype copied_ = 0;
+    int line_ = 0; // of the outermost command being read
     QSet<QByteArray> fixedNames_;
 };
 
@@ -77,7 +76,7 @@ KeyNameFix KeyNameFix::apply(const QByteArray& script, const ConsoleKeys& keys, 
     Fixer fixer(script, keys, fix);
     const QByteArrayView readable = consoleReadable(script);
     from = qBound(qsizetype(0), from, readable.size());
-    fixer.read(readable.sliced(from), from, from, 0);
+    fixer.read(readable.sliced(from), from);
     fixer.finish();
     return fix;
 }

@@ -8,9 +8,6 @@
 namespace quelmar {
 namespace {
 
-// Text kept by a bind or an alias is looked into this deep (an alias that
-// defines an alias that binds a key is three deep).
-constexpr int kMaxDepth = 3;
 // The console refuses alias names this long or longer.
 constexpr qsizetype kAliasNameLimit = 32;
 
@@ -66,7 +63,7 @@ void ScriptCheck::run(QByteArrayView script, const Sink& sink) {
     const QByteArrayView readable = consoleReadable(script);
     // An alias counts wherever it stands: binds run only once the whole file
     // has been executed.
-    collectAliases(readable, 0);
+    collectAliases(readable);
     ConsoleReader reader(readable);
     ConsoleCommand command;
     while (reader.next(command)) {
@@ -86,21 +83,16 @@ void ScriptCheck::run(QByteArrayView script, const Sink& sink) {
                              "after it runs")});
 }
 
-void ScriptCheck::collectAliases(QByteArrayView text, int depth) {
-    ConsoleReader reader(text);
-    ConsoleCommand command;
-    while (reader.next(command)) {
-        if (command.words.size() < 2)
-            continue;
-        const QByteArrayView verb = reader.wordText(command.words.first());
-        const bool alias = isWord(verb, "alias");
-        if (alias && command.words.at(1).size < kAliasNameLimit)
-            definedAliases_.insert(lower(reader.wordText(command.words.at(1))));
-        if ((alias || isWord(verb, "bind")) && command.words.size() > 2 && depth < kMaxDepth) {
-            const KeptText kept(reader, command, 2);
-            collectAliases(kept.text(), depth + 1);
-        }
-    }
+void ScriptCheck::collectAliases(QByteArrayView text) {
+    walkCommands(
+        text, 0,
+        [this](const ConsoleReader& reader, const ConsoleCommand& command, qsizetype, int) {
+            if (command.words.size() > 1 &&
+                isWord(reader.wordText(command.words.first()), "alias") &&
+                command.words.at(1).size < kAliasNameLimit)
+                definedAliases_.insert(lower(reader.wordText(command.words.at(1))));
+            return true;
+        });
 }
 
 void ScriptCheck::checkFileShape(const ConsoleReader& reader, const ConsoleCommand& command) {
@@ -202,8 +194,7 @@ void ScriptCheck::checkCommand(const ConsoleReader& reader, const ConsoleCommand
     const QByteArrayView name = reader.wordText(command.words.at(1));
     const KeptText kept(reader, command, 2);
     if (!bind) {
-        checkKeptText(kept.text(), line, QStringLiteral("when alias %1 runs: ").arg(quoted(name)),
-                      1);
+        checkKeptText(kept.text(), line, QStringLiteral("when alias %1 runs: ").arg(quoted(name)));
         return;
     }
     checkTwice(name, line);
@@ -211,32 +202,26 @@ void ScriptCheck::checkCommand(const ConsoleReader& reader, const ConsoleCommand
         add(line, Finding::Severity::Warning,
             QStringLiteral("key %1 opens the console; this bind makes it run %2 instead")
                 .arg(quoted(name), quoted(kept.text())));
-    checkKeptText(kept.text(), line, QStringLiteral("when key %1 is pressed: ").arg(quoted(name)),
-                  1);
+    checkKeptText(kept.text(), line, QStringLiteral("when key %1 is pressed: ").arg(quoted(name)));
 }
 
-void ScriptCheck::checkKeptText(QByteArrayView text, int line, const QString& when, int depth) {
-    ConsoleReader reader(text);
-    ConsoleCommand command;
-    while (reader.next(command)) {
-        if (command.words.isEmpty())
-            continue;
-        const QByteArrayView verb = reader.wordText(command.words.first());
-        const QByteArray called = lower(verb);
-        if (buyAliases().contains(called) && !definedAliases_.contains(called) &&
-            !reportedCalls_.contains(called)) {
-            reportedCalls_.insert(called);
-            add(line, Finding::Severity::Warning,
-                when + QStringLiteral("buy alias %1 is defined by no alias line of this file, so "
-                                      "the console answers it with an unknown-command error")
-                           .arg(quoted(verb)));
-        }
-        if (!checkKeyAndAlias(reader, command, line, when) || command.words.size() < 3 ||
-            depth >= kMaxDepth || !(isWord(verb, "bind") || isWord(verb, "alias")))
-            continue;
-        const KeptText kept(reader, command, 2);
-        checkKeptText(kept.text(), line, when, depth + 1);
-    }
+void ScriptCheck::checkKeptText(QByteArrayView text, int line, const QString& when) {
+    walkCommands(
+        text, -1,
+        [&](const ConsoleReader& reader, const ConsoleCommand& command, qsizetype, int) {
+            const QByteArrayView verb = reader.wordText(command.words.first());
+            const QByteArray called = lower(verb);
+            if (buyAliases().contains(called) && !definedAliases_.contains(called) &&
+                !reportedCalls_.contains(called)) {
+                reportedCalls_.insert(called);
+                add(line, Finding::Severity::Warning,
+                    when + QStringLiteral("buy alias %1 is defined by no alias line of this file, "
+                                          "so the console answers it with an unknown-command error")
+                               .arg(quoted(verb)));
+            }
+            return checkKeyAndAlias(reader, command, line, when);
+        },
+        1);
 }
 
 bool ScriptCheck::checkKeyAndAlias(const ConsoleReader& reader, const ConsoleCommand& command,

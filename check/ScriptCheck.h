@@ -31,10 +31,10 @@ class ScriptCheck {
     QList<Finding> run(QByteArrayView script);
 
   private:
-    void collectAliases(QByteArrayView text, int depth);
+    void collectAliases(QByteArrayView text);
     void checkFileShape(const ConsoleReader& reader, const ConsoleCommand& command);
     void checkCommand(const ConsoleReader& reader, const ConsoleCommand& command);
-    void checkKeptText(QByteArrayView text, int line, const QString& when, int depth);
+    void checkKeptText(QByteArrayView text, int line, const QString& when);
     // Rules that hold wherever a command stands; false when it binds nothing.
     bool checkKeyAndAlias(const ConsoleReader& reader, const ConsoleCommand& command, int line,
                           const QString& when);
