@@ -190,8 +190,9 @@ class TestMainMenu : public QObject {
         }
         QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
         const QByteArray written = readBytes(TempConfigFile::path());
-        for (const char* name : {"\"Num 0\"", "\"Page Up\"", "\"Num Lock\""})
-            QVERIFY2(written.contains(name), name);
+        QVERIFY2(written.contains("\"Num 0\"") && written.contains("\"Page Up\"") &&
+                     written.contains("\"Num Lock\""),
+                 written.constData());
         dialogs_->answerSaveAs(tmp_.filePath(QStringLiteral("missing/x.cfg")));
         dialogs_->answerQuestion(!yes);
         click("Command3");
@@ -202,9 +203,8 @@ class TestMainMenu : public QObject {
         QList<AskedDialog::Kind> kinds;
         for (const AskedDialog& d : dialogs_->asked)
             kinds << d.kind;
-        QCOMPARE(kinds, (QList<AskedDialog::Kind>{AskedDialog::SaveAs, AskedDialog::Question,
-                                                  AskedDialog::Message, AskedDialog::SaveAs,
-                                                  AskedDialog::Question}));
+        using K = AskedDialog::Kind;
+        QCOMPARE(kinds, (QList<K>{K::SaveAs, K::Question, K::Message, K::SaveAs, K::Question}));
         const QString question = dialogs_->asked[1].text;
         QVERIFY2(question.contains("Num 0  →  KP_INS\nPage Up  →  PGUP\n\n") &&
                      !question.contains("Num Lock"),
