@@ -3,10 +3,6 @@
 namespace quelmar {
 namespace {
 
-bool isBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
 bool isSingle(char c) {
     return c == '{' || c == '}' || c == '(' || c == ')' || c == '\'' || c == ',' || c == ':';
 }
@@ -78,7 +74,7 @@ void ConsoleReader::split(ConsoleCommand& command) {
     // something would have run after it.
     if (quotes % 2 == 1 && swallowedSemicolon >= 0 && !command.cut) {
         for (qsizetype j = swallowedSemicolon + 1; j < command.end; ++j) {
-            if (!isBlank(text_[j])) {
+            if (!isConsoleBlank(text_[j])) {
                 command.swallowedAt = swallowedSemicolon;
                 break;
             }
@@ -90,7 +86,7 @@ void ConsoleReader::tokenize(ConsoleCommand& command) const {
     const qsizetype end = command.end;
     qsizetype i = command.begin;
     while (true) {
-        while (i < end && isBlank(text_[i]))
+        while (i < end && isConsoleBlank(text_[i]))
             ++i;
         if (i >= end)
             return;
@@ -108,7 +104,8 @@ void ConsoleReader::tokenize(ConsoleCommand& command) const {
                 // Open to the end: a "//" that began a word would have ended
                 // the command without the quote.
                 for (qsizetype j = i + 1; j + 1 < end; ++j) {
-                    if (startsComment(text_, j, end) && (j == i + 1 || isBlank(text_[j - 1]))) {
+                    if (startsComment(text_, j, end) &&
+                        (j == i + 1 || isConsoleBlank(text_[j - 1]))) {
                         command.swallowedAt = j;
                         break;
                     }
@@ -121,7 +118,7 @@ void ConsoleReader::tokenize(ConsoleCommand& command) const {
         } else {
             do
                 ++i;
-            while (i < end && !isBlank(text_[i]) && !isSingle(text_[i]));
+            while (i < end && !isConsoleBlank(text_[i]) && !isSingle(text_[i]));
             word.size = i - word.begin;
         }
         if (word.size >= kMaxWord) {
@@ -132,10 +129,6 @@ void ConsoleReader::tokenize(ConsoleCommand& command) const {
         command.words.append(word);
     }
 }
-
-} // namespace quelmar
-
-namespace quelmar {
 
 KeptText::KeptText(const ConsoleReader& reader, const ConsoleCommand& command,
                    qsizetype firstWord) {

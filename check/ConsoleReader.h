@@ -72,10 +72,6 @@ class ConsoleReader {
 // The bytes up to the first NUL: all the console ever reads of a file.
 QByteArrayView consoleReadable(QByteArrayView file);
 
-} // namespace quelmar
-
-namespace quelmar {
-
 // The text a `bind` or `alias` keeps to run later: its words from the given
 // one on, joined by one blank, as the console joins them. A single word is
 // viewed in place, so offsets into it still lead back to the text read.
@@ -94,6 +90,11 @@ class KeptText {
     QByteArrayView view_;
     qsizetype offset_ = -1;
 };
+
+// The console's whitespace: every byte up to 32, CR and control bytes included.
+inline bool isConsoleBlank(char c) {
+    return static_cast<unsigned char>(c) <= 32;
+}
 
 // An ASCII word compared as the console compares command names.
 bool isWord(QByteArrayView word, const char* name);

@@ -11,10 +11,6 @@ namespace {
 // The console refuses alias names this long or longer.
 constexpr qsizetype kAliasNameLimit = 32;
 
-bool isBlank(char c) {
-    return static_cast<unsigned char>(c) <= 32;
-}
-
 QByteArray lower(QByteArrayView word) {
     return word.toByteArray().toLower();
 }
@@ -39,7 +35,7 @@ const QSet<QByteArray>& buyAliases() {
 QByteArrayView commandText(const ConsoleReader& reader, const ConsoleCommand& command) {
     const ConsoleWord& first = command.words.first();
     qsizetype end = command.end;
-    while (end > first.begin && isBlank(reader.text()[end - 1]))
+    while (end > first.begin && isConsoleBlank(reader.text()[end - 1]))
         --end;
     const qsizetype begin = first.quoted ? first.begin - 1 : first.begin;
     return reader.text().sliced(begin, end - begin);
@@ -48,12 +44,6 @@ QByteArrayView commandText(const ConsoleReader& reader, const ConsoleCommand& co
 } // namespace
 
 ScriptCheck::ScriptCheck(const ConsoleKeys& keys) : keys_(keys) {}
-
-QList<Finding> ScriptCheck::run(QByteArrayView script) {
-    QList<Finding> findings;
-    run(script, [&](const Finding& finding) { findings.append(finding); });
-    return findings;
-}
 
 void ScriptCheck::run(QByteArrayView script, const Sink& sink) {
     definedAliases_.clear();
@@ -77,7 +67,7 @@ void ScriptCheck::run(QByteArrayView script, const Sink& sink) {
             sink(finding);
     }
     const QByteArrayView unread = script.sliced(readable.size());
-    if (std::any_of(unread.begin(), unread.end(), [](char c) { return !isBlank(c); }))
+    if (std::any_of(unread.begin(), unread.end(), [](char c) { return !isConsoleBlank(c); }))
         sink({lines_.lineAt(readable.size()), Finding::Severity::Error,
               QStringLiteral("a NUL byte: the console stops reading the file here, and nothing "
                              "after it runs")});
@@ -111,7 +101,7 @@ void ScriptCheck::checkFileShape(const ConsoleReader& reader, const ConsoleComma
         for (qsizetype i = command.begin; i < command.end; ++i) {
             if (text[i] == '\r' && (i + 1 == text.size() || text[i + 1] != '\n')) {
                 bareCr = bareCr || first >= 0;
-            } else if (!isBlank(text[i])) {
+            } else if (!isConsoleBlank(text[i])) {
                 joined = joined || bareCr;
                 first = first < 0 ? i : first;
                 last = i;

@@ -28,7 +28,6 @@ class ScriptCheck {
     explicit ScriptCheck(const ConsoleKeys& keys);
 
     void run(QByteArrayView script, const Sink& sink);
-    QList<Finding> run(QByteArrayView script);
 
   private:
     void collectAliases(QByteArrayView text);
