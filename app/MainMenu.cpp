@@ -165,13 +165,13 @@ void MainMenu::save() {
     QByteArray script;
     QString reason;
     SaveOutcome outcome = SaveOutcome::Unchanged;
-    if (config_.readWritten(&script)) {
-        // Key names the console would turn down: offered in its spelling.
-        const SaveKeyOffer offer = SaveKeyOffer::of(script);
-        if (!offer.isEmpty() && services_.dialogs.ask(this, offer.question(), applicationTitle()))
-            script = offer.fixed;
-        outcome = saveScript(script, destination, &reason);
-    } else
+    // Key names the console would turn down are offered in its own spelling.
+    const auto ask = [this](const QString& question) {
+        return services_.dialogs.ask(this, question, applicationTitle());
+    };
+    if (config_.readWritten(&script))
+        outcome = saveScript(SaveKeyOffer::scriptToSave(script, ask), destination, &reason);
+    else
         reason =
             QStringLiteral("не удалось прочитать то, что уже записано: ") + config_.errorString();
     if (outcome != SaveOutcome::Saved) {

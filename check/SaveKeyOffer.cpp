@@ -21,6 +21,12 @@ SaveKeyOffer SaveKeyOffer::of(const QByteArray& script) {
     return offer;
 }
 
+QByteArray SaveKeyOffer::scriptToSave(const QByteArray& script,
+                                      const std::function<bool(const QString&)>& ask) {
+    const SaveKeyOffer offer = of(script);
+    return !offer.isEmpty() && ask(offer.question()) ? offer.fixed : script;
+}
+
 QString SaveKeyOffer::question() const {
     QString list;
     for (qsizetype i = 0; i < names.size(); ++i)

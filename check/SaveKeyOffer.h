@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+#include <functional>
+
 namespace quelmar {
 
 // What "Сохранить" offers to mend before the script is saved: the key names
@@ -21,6 +23,11 @@ struct SaveKeyOffer {
     QString question() const;
 
     static SaveKeyOffer of(const QByteArray& script);
+
+    // The script as the player wants it saved: when there is something to
+    // offer, ask is put the question and says whether to take the fixed copy.
+    static QByteArray scriptToSave(const QByteArray& script,
+                                   const std::function<bool(const QString&)>& ask);
 };
 
 } // namespace quelmar
