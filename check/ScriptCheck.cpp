@@ -251,9 +251,8 @@ bool ScriptCheck::checkKeyAndAlias(const ConsoleReader& reader, const ConsoleCom
         add(line, Finding::Severity::Error,
             when + QStringLiteral("alias name %1 has %2 characters: the console refuses names of "
                                   "%3 or more and defines nothing")
-                       .arg(quoted(name))
-                       .arg(name.size())
-                       .arg(kAliasNameLimit));
+                       .arg(quoted(name), QString::number(name.size()),
+                            QString::number(kAliasNameLimit)));
         return false;
     }
     return true;
@@ -266,8 +265,7 @@ void ScriptCheck::checkTwice(QByteArrayView key, int line) {
         add(line, Finding::Severity::Warning,
             QStringLiteral("key %1 is bound again: the console replaces the bind of line %2 with "
                            "this one")
-                .arg(quoted(key))
-                .arg(*earlier));
+                .arg(quoted(key), QString::number(*earlier)));
     boundOnLine_.insert(id, line);
 }
 
