@@ -3,7 +3,7 @@
 namespace quelmar::test {
 
 void ScriptedDialogs::message(QWidget*, const QString& text, const QString& title) {
-    asked.append({AskedDialog::Message, text, title, {}});
+    asked.append({AskedDialog::Message, text, title, {}, {}});
     if (whileMessageOpen)
         whileMessageOpen(asked.last());
 }
@@ -15,7 +15,7 @@ bool ScriptedDialogs::ask(QWidget*, const QString& text, const QString& title) {
 
 QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& title,
                                const QString& defaultText) {
-    asked.append({AskedDialog::Input, prompt, title, defaultText});
+    asked.append({AskedDialog::Input, prompt, title, defaultText, {}});
     return inputs_.isEmpty() ? QString() : inputs_.dequeue();
 }
 
