@@ -190,9 +190,7 @@ class TestMainMenu : public QObject {
         }
         QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
         const QByteArray written = readBytes(TempConfigFile::path());
-        QVERIFY2(written.contains("\"Num 0\"") && written.contains("\"Page Up\"") &&
-                     written.contains("\"Num Lock\""),
-                 written.constData());
+        QVERIFY(written.contains("bind \"Num Lock\""));
         dialogs_->answerSaveAs(tmp_.filePath(QStringLiteral("missing/x.cfg")));
         dialogs_->answerQuestion(!yes);
         click("Command3");
