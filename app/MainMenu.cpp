@@ -3,6 +3,7 @@
 #include "app/FailureMessages.h"
 #include "app/FlameView.h"
 #include "app/MenuEntry.h"
+#include "check/SaveKeyOffer.h"
 #include "config/ConfigStream.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
@@ -165,9 +166,13 @@ void MainMenu::save() {
     // Read through our own open file: it holds exactly this session, even
     // when its name has been taken by someone else meanwhile.
     QByteArray script;
+    // Key names the console would turn down are offered in its own spelling.
+    const auto ask = [this](const QString& question) {
+        return services_.dialogs.ask(this, question, applicationTitle());
+    };
     SaveResult saved{SaveOutcome::Unchanged, config_.readWritten(script)};
     if (!saved.error)
-        saved = saveScript(script, destination);
+        saved = saveScript(SaveKeyOffer::scriptToSave(script, ask), destination);
     if (saved.outcome != SaveOutcome::Saved) {
         // Ending now would throw the whole session away: say what happened
         // and stay, so the player can choose another place.

@@ -25,16 +25,20 @@ QByteArray embeddedFile(const QString& path) {
     return file.readAll();
 }
 
+// The console compares names with an ASCII-only case fold.
+QByteArray upper(QByteArrayView name) {
+    return name.toByteArray().toUpper();
+}
+
 } // namespace
 
 ConsoleKeys::ConsoleKeys(const QByteArray& keyNames, const QByteArray& fixes) {
     for (const QByteArray& line : dataLines(keyNames))
-        m_names.insert(QString::fromLatin1(line.trimmed()).toUpper());
+        names_.insert(line.trimmed().toUpper());
     for (const QByteArray& line : dataLines(fixes)) {
         const qsizetype tab = line.indexOf('\t');
         const QByteArray name = tab < 0 ? line : line.left(tab);
-        const QByteArray fix = tab < 0 ? QByteArray() : line.mid(tab + 1).trimmed();
-        m_fixes.insert(QString::fromLatin1(name).toUpper(), QString::fromLatin1(fix));
+        fixes_.insert(name.toUpper(), tab < 0 ? QByteArray() : line.mid(tab + 1).trimmed());
     }
 }
 
@@ -44,22 +48,22 @@ const ConsoleKeys& ConsoleKeys::embedded() {
     return keys;
 }
 
-bool ConsoleKeys::accepts(const QString& name) const {
-    return name.size() == 1 || m_names.contains(name.toUpper());
+bool ConsoleKeys::accepts(QByteArrayView name) const {
+    return name.size() == 1 || (name.size() > 1 && names_.contains(upper(name)));
 }
 
-QString ConsoleKeys::consoleNameFor(const QString& name) const {
-    return accepts(name) ? QString() : m_fixes.value(name.toUpper());
+QByteArray ConsoleKeys::consoleNameFor(QByteArrayView name) const {
+    return accepts(name) ? QByteArray() : fixes_.value(upper(name));
 }
 
-QString ConsoleKeys::keyOf(const QString& name) const {
+QByteArray ConsoleKeys::keyOf(QByteArrayView name) const {
     if (!accepts(name))
         return {};
     if (name.size() == 1)
-        return name;
-    const QString upper = name.toUpper();
+        return name.toByteArray();
+    const QByteArray key = upper(name);
     // The console's name for the ';' key, which a bare ';' would split off.
-    return upper == u"SEMICOLON" ? QStringLiteral(";") : upper;
+    return key == "SEMICOLON" ? QByteArray(";") : key;
 }
 
 } // namespace quelmar

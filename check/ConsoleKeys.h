@@ -1,14 +1,14 @@
 #pragma once
 
 #include <QByteArray>
+#include <QByteArrayView>
 #include <QHash>
 #include <QSet>
-#include <QString>
 
 namespace quelmar {
 
 // The game console's rule for the key name of `bind` and `unbind`: a name of
-// one character is that character's key; a longer name must be one of the
+// one byte is that character's key; a longer name must be one of the
 // console's key names, whatever its case. Beside it, for the names our
 // command page writes that the console turns down, the console's own name
 // for the same key, where it has one.
@@ -21,19 +21,19 @@ class ConsoleKeys {
     // The lists embedded in the program.
     static const ConsoleKeys& embedded();
 
-    bool accepts(const QString& name) const;
+    bool accepts(QByteArrayView name) const;
 
-    // The console's name for a rejected name, or an empty string when the
+    // The console's name for a rejected name, or an empty array when the
     // console has none.
-    QString consoleNameFor(const QString& name) const;
+    QByteArray consoleNameFor(QByteArrayView name) const;
 
     // What two accepted names share when they name the same key; empty for
     // a rejected name.
-    QString keyOf(const QString& name) const;
+    QByteArray keyOf(QByteArrayView name) const;
 
   private:
-    QSet<QString> m_names;           // upper case
-    QHash<QString, QString> m_fixes; // upper-case rejected name -> console name
+    QSet<QByteArray> names_;              // upper case
+    QHash<QByteArray, QByteArray> fixes_; // upper-case rejected name -> console name
 };
 
 } // namespace quelmar

@@ -14,10 +14,11 @@ struct Finding {
 
     // "FILE:LINE: error: TEXT", the form compilers and editors understand.
     QString format(const QString& file) const {
+        // One pass, so that a '%' in the name or the text stays as it is.
         return QStringLiteral("%1:%2: %3: %4")
-            .arg(file)
-            .arg(line)
-            .arg(severity == Severity::Error ? u"error" : u"warning", text);
+            .arg(file, QString::number(line),
+                 severity == Severity::Error ? QStringLiteral("error") : QStringLiteral("warning"),
+                 text);
     }
 };
 

@@ -3,6 +3,7 @@
 #include "check/ConsoleKeys.h"
 #include "check/KeyNameFix.h"
 #include "check/ScriptCheck.h"
+#include "check/ScriptText.h"
 
 #include <QFile>
 #include <QSaveFile>
@@ -47,10 +48,10 @@ int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err) {
             unreadable = true;
             continue;
         }
-        for (const Finding& finding : check.run(*script)) {
+        check.run(*script, [&](const Finding& finding) {
             out << finding.format(path) << '\n';
             found = true;
-        }
+        });
         out.flush();
     }
     // A report that never reached the terminal or file must not pass for one.
@@ -68,8 +69,8 @@ int fixScriptKeys(const QString& input, const QString& output, QTextStream& err)
     const KeyNameFix fix = KeyNameFix::apply(*script, ConsoleKeys::embedded());
     if (!writeScript(output, fix.script, err))
         return 2;
-    for (const UnfixedKey& key : fix.unfixed)
-        err << input << ':' << key.line << ": key \"" << key.name
+    for (const KeyNameChange& key : fix.unfixed)
+        err << input << ':' << key.line << ": key \"" << shownText(key.name)
             << "\" has no console name; left as it is" << Qt::endl;
     return fix.unfixed.isEmpty() ? 0 : 1;
 }

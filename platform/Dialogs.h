@@ -21,6 +21,10 @@ class Dialogs {
     // player has closed it.
     virtual void message(QWidget* parent, const QString& text, const QString& title) = 0;
 
+    // A modal question with the buttons "Да" and "Нет". True for "Да"; a box
+    // closed otherwise counts as "Нет".
+    virtual bool ask(QWidget* parent, const QString& text, const QString& title) = 0;
+
     // A modal one-line input box. Returns the text as typed; a cancelled box
     // returns the empty string.
     virtual QString input(QWidget* parent, const QString& prompt, const QString& title,

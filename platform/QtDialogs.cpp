@@ -3,6 +3,7 @@
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace quelmar {
 
@@ -18,6 +19,17 @@ void QtDialogs::message(QWidget* parent, const QString& text, const QString& tit
     QMessageBox box(QMessageBox::NoIcon, shownTitle(title), text, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.exec();
+}
+
+bool QtDialogs::ask(QWidget* parent, const QString& text, const QString& title) {
+    QMessageBox box(QMessageBox::Question, shownTitle(title), text, QMessageBox::NoButton, parent);
+    box.setObjectName(QStringLiteral("QuestionBox"));
+    // Our own words on the buttons: Qt's would be English without a translation.
+    QAbstractButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    box.setDefaultButton(qobject_cast<QPushButton*>(yes));
+    box.setEscapeButton(box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole));
+    box.exec();
+    return box.clickedButton() == yes;
 }
 
 QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& title,

@@ -1,8 +1,11 @@
-// The script check and the key-name fixer, through the command line's own
-// entry points: what a player sees on the terminal, and the exit status.
+// The script check and the key-name fixer: how the console splits text into
+// commands and words, and what a player sees on the terminal for real-world
+// scripts, with the exit status.
 #include "binds/KeyNames.h"
 #include "buy/BuyKeyboard.h"
 #include "check/ConsoleKeys.h"
+#include "check/ConsoleReader.h"
+#include "check/SaveKeyOffer.h"
 #include "check/ScriptTools.h"
 #include "tests/support/Golden.h"
 
@@ -11,6 +14,35 @@
 
 using namespace quelmar;
 using namespace quelmar::test;
+
+namespace {
+
+// The commands the console makes of text, " | " between them: each command's
+// words in brackets (over 20 bytes as <size>), then what shaped it: "//" a
+// comment ended it, "~" an open quote read over a ';' or "//", "!" a word too
+// long ended it, ">" it was cut for length.
+QString commandsOf(const QByteArray& text) {
+    QStringList commands;
+    ConsoleReader reader(text);
+    ConsoleCommand command;
+    while (reader.next(command)) {
+        QString shown;
+        for (const ConsoleWord& word : command.words) {
+            const QByteArrayView bytes = reader.wordText(word);
+            shown += u'[' +
+                     (bytes.size() > 20 ? QStringLiteral("<%1>").arg(bytes.size())
+                                        : QString::fromLatin1(bytes)) +
+                     u']';
+        }
+        shown += QString(command.commentAt >= 0 ? "//" : "") +
+                 (command.swallowedAt >= 0 ? "~" : "") + (command.longWordAt >= 0 ? "!" : "") +
+                 (command.cut ? ">" : "");
+        commands << shown;
+    }
+    return commands.join(QStringLiteral(" | "));
+}
+
+} // namespace
 
 class TestCheck : public QObject {
     Q_OBJECT
@@ -24,92 +56,93 @@ class TestCheck : public QObject {
         return checkScripts(files, outStream, errStream);
     }
 
-    QString write(const QByteArray& bytes) {
-        QFile file(tmp.filePath("s.cfg"));
-        file.open(QIODevice::WriteOnly), file.write(bytes);
-        return file.fileName();
-    }
-
   private slots:
     void init() { QDir::setCurrent(QUELMAR_TEST_DATA_DIR); }
 
-    // Of the command page's 95 names exactly the fixes list is rejected; the
-    // weapon page's names all pass; one character passes whatever it is.
+    // Of the command page's 95 names exactly those of the shipped fix list
+    // are rejected, each with the console name given there, which the console
+    // takes; the weapon page's names all pass.
     void keyRule() {
         const ConsoleKeys& keys = ConsoleKeys::embedded();
-        const QHash<QString, QString> rejected{
-            {"Num 0", "KP_INS"},        {"Num 1", "KP_END"},       {"Num 2", "KP_DOWNARROW"},
-            {"Num 3", "KP_PGDN"},       {"Num 4", "KP_LEFTARROW"}, {"Num 5", "KP_5"},
-            {"Num 6", "KP_RIGHTARROW"}, {"Num 7", "KP_HOME"},      {"Num 8", "KP_UPARROW"},
-            {"Num 9", "KP_PGUP"},       {"Backup", "BACKSPACE"},   {"Page Up", "PGUP"},
-            {"Page Down", "PGDN"},      {"Insert", "INS"},         {"Num -", "KP_MINUS"},
-            {"Num /", "KP_SLASH"},      {"Num Lock", ""},          {"Scroll Lock", "SCROLLOCK"}};
+        QHash<QByteArray, QByteArray> shipped;
+        for (const QByteArray& line :
+             readBytes("../../resources/console/console-key-fixes.txt").split('\n')) {
+            const QList<QByteArray> sides = line.split('\t');
+            if (sides.size() == 2)
+                shipped.insert(sides[0], sides[1].trimmed());
+        }
         QStringList pageNames{"Mouse1", "Mouse2", "Mouse3"};
         for (int code = 0; code < 256; ++code)
             if (!keyName(code).isEmpty())
                 pageNames.append(keyName(code));
         QCOMPARE(pageNames.size(), 95);
+        QCOMPARE(shipped.size(), 18);
         for (const QString& name : pageNames) {
-            QCOMPARE(keys.accepts(name), !rejected.contains(name));
-            QCOMPARE(keys.consoleNameFor(name), rejected.value(name));
+            const QByteArray bytes = name.toLatin1();
+            QCOMPARE(keys.accepts(bytes), !shipped.contains(bytes));
+            QCOMPARE(keys.consoleNameFor(bytes), shipped.value(bytes));
+            QVERIFY(keys.consoleNameFor(bytes).isEmpty() || keys.accepts(shipped.value(bytes)));
         }
         for (const QString& name : BuyKeyboard::defaultKeys())
-            QVERIFY2(keys.accepts(name), qPrintable(name));
-        for (const char* name : {"~", "\\", "kp_pgup", "mWheelUp", "SemiColon"})
-            QVERIFY2(keys.accepts(name), name);
-        for (const char* name : {"", " ~ ", "Mouse 1", "PGUP "})
-            QVERIFY2(!keys.accepts(name), name);
-        QCOMPARE(keys.keyOf("pgup"), keys.keyOf("PgUp"));
-        QCOMPARE(keys.keyOf("semicolon"), keys.keyOf(";"));
-        QVERIFY(keys.keyOf("a") != keys.keyOf("A"));
+            QVERIFY2(keys.accepts(name.toLatin1()), qPrintable(name));
     }
 
-    // Each rule alone, in LF and CR LF files: the findings without "FILE:".
-    void rules_data() {
-        QTest::addColumn<QByteArray>("script");
-        QTest::addColumn<QString>("findings");
-        QTest::newRow("clean") << QByteArray("// x\n\nbind \"PGUP\" \"+jump\"\r\nname \"a;b\"\n")
-                               << "";
-        QTest::newRow("open quote")
-            << QByteArray("say a//b \"c\r\nname \"a b\r\necho \"//\"//\"\r\n")
-            << "1: error: double quotes do not pair up\n2: error: double quotes do not pair up\n";
-        QTest::newRow("further command")
-            << QByteArray("name \"x\" ; quit ; \"\"\nbind a b; bind c d // \"e\"; quit\n")
-            << "1: error: text after a quoted value runs as a further command: quit\n";
-        QTest::newRow("twice") << QByteArray("bind f a\nbind \"f\" b\nunbind f\nbind f c\n"
-                                             "BIND SemiColon d\nbind \";\" e\nunbindall\nbind f x\n"
-                                             "bind F y")
-                               << "2: warning: key \"f\" is bound again; this line replaces "
-                                  "the bind of line 1\n6: warning: key \";\" is bound again; "
-                                  "this line replaces the bind of line 5\n";
-        QTest::newRow("aliases") << QByteArray("bind a \"1-2;ammo1;4-1; reset\"\nalias ammo1 x\n"
-                                               "bind b \"1-2;xy\"\r\nalias \"4-1\" y")
-                                 << "1: warning: buy alias \"1-2\" is not defined by any alias "
-                                    "line of this file\n1: warning: buy alias \"reset\" is not "
-                                    "defined by any alias line of this file\n"
-                                    "3: warning: buy alias \"1-2\" is not defined by any alias "
-                                    "line of this file\n";
-        QTest::newRow("keys") << QByteArray("bind \"Num Lock\" a\nunbind \"Scroll Lock\"\n"
-                                            "bind ~ b\nbind \"\xC0\xC1 1\"\n")
-                              << "1: error: key \"Num Lock\" is not a console key name\n"
-                                 "2: error: key \"Scroll Lock\" is not a console key name; use "
-                                 "\"SCROLLOCK\"\n3: warning: \"~\" is the console's own key; the "
-                                 "game never hands it to a bind\n4: error: key \"АБ 1\" is not "
-                                 "a console key name\n";
+    void consoleReading_data() {
+        QTest::addColumn<QByteArray>("text");
+        QTest::addColumn<QString>("commands");
+        const QByteArray y514(514, 'y'), echo1023 = "echo" + QByteArray(1019, ' ');
+        QTest::newRow("one-liners") << QByteArray("bind \"F1\" \"ak47\"; bind \"F2\" \"m4a1\"\n"
+                                                  "alias +jt \"+jump; -attack\"; bind j +jt")
+                                    << "[bind][F1][ak47] | [bind][F2][m4a1] | "
+                                       "[alias][+jt][+jump; -attack] | [bind][j][+jt]";
+        QTest::newRow("comments") << QByteArray("bind x \"say hi\" // note; kill\nsay a//b\n"
+                                                "bind a b // \"e; quit")
+                                  << "[bind][x][say hi]// | [kill] | [say][a//b] | [bind][a][b]//";
+        QTest::newRow("open quotes")
+            << QByteArray("r_traceglow \"0\nsay \"a;b\nsay \"hi // x\n"
+                          "say \"a;\t")
+            << "[r_traceglow][0] | [say][a;b]~ | [say][hi // x]~ | [say][a;\t]";
+        QTest::newRow("blanks") << QByteArray("a\rb\r\nc\t\001\177d") << "[a][b] | [c][\177d]";
+        QTest::newRow("own words")
+            << QByteArray("echo {a}(b)'c',d:e\"f\" x\"+jump\"")
+            << "[echo][{][a][}][(][b][)]['][c]['][,][d][:][e\"f\"][x\"+jump\"]";
+        QTest::newRow("empty") << QByteArray("name \"x\" ; quit ; \"\"\na;;b;")
+                               << "[name][x] | [quit] | [] | [a] |  | [b]";
+        QTest::newRow("bom") << QByteArray("\357\273\277bind a") << "[\u00EF\u00BB\u00BFbind][a]";
+        QTest::newRow("long words")
+            << "say " + y514 + " z\nsay " + y514 + "y z\nsay \"" + y514 + "y\" z"
+            << "[say][<514>][z] | [say]! | [say]!";
+        QTest::newRow("long commands")
+            << echo1023 + ";b\n" + echo1023 + "b;c\nsay \"" + QByteArray(1023, 'a') + ";d"
+            << "[echo] | [b] | [echo]> | [b] | [c] | [say]!> | [aaaaa] | [d]";
     }
-    void rules() {
-        QFETCH(QByteArray, script);
-        QFETCH(QString, findings);
-        const QString path = write(script);
-        QCOMPARE(check({path}), findings.isEmpty() ? 0 : 1);
-        QString expected;
-        for (const QString& line : findings.split(u'\n', Qt::SkipEmptyParts))
-            expected += path + ':' + line + '\n';
-        QCOMPARE(out, expected);
+    void consoleReading() {
+        QFETCH(QByteArray, text);
+        QTEST(commandsOf(text), "commands");
+    }
+
+    // Players' own files in the shapes they take (a userconfig.cfg of
+    // one-liners, the game's config.cfg, a buy script), every rule on a line
+    // of its own, and what a byte-order mark, bare CR line ends and a NUL do.
+    void realWorldScripts() {
+        QCOMPARE(check({"check_userconfig.cfg", "check_config.cfg"}), 0);
+        QCOMPARE(out + err, QString());
+        QCOMPARE(check({"check_userconfig.cfg", "check_config.cfg", "check_buy.cfg",
+                        "check_rules.cfg", "check_bom.cfg", "check_cr_only.cfg", "check_nul.cfg"}),
+                 1);
+        QCOMPARE(out.toUtf8(), goldenBytes("check_corpus.txt"));
         QCOMPARE(err, QString());
+        const QString fixedPath = tmp.filePath("fixed.cfg");
+        QCOMPARE(fixScriptKeys("check_rules.cfg", fixedPath, errStream), 1);
+        QCOMPARE(readBytes(fixedPath), readBytes("check_rules.cfg")
+                                           .replace("\"Num 0\"", "\"KP_INS\"")
+                                           .replace("\"Page Up\"", "\"PGUP\"")
+                                           .replace("\"Scroll Lock\"", "\"SCROLLOCK\""));
+        QCOMPARE(err.toUtf8(), goldenBytes("check_rules.fix-keys.txt"));
     }
 
-    // A script saved by the program, checked, fixed and checked again.
+    // A script saved by the program, checked, fixed and checked again; the
+    // save's offer mends the same names and leaves the preamble alone.
     void savedScript() {
         QCOMPARE(check({"saved.cfg"}), 1);
         QCOMPARE(out.toUtf8(), goldenBytes("saved.check.txt"));
@@ -119,6 +152,10 @@ class TestCheck : public QObject {
         QUELMAR_COMPARE_GOLDEN(readBytes(fixedPath), "saved.fixed.cfg");
         QCOMPARE(check({"saved.fixed.cfg"}), 1);
         QCOMPARE(out.toUtf8(), goldenBytes("saved.fixed.check.txt"));
+        const SaveKeyOffer offer = SaveKeyOffer::of(readBytes("saved.cfg"));
+        QCOMPARE(offer.fixed, readBytes("saved.fixed.cfg"));
+        QCOMPARE(offer.names, (QList<QByteArray>{"Insert", "Num 8", "Num 2", "Num 4", "Num 6",
+                                                 "Page Up", "Num 0"}));
     }
 
     // A directory or a missing file: status 2 with the reason, the rest still checked.

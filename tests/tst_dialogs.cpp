@@ -84,6 +84,26 @@ class TestDialogs : public QObject {
         QVERIFY(saving);
     }
 
+    // The save's question: "Да" is the default and says yes; Escape says no.
+    void questionBox() {
+        for (const bool yes : {true, false}) {
+            QStringList seen;
+            whenModalOpens([&](QWidget* w) {
+                auto* box = qobject_cast<QMessageBox*>(w);
+                seen << box->windowTitle() + '|' + box->text() << QString::number(box->icon());
+                for (QAbstractButton* button : box->buttons())
+                    seen << button->text();
+                QTest::keyClick(box, yes ? Qt::Key_Return : Qt::Key_Escape);
+            });
+            QCOMPARE(
+                QtDialogs().ask(nullptr, QStringLiteral("Сохранить?"), QStringLiteral("Vorel")),
+                yes);
+            std::sort(seen.begin() + 2, seen.end());
+            QCOMPARE(seen, (QStringList{"Vorel|Сохранить?", QString::number(QMessageBox::Question),
+                                        "Да", "Нет"}));
+        }
+    }
+
     void saveAsCancelled() {
         whenModalOpens([](QWidget* w) { qobject_cast<QDialog*>(w)->reject(); });
         QCOMPARE(QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)"), QString()), QString());

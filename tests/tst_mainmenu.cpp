@@ -167,6 +167,54 @@ class TestMainMenu : public QObject {
         QCOMPARE(unloaded.count(), 1);
     }
 
+    // Keys bound on the command page that the console knows by other names:
+    // every save attempt asks; "Да" saves the console's names, "Нет" the
+    // pages' own bytes, and cfg.cfg keeps the pages' bytes either way.
+    void saveOffersTheConsolesKeyNames_data() {
+        QTest::addColumn<bool>("yes");
+        QTest::newRow("yes") << true;
+        QTest::newRow("no") << false;
+    }
+    void saveOffersTheConsolesKeyNames() {
+        QFETCH(bool, yes);
+        click("Command2");
+        QWidget* page = opened_.last();
+        const QList<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys{
+            {Qt::Key_0, Qt::KeypadModifier}, {Qt::Key_PageUp, {}}, {Qt::Key_NumLock, {}}};
+        for (int i = 0; i < keys.size(); ++i) {
+            QWidget* target = page->findChild<QWidget*>(QStringLiteral("Label1_%1").arg(i));
+            QTest::mouseClick(target, Qt::LeftButton);
+            QTest::mouseDClick(target, Qt::LeftButton);
+            QTest::keyClick(page->findChild<QWidget*>(QStringLiteral("Text1_%1").arg(i)),
+                            keys[i].first, keys[i].second);
+        }
+        QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        const QByteArray written = readBytes(TempConfigFile::path());
+        QVERIFY(written.contains("bind \"Num Lock\""));
+        dialogs_->answerSaveAs(tmp_.filePath(QStringLiteral("missing/x.cfg")));
+        dialogs_->answerQuestion(!yes);
+        click("Command3");
+        const QString target = tmp_.filePath(QStringLiteral("keys.cfg"));
+        dialogs_->answerSaveAs(target);
+        dialogs_->answerQuestion(yes);
+        click("Command3");
+        QList<AskedDialog::Kind> kinds;
+        for (const AskedDialog& d : dialogs_->asked)
+            kinds << d.kind;
+        using K = AskedDialog::Kind;
+        QCOMPARE(kinds, (QList<K>{K::SaveAs, K::Question, K::Message, K::SaveAs, K::Question}));
+        const QString question = dialogs_->asked[1].text;
+        QVERIFY2(question.contains("Num 0  →  KP_INS\nPage Up  →  PGUP\n\n") &&
+                     !question.contains("Num Lock"),
+                 qPrintable(question));
+        QCOMPARE(dialogs_->asked[4].text + dialogs_->asked[4].title, question + "Vorel");
+        QByteArray expected = written;
+        if (yes)
+            expected.replace("\"Num 0\"", "\"KP_INS\"").replace("\"Page Up\"", "\"PGUP\"");
+        QCOMPARE(readBytes(target), expected);
+        QCOMPARE(readBytes(TempConfigFile::path()), written);
+    }
+
     void closingTheMenuEndsWithoutSaving() {
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
         menu_->close();
@@ -230,9 +278,15 @@ class TestProgram : public QObject {
     // Each cue is a whole RIFF WAVE image (pad byte included) of its format
     // and length, within a sample; they return at once without a sound card.
     void soundWithoutADevice() {
-        struct Cue { int channels, rate, bits; double seconds; };
-        const Cue cues[] = {{1, 22050, 8, 0.35}, {1, 22050, 8, 0.33}, {2, 22050, 16, 1.10},
-                            {2, 22050, 8, 0.30}, {1, 11025, 8, 1.47}};
+        struct Cue {
+            int channels, rate, bits;
+            double seconds;
+        };
+        const Cue cues[] = {{1, 22050, 8, 0.35},
+                            {1, 22050, 8, 0.33},
+                            {2, 22050, 16, 1.10},
+                            {2, 22050, 8, 0.30},
+                            {1, 11025, 8, 1.47}};
         for (int id = 1; id <= 5; ++id) {
             const Cue& c = cues[id - 1];
             const QByteArray image = assetBytes(QStringLiteral("sounds/cue%1.wav").arg(id));

@@ -14,26 +14,29 @@ namespace quelmar::test {
 
 // One dialog as the program asked for it.
 struct AskedDialog {
-    enum Kind { Message, Input, SaveAs };
+    enum Kind { Message, Question, Input, SaveAs };
     Kind kind;
-    QString text;  // message text, input prompt, or Save As filter
-    QString title; // message or input title
+    QString text;  // message or question text, input prompt, or Save As filter
+    QString title; // message, question or input title
     QString defaultText;
     QString startFolder; // where a Save As dialog opened
 };
 
 // Dialogs answered from a script instead of a person. Answers are queued in
-// advance; an input or Save As without a queued answer is cancelled.
+// advance; an input or Save As without a queued answer is cancelled, a
+// question without one is answered "Нет".
 class ScriptedDialogs : public Dialogs {
   public:
     void answerInput(const QString& text) { inputs_.enqueue(text); }
     void answerSaveAs(const QString& path) { saves_.enqueue(path); }
+    void answerQuestion(bool yes) { answers_.enqueue(yes); }
 
     // Runs while a message box is "open", before message() returns: the
     // place to check what stands behind the box.
     std::function<void(const AskedDialog&)> whileMessageOpen;
 
     void message(QWidget* parent, const QString& text, const QString& title) override;
+    bool ask(QWidget* parent, const QString& text, const QString& title) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText) override;
     QString saveAs(QWidget* parent, const QString& filter, const QString& startFolder) override;
@@ -43,6 +46,7 @@ class ScriptedDialogs : public Dialogs {
   private:
     QQueue<QString> inputs_;
     QQueue<QString> saves_;
+    QQueue<bool> answers_;
 };
 
 // Remembers the cues in the order they were played.
