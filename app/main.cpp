@@ -23,7 +23,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Quelmar"));
     // Lets Wayland desktops match the windows to the installed menu entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quelmar.Quelmar"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUELMAR_APP_ID));
     quelmar::look::applyProgramLook(app);
     return quelmar::runProgram(app);
 }
