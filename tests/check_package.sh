@@ -26,6 +26,10 @@ for path in usr/bin/quelmar usr/share/applications/$id.desktop \
     usr/share/doc/quelmar/copyright usr/share/doc/quelmar/changelog.gz; do
     echo "$contents" | grep -q " \./$path\$" || { echo "not in the package: $path"; exit 1; }
 done
+version=$(dpkg-deb --field "$deb" Version)
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/quelmar/changelog.gz | gzip -dc |
+    head -1 | grep -q "^quelmar ($version) " ||
+    { echo "the changelog's latest entry is not version $version"; exit 1; }
 # Tags below warning level (pedantic hints, information) are shown, not failed.
 status=0
 lintian --tag-display-limit 0 --display-info --fail-on error,warning "$deb" >"$work/lintian" 2>&1 ||
