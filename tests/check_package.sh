@@ -30,6 +30,12 @@ version=$(dpkg-deb --field "$deb" Version)
 dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/share/doc/quelmar/changelog.gz | gzip -dc |
     head -1 | grep -q "^quelmar ($version) " ||
     { echo "the changelog's latest entry is not version $version"; exit 1; }
+# Debian's hardening, read off the packaged program: bound at start,
+# read-only relocations, position-independent, stack protector.
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/bin/quelmar >"$work/quelmar"
+for mark in "BIND_NOW" "Flags: NOW PIE" "GNU_RELRO" "__stack_chk_fail"; do
+    readelf -dlW --dyn-syms "$work/quelmar" | grep -q "$mark" || { echo "not hardened: no $mark"; exit 1; }
+done
 # Tags below warning level (pedantic hints, information) are shown, not failed.
 status=0
 lintian --tag-display-limit 0 --display-info --fail-on error,warning "$deb" >"$work/lintian" 2>&1 ||
