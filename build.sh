@@ -14,7 +14,7 @@ PACKAGES=(
     fonts-dejavu-core
     xvfb xauth xdotool x11-xkb-utils x11-utils libx11-dev
     libbenchmark-dev
-    desktop-file-utils appstream dpkg-dev file
+    desktop-file-utils appstream dpkg-dev file lintian man-db
 )
 
 install_missing() {

@@ -5,6 +5,10 @@
 #include <QCommandLineParser>
 #include <QTextStream>
 
+#include <cstdio>
+#include <cstdlib>
+#include <utility>
+
 namespace quelmar {
 namespace {
 
@@ -37,21 +41,54 @@ QStringList withoutQtOptions(const QStringList& arguments) {
     return kept;
 }
 
+// Parses only; the help text below says what is accepted, form by form.
 void setUp(QCommandLineParser& parser) {
-    parser.setApplicationDescription(
-        "Quelmar writes a console configuration script for Counter-Strike.\n"
-        "Without options it starts the program's window; Qt's own options\n"
-        "(-platform, -style, -geometry ...) are passed on to it.");
     parser.addHelpOption();
     parser.addVersionOption();
-    parser.addOption({"check", "Check console scripts and report, one line per finding, "
-                               "what the game's console will not take. Exit status 0: "
-                               "nothing found; 1: findings; 2: a file could not be read."});
-    parser.addOption({"fix-keys", "Copy the script IN to OUT with every key name the console "
-                                  "rejects replaced by the console's name for it. Exit status "
-                                  "0: all replaced; 1: some have no console name (named on "
-                                  "standard error); 2: a file could not be read or written."});
-    parser.addPositionalArgument("FILE...", "the scripts of --check, or IN OUT of --fix-keys");
+    parser.addOption({"check", ""});
+    parser.addOption({"fix-keys", ""});
+}
+
+const char* const kHelp =
+    "Usage: quelmar [QT-OPTION...]      open the program's window\n"
+    "       quelmar --check FILE...     check console scripts\n"
+    "       quelmar --fix-keys IN OUT   copy a script with the console's key names\n"
+    "       quelmar --help | --help-all | --version\n"
+    "\n"
+    "Quelmar writes a console configuration script for Counter-Strike. Without\n"
+    "options it opens its window (exit status 1 when there is no display to\n"
+    "open it on).\n"
+    "\n"
+    "Options:\n"
+    "  --check FILE...    Check console scripts and report, one line per finding,\n"
+    "                     what the game's console will not take. Exit status\n"
+    "                     0: nothing found; 1: findings; 2: a file could not be\n"
+    "                     read.\n"
+    "  --fix-keys IN OUT  Copy the script IN to OUT with every key name the\n"
+    "                     console rejects replaced by the console's name for it.\n"
+    "                     Exit status 0: all replaced; 1: some have no console\n"
+    "                     name (named on standard error); 2: a file could not be\n"
+    "                     read or written.\n"
+    "  -h, --help         Show this help.\n"
+    "  --help-all         Show this help and the Qt options the window takes.\n"
+    "  -v, --version      Show the version.\n"
+    "\n"
+    "A command line the program does not understand gives exit status 2.\n";
+
+// The Qt options, wrapped to the help's width under a hanging indent.
+QString optionList(const QStringList& names) {
+    QString text = QStringLiteral(" ");
+    qsizetype column = 1;
+    for (qsizetype i = 0; i < names.size(); ++i) {
+        const QString item = u'-' + names[i] + (i + 1 < names.size() ? u',' : u'.');
+        if (column + 1 + item.size() > 78) {
+            text += u"\n ";
+            column = 1;
+        }
+        text += u' ' + item;
+        column += 1 + item.size();
+    }
+    return text + u'\n';
 }
 
 CommandLine invalid(const QString& error) {
@@ -68,7 +105,9 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QStringList files = parser.positionalArguments();
     const bool check = parser.isSet("check");
     const bool fix = parser.isSet("fix-keys");
-    if (parser.isSet("help") || parser.isSet("help-all"))
+    if (parser.isSet("help-all"))
+        return {Mode::HelpAll, {}, {}};
+    if (parser.isSet("help"))
         return {Mode::Help, {}, {}};
     if (parser.isSet("version"))
         return {Mode::Version, {}, {}};
@@ -87,13 +126,16 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
 
 int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream& err) {
     switch (commandLine.mode) {
-    case CommandLine::Mode::Help: {
-        QCommandLineParser parser;
-        setUp(parser);
-        out << parser.helpText() << "\nQt's own options for the window: -"
-            << (kQtOptionsWithValue + kQtFlags).join(", -") << ".\n";
+    case CommandLine::Mode::Help:
+        out << kHelp;
         return 0;
-    }
+    case CommandLine::Mode::HelpAll:
+        out << kHelp
+            << "\nQt options the window takes (one dash or two; a value follows as the\n"
+               "next argument or after '='). With a value:\n"
+            << optionList(kQtOptionsWithValue) << "Without a value:\n"
+            << optionList(kQtFlags);
+        return 0;
     case CommandLine::Mode::Version:
         out << "Quelmar " << QUELMAR_VERSION << '\n';
         return 0;
@@ -108,6 +150,72 @@ int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream
         break;
     }
     return 2;
+}
+
+namespace {
+
+struct HeldMessage {
+    QtMsgType type;
+    QByteArray category;
+    QString text;
+};
+bool holding = false;
+QtMessageHandler previousHandler = nullptr;
+QList<HeldMessage> heldMessages;
+
+QString heldMessage(const QString& part) {
+    for (const HeldMessage& held : heldMessages) {
+        if (held.text.contains(part))
+            return held.text;
+    }
+    return {};
+}
+
+// Qt's fatal text goes on about reinstalling; its warnings before it say
+// what failed.
+QByteArray noDisplayLine(const QString& fatal) {
+    const QByteArray display = qgetenv("DISPLAY");
+    const QString missingPlugin = heldMessage("Could not find the Qt platform plugin");
+    if (!missingPlugin.isEmpty())
+        return "cannot open the window: " + missingPlugin.toLocal8Bit();
+    if (display.isEmpty() && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        return "no display to open the window on (DISPLAY and WAYLAND_DISPLAY are not set); "
+               "--check and --fix-keys work without one";
+    if (!heldMessage("could not connect to display").isEmpty())
+        return "cannot open the window: the display \"" + display + "\" does not answer";
+    return "cannot open the window: " + fatal.section(u'\n', 0, 0).toLocal8Bit();
+}
+
+void holdOrExplain(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+    if (type != QtFatalMsg) {
+        heldMessages.append({type, context.category, text});
+        return;
+    }
+    // Qt aborts once this returns, and its state is half made: no clean-up.
+    std::fputs("quelmar: " + noDisplayLine(text) + "\n", stderr);
+    std::fflush(stderr);
+    std::_Exit(1);
+}
+
+} // namespace
+
+NoDisplayGuard::NoDisplayGuard() {
+    previousHandler = qInstallMessageHandler(holdOrExplain);
+    holding = true;
+}
+
+NoDisplayGuard::~NoDisplayGuard() {
+    release();
+}
+
+void NoDisplayGuard::release() {
+    if (!std::exchange(holding, false))
+        return;
+    qInstallMessageHandler(previousHandler);
+    for (const HeldMessage& held : std::exchange(heldMessages, {})) {
+        const QMessageLogContext context(nullptr, 0, nullptr, held.category.constData());
+        qt_message_output(held.type, context, held.text);
+    }
 }
 
 } // namespace quelmar

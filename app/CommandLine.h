@@ -11,7 +11,7 @@ namespace quelmar {
 // arguments alone, before any application object exists, so that the tools
 // run without a display.
 struct CommandLine {
-    enum class Mode { Program, Help, Version, Check, FixKeys, Invalid };
+    enum class Mode { Program, Help, HelpAll, Version, Check, FixKeys, Invalid };
 
     Mode mode = Mode::Program;
     QStringList files; // the scripts of --check, or IN and OUT of --fix-keys
@@ -26,5 +26,21 @@ struct CommandLine {
 // Runs every mode but Program and returns the exit status: 0 for help and
 // version, the tools' own statuses, 2 for an invalid command line.
 int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream& err);
+
+// Lives while the window program's QApplication is made: when Qt finds no
+// window system to open a window on (no display, or one that does not
+// answer), it aborts with a page of advice about reinstalling; this says
+// instead in one line on standard error what is missing, and ends the
+// program with status 1. Qt's other messages of that time are held back and
+// passed on at release().
+class NoDisplayGuard {
+  public:
+    NoDisplayGuard();
+    ~NoDisplayGuard();
+    void release();
+
+    NoDisplayGuard(const NoDisplayGuard&) = delete;
+    NoDisplayGuard& operator=(const NoDisplayGuard&) = delete;
+};
 
 } // namespace quelmar

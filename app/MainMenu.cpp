@@ -8,7 +8,7 @@
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
 #include "platform/Dialogs.h"
-#include "platform/GameFolder.h"
+#include "platform/GameFolderSearch.h"
 #include "platform/Look.h"
 #include "platform/SoundCue.h"
 
@@ -160,7 +160,7 @@ void MainMenu::ReturnToMainMenu(const QString& entryName) {
 
 void MainMenu::save() {
     const QString destination =
-        services_.dialogs.saveAs(this, QStringLiteral("(*.cfg)"), findGameFolder(QDir::homePath()));
+        services_.dialogs.saveAs(this, QStringLiteral("(*.cfg)"), findGameFolderWithin());
     if (destination.isEmpty())
         return;
     // Read through our own open file: it holds exactly this session, even

@@ -20,10 +20,12 @@ int main(int argc, char* argv[]) {
         QTextStream err(stderr);
         return quelmar::runCommandLine(commandLine, out, err);
     }
+    quelmar::NoDisplayGuard noDisplay;
     QApplication app(argc, argv);
+    noDisplay.release();
     QApplication::setApplicationName(QStringLiteral("Quelmar"));
     // Lets Wayland desktops match the windows to the installed menu entry.
-    QGuiApplication::setDesktopFileName(QStringLiteral("io.github.quelmar.Quelmar"));
+    QGuiApplication::setDesktopFileName(QStringLiteral(QUELMAR_APP_ID));
     quelmar::look::applyProgramLook(app);
     return quelmar::runProgram(app);
 }

@@ -6,15 +6,57 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <optional>
+
 namespace quelmar {
 
 namespace {
 
-const char* const steamRoots[] = {
-    ".steam/steam",
-    ".local/share/Steam",
-    ".var/app/com.valvesoftware.Steam/.local/share/Steam",
-};
+// Steam's lists are a few kilobytes even with dozens of libraries; anything
+// far larger is not one of them.
+constexpr qint64 kMaxListSize = 1 << 20;
+
+// Counter-Strike's Steam app id and the folder its manifest names by default.
+const QString kAppManifest = QStringLiteral("appmanifest_10.acf");
+const QString kDefaultInstallDir = QStringLiteral("Half-Life");
+
+// The entry `name` of `folder` as it is spelt on disk: Steam on Linux keeps
+// the case of a library copied from Windows ("SteamApps", "half-life").
+// Files are regular files only: a FIFO or a device would block the read.
+QString entryIn(const QString& folder, const QString& name, QDir::Filter type) {
+    if (folder.isEmpty() || name.isEmpty() || name == u"." || name == u".." ||
+        name.contains(u'/') || name.contains(u'\\'))
+        return {};
+    const QDir dir(folder);
+    const QFileInfo exact(dir.filePath(name));
+    if (type == QDir::Dirs ? exact.isDir() : exact.isFile())
+        return exact.filePath();
+    const QStringList entries = dir.entryList(type | QDir::Hidden | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return dir.filePath(entry);
+    }
+    return {};
+}
+
+QString folderIn(QString folder, const QStringList& path) {
+    for (const QString& name : path)
+        folder = entryIn(folder, name, QDir::Dirs);
+    return folder;
+}
+
+std::optional<QList<KeyValue>> readKeyValues(const QString& path) {
+    const QFileInfo info(path);
+    if (path.isEmpty() || !info.isFile() || info.size() > kMaxListSize)
+        return std::nullopt;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    const QByteArray text = file.read(kMaxListSize + 1);
+    if (file.error() != QFileDevice::NoError || text.size() > kMaxListSize)
+        return std::nullopt;
+    return parseKeyValues(text);
+}
 
 bool isNumber(const QString& text) {
     bool ok = false;
@@ -23,49 +65,72 @@ bool isNumber(const QString& text) {
 }
 
 // Steam writes { "0" { "path" "..." } ... } today; older clients wrote the
-// library straight under its number: { "1" "..." }.
-bool isLibraryPath(const KeyValue& entry) {
-    const QStringList& keys = entry.keys;
-    if (keys.size() == 3)
-        return isNumber(keys[1]) &&
-               keys[2].compare(QLatin1String("path"), Qt::CaseInsensitive) == 0;
-    return keys.size() == 2 && isNumber(keys[1]);
-}
-
-QStringList librariesListedIn(const QString& root) {
-    QFile file(root + QLatin1String("/steamapps/libraryfolders.vdf"));
-    if (!file.open(QIODevice::ReadOnly))
-        return {};
-    const auto entries = parseKeyValues(file.readAll());
-    if (!entries || file.error() != QFileDevice::NoError)
-        return {};
+// library straight under its number: { "1" "..." }. A relative path (from a
+// list copied off Windows, "D:\\Games") names nothing here.
+QStringList librariesListedIn(const QString& steamapps) {
+    const auto entries = readKeyValues(entryIn(steamapps, "libraryfolders.vdf", QDir::Files));
     QStringList libraries;
-    for (const KeyValue& entry : *entries) {
-        if (isLibraryPath(entry) && !entry.value.isEmpty())
+    for (const KeyValue& entry : entries.value_or(QList<KeyValue>{})) {
+        const QStringList& keys = entry.keys;
+        const bool listed =
+            keys.size() == 3
+                ? isNumber(keys[1]) && keys[2].compare(u"path", Qt::CaseInsensitive) == 0
+                : keys.size() == 2 && isNumber(keys[1]);
+        if (listed && QDir::isAbsolutePath(entry.value))
             libraries.append(entry.value);
     }
     return libraries;
 }
 
+struct Manifest {
+    bool installed = false;
+    QString installDir = kDefaultInstallDir;
+};
+
+// StateFlags is a bit set; 4 means fully installed (an update under way or
+// an unfinished download leaves it out).
+Manifest manifestIn(const QString& steamapps) {
+    Manifest manifest;
+    const auto entries = readKeyValues(entryIn(steamapps, kAppManifest, QDir::Files));
+    for (const KeyValue& entry : entries.value_or(QList<KeyValue>{})) {
+        if (entry.keys.size() != 2)
+            continue;
+        const QString& key = entry.keys[1];
+        if (key.compare(u"StateFlags", Qt::CaseInsensitive) == 0)
+            manifest.installed = (entry.value.toULongLong() & 4) != 0;
+        else if (key.compare(u"installdir", Qt::CaseInsensitive) == 0 && !entry.value.isEmpty())
+            manifest.installDir = entry.value;
+    }
+    return manifest;
+}
+
 } // namespace
 
-QString findGameFolder(const QString& home) {
-    if (home.isEmpty())
-        return {};
-    for (const char* relative : steamRoots) {
-        const QString root = QDir(home).filePath(QLatin1String(relative));
-        const QStringList libraries = QStringList{root} + librariesListedIn(root);
-        for (const QString& library : libraries) {
-            const QString game =
-                QDir(library).filePath(QStringLiteral("steamapps/common/Half-Life/cstrike"));
-            // ~/.steam/steam is usually a link to the real Steam folder:
-            // offer the folder itself, as the player would find it.
-            const QFileInfo info(game);
-            if (info.isDir())
-                return info.canonicalFilePath();
+QString findGameFolder(const QStringList& roots) {
+    // ~/.steam/steam is usually a link to one of the others: each library
+    // once, by its real path.
+    QStringList libraries;
+    for (const QString& root : roots) {
+        const QString steamapps = entryIn(root, "steamapps", QDir::Dirs);
+        for (const QString& library : QStringList{root} + librariesListedIn(steamapps)) {
+            const QString real = QFileInfo(library).canonicalFilePath();
+            if (!real.isEmpty() && !libraries.contains(real))
+                libraries.append(real);
         }
     }
-    return {};
+    QString leftover;
+    for (const QString& library : libraries) {
+        const QString steamapps = entryIn(library, "steamapps", QDir::Dirs);
+        const Manifest manifest = manifestIn(steamapps);
+        const QString game = folderIn(steamapps, {"common", manifest.installDir, "cstrike"});
+        if (game.isEmpty())
+            continue;
+        if (manifest.installed)
+            return game;
+        if (leftover.isEmpty())
+            leftover = game;
+    }
+    return leftover;
 }
 
 } // namespace quelmar

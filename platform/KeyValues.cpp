@@ -12,7 +12,11 @@ struct Token {
 
 class Reader {
   public:
-    explicit Reader(const QByteArray& text) : text_(text) {}
+    explicit Reader(const QByteArray& text) : text_(text) {
+        // Notepad and some tools put a byte-order mark before UTF-8 text.
+        if (text_.startsWith("\xEF\xBB\xBF"))
+            pos_ = 3;
+    }
 
     Token next() {
         skipBlanksAndComments();

@@ -1,44 +1,81 @@
-#include "platform/GameFolder.h"
+#include "platform/GameFolderSearch.h"
 
 #include <QtTest>
+
+#include <sys/stat.h>
+
+using namespace std::chrono_literals;
 
 class TestGameFolder : public QObject {
     Q_OBJECT
 
   private slots:
+    // Fake homes in the shapes players' Steam folders take, entries apart by
+    // '|': a folder ends in '/' ("*" before the one to be found), "fifo:"
+    // makes a FIFO, "path=text" a file (%h standing for the home's path).
     void found_data() {
-        QTest::addColumn<QString>("steam");  // under home
-        QTest::addColumn<QByteArray>("vdf"); // %1 stands for the library's folder
-        QTest::addColumn<bool>("found");
-        const QString native = QStringLiteral(".local/share/Steam");
-        const QByteArray today = "\"libraryfolders\"\n{ \"0\" {\n\"path\"\t\"%1\"\n\"apps\" {} } }";
-        QTest::newRow("library listed") << native << today << true;
-        QTest::newRow("flatpak") << QStringLiteral(".var/app/com.valvesoftware.Steam/") + native
-                                 << today << true;
-        QTest::newRow("old") << QString(".steam/steam") << QByteArray("L{//x\n\"1\" \"%1\"}")
-                             << true;
-        QTest::newRow("no list") << native << QByteArray() << false;
-        QTest::newRow("open brace") << native << today.left(today.lastIndexOf('}')) << false;
-        QTest::newRow("stray brace") << native << today + "}" << false;
-        QTest::newRow("open quote") << native << QByteArray("\"x\" { \"path\" \"%1") << false;
+        QTest::addColumn<QString>("home");
+        const QString steam = ".local/share/Steam/", game = "steamapps/common/Half-Life/cstrike/";
+        const QString list = steam + "steamapps/libraryfolders.vdf=", inLib = "|*lib/" + game;
+        const QString today = "\"libraryfolders\"\n{\n\t\"0\"\n\t{\n\t\t\"path\"\t\t\"%1\"\n"
+                              "\t\t\"apps\" { \"10\" \"0\" }\n\t}\n}\n";
+        const QString lib = today.arg("%h/lib");
+        const QString manifest = "lib/steamapps/appmanifest_10.acf";
+        const QString state =
+            "|" + manifest + "=\"AppState\" { \"appid\" \"10\" \"StateFlags\" \"%1\" }";
+        QTest::newRow("own library") << "*" + steam + game;
+        QTest::newRow("listed") << list + today.arg("%h/my\\\\games") + "|*my\\games/" + game;
+        QTest::newRow("old list") << ".steam/steam/steamapps/libraryfolders.vdf=\"LibraryFolders\" "
+                                     "{ // x\n \"1\" \"%h/lib\" }" +
+                                         inLib;
+        QTest::newRow("Flatpak") << "*.var/app/com.valvesoftware.Steam/" + steam + game;
+        QTest::newRow("snap") << "*snap/steam/common/" + steam + game;
+        QTest::newRow("installed") << steam + game + "|" + list + lib + state.arg(4) + inLib;
+        QTest::newRow("updating") << "*" + steam + game + "|" + list + lib + state.arg(1026) +
+                                         "|lib/" + game;
+        QTest::newRow("any case") << "*" + steam + "SteamApps/common/half-life/CStrike/";
+        QTest::newRow("byte-order mark") << list + QChar(0xFEFF) + lib + inLib;
+        QTest::newRow("relative path") << list + today.arg("lib") + "|lib/" + game;
+        QTest::newRow("open brace") << list + lib.chopped(2) + "|lib/" + game;
+        QTest::newRow("oversized") << list + lib + QString(1 << 20, ' ') + "|lib/" + game;
+        QTest::newRow("FIFOs") << "fifo:.steam/steam/steamapps/libraryfolders.vdf|fifo:" +
+                                      manifest + "|" + list + lib + inLib;
     }
 
+    // The whole lookup as the Save As dialog asks for it: a blocking read
+    // would run past the deadline and find nothing.
     void found() {
-        QFETCH(QString, steam);
-        QFETCH(QByteArray, vdf);
-        QFETCH(bool, found);
-        QTemporaryDir home;
-        // A backslash in the folder's name checks that escapes are undone.
-        const QString library = home.filePath(QStringLiteral("games\\lib"));
-        const QString game = library + QStringLiteral("/steamapps/common/Half-Life/cstrike");
-        QVERIFY(QDir().mkpath(game) && QDir(home.path()).mkpath(steam + "/steamapps"));
-        if (!vdf.isEmpty()) {
-            QFile list(home.filePath(steam + "/steamapps/libraryfolders.vdf"));
-            const QString escaped = QString(library).replace('\\', "\\\\");
-            QVERIFY(list.open(QIODevice::WriteOnly) &&
-                    list.write(vdf.replace("%1", escaped.toUtf8())));
+        QFETCH(QString, home);
+        QTemporaryDir dir;
+        const QDir root(dir.path());
+        QString found;
+        for (QString entry : home.replace("%h", dir.path()).split('|')) {
+            if (entry.startsWith('*'))
+                found = root.filePath(entry.remove(0, 1));
+            const QString path = root.filePath(entry.section('=', 0, 0).remove("fifo:"));
+            QVERIFY(root.mkpath(entry.endsWith('/') ? path : QFileInfo(path).path()));
+            QFile file(path);
+            if (entry.startsWith("fifo:"))
+                QVERIFY(mkfifo(path.toLocal8Bit(), 0600) == 0);
+            else if (!entry.endsWith('/'))
+                QVERIFY(file.open(QIODevice::WriteOnly) &&
+                        file.write(entry.section('=', 1).toUtf8()));
         }
-        QCOMPARE(quelmar::findGameFolder(home.path()), found ? QDir(game).canonicalPath() : "");
+        qputenv("HOME", dir.path().toLocal8Bit());
+        const QString previous = QDir::currentPath(); // a relative "lib" must not be found here
+        QDir::setCurrent(dir.path());
+        const QString result = quelmar::findGameFolderWithin(1s);
+        QDir::setCurrent(previous);
+        QCOMPARE(result, QFileInfo(found).canonicalFilePath());
+    }
+
+    void deadline() {
+        static QSemaphore go, finished; // the thread may still be leaving release()
+        const auto search = [] { return go.acquire(), finished.release(), QString("late"); };
+        QVERIFY(!quelmar::resultWithin(search, 100ms));
+        go.release();
+        QVERIFY(finished.tryAcquire(1, 2000));
+        QCOMPARE(quelmar::resultWithin([] { return QString("soon"); }, 2s), "soon");
     }
 };
 

@@ -5,5 +5,5 @@
 set -euo pipefail
 cd "$(dirname "$0")/../packaging"
 for size in 48 128 256; do
-    rsvg-convert -w "$size" -h "$size" io.github.quelmar.Quelmar.svg -o "icons/$size.png"
+    rsvg-convert -w "$size" -h "$size" quelmar.svg -o "icons/$size.png"
 done

@@ -1,0 +1,19 @@
+#include "platform/GameFolder.h"
+
+#include <QDir>
+
+namespace quelmar {
+
+QStringList steamRoots(const QString& home) {
+    if (home.isEmpty())
+        return {};
+    const QDir dir(home);
+    return {
+        dir.filePath(QStringLiteral(".steam/steam")),
+        dir.filePath(QStringLiteral(".local/share/Steam")),
+        dir.filePath(QStringLiteral(".var/app/com.valvesoftware.Steam/.local/share/Steam")),
+        dir.filePath(QStringLiteral("snap/steam/common/.local/share/Steam")),
+    };
+}
+
+} // namespace quelmar
