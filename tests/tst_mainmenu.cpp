@@ -1,6 +1,7 @@
 // The application shell: start-up order and its one-second delay, the main
 // menu with its entries, the way back from a page, the about box and save,
 // the flame and the sound cues, and the whole program walked page by page.
+#include "app/FireBuffer.h"
 #include "app/FlameView.h"
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"
@@ -21,6 +22,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cmath>
+
 using namespace quelmar;
 using namespace quelmar::test;
 
@@ -33,6 +36,50 @@ QWidget* visibleWindow(const QString& name) {
     }
     return nullptr;
 }
+
+// The flame as first written, a step at a time with Rnd in single precision:
+// the oracle for the program's frame, which draws three numbers at once and
+// rounds on their raw integers.
+class PlainFlame {
+  public:
+    PlainFlame() { std::fill(heat_.begin() + FireBuffer::kHotRow, heat_.end(), kFuelRow); }
+
+    void frame(FireBuffer::Picture& picture) {
+        for (int y = FireBuffer::kRows - 1; y >= FireBuffer::kTopRow; --y) {
+            for (int x = 0; x < FireBuffer::kColumns; ++x) {
+                const int cooling = int(3 * rnd());
+                if (heat_[y][x] - cooling >= 0)
+                    heat_[y][x] -= cooling;
+                heat_[y - int(3 * rnd())][x] = heat_[y][x];
+                const int column = x + int(std::nearbyint(2 * rnd()));
+                picture[y * FireBuffer::kPictureWidth + column] = colour(heat_[y][x]);
+            }
+        }
+        std::fill(heat_.begin() + FireBuffer::kHotRow, heat_.end(), kFuelRow);
+    }
+
+  private:
+    using Row = std::array<int, FireBuffer::kColumns>;
+    static constexpr Row kFuelRow = [] {
+        Row row{};
+        row.fill(50);
+        return row;
+    }();
+
+    float rnd() {
+        state_ = (state_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+        return float(state_) / 16777216.0f;
+    }
+    static std::uint32_t colour(int heat) {
+        const double c = std::floor(heat * 5.12);
+        const auto channel = [](double v) { return std::uint32_t(std::min(v, 255.0)); };
+        return 0xFF000000u | channel(2 * c) << 16 | channel(c) << 8 |
+               channel(std::nearbyint(c / 2));
+    }
+
+    std::uint32_t state_ = 0x50000;
+    std::array<Row, FireBuffer::kRows> heat_{};
+};
 
 } // namespace
 
@@ -179,6 +226,23 @@ class TestProgram : public QObject {
     Q_OBJECT
 
   private slots:
+    // Every pixel of 1800 frames: enough for each of the generator's 2^24
+    // values to come up in each of a cell's three draws.
+    void flameAsThePlainFlame() {
+        FireBuffer fire;
+        BasicRandom random;
+        PlainFlame plain;
+        FireBuffer::Picture fast{}, expected{};
+        for (int frame = 0; frame < 1800; ++frame) {
+            fire.frame(random, fast);
+            plain.frame(expected);
+            const auto at = std::mismatch(fast.begin(), fast.end(), expected.begin()).first;
+            QVERIFY2(
+                at == fast.end(),
+                qPrintable(QStringLiteral("frame %1, pixel %2").arg(frame).arg(at - fast.begin())));
+        }
+    }
+
     // The menu loads (and writes the preamble) while the splash still
     // stands; it shows only once the splash has gone, a second later, and
     // events went on in that second.
@@ -229,9 +293,15 @@ class TestProgram : public QObject {
     // Each cue is a whole RIFF WAVE image (pad byte included) of its format
     // and length, within a sample; they return at once without a sound card.
     void soundWithoutADevice() {
-        struct Cue { int channels, rate, bits; double seconds; };
-        const Cue cues[] = {{1, 22050, 8, 0.35}, {1, 22050, 8, 0.33}, {2, 22050, 16, 1.10},
-                            {2, 22050, 8, 0.30}, {1, 11025, 8, 1.47}};
+        struct Cue {
+            int channels, rate, bits;
+            double seconds;
+        };
+        const Cue cues[] = {{1, 22050, 8, 0.35},
+                            {1, 22050, 8, 0.33},
+                            {2, 22050, 16, 1.10},
+                            {2, 22050, 8, 0.30},
+                            {1, 11025, 8, 1.47}};
         for (int id = 1; id <= 5; ++id) {
             const Cue& c = cues[id - 1];
             const QByteArray image = assetBytes(QStringLiteral("sounds/cue%1.wav").arg(id));
