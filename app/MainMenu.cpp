@@ -146,7 +146,7 @@ void MainMenu::openPage(MenuEntry* entry) {
     for (QWidget* window : windows)
         window->show();
     hide();
-    services_.sound.play(4);
+    services_.sound.play(Cue::PageOpened);
 }
 
 void MainMenu::ReturnToMainMenu(const QString& entryName) {
@@ -177,7 +177,7 @@ void MainMenu::save() {
             applicationTitle());
         return;
     }
-    services_.sound.play(4);
+    services_.sound.play(Cue::ScriptSaved);
     close();
 }
 
@@ -194,7 +194,7 @@ void MainMenu::reportWriteFailure() {
 
 void MainMenu::showAbout() {
     services_.dialogs.message(this, QStringLiteral("    Made by Vorel"), QString());
-    services_.sound.play(5);
+    services_.sound.play(Cue::AboutClosed);
 }
 
 void MainMenu::mousePressEvent(QMouseEvent* event) {

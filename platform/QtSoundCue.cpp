@@ -62,8 +62,8 @@ void QtSoundCue::stopCurrent() {
     device_ = nullptr;
 }
 
-void QtSoundCue::play(int id) {
-    const QByteArray image = assetBytes(QStringLiteral("sounds/cue%1.wav").arg(id));
+void QtSoundCue::play(Cue cue) {
+    const QByteArray image = assetBytes(QStringLiteral("sounds/cue%1.wav").arg(int(cue)));
     const auto wav = parseWav(image);
     if (!wav)
         return;

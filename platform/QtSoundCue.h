@@ -22,7 +22,7 @@ class QtSoundCue final : public QObject, public SoundCue {
     explicit QtSoundCue(QObject* parent = nullptr);
     ~QtSoundCue() override;
 
-    void play(int id) override;
+    void play(Cue cue) override;
 
   private:
     void stopCurrent();

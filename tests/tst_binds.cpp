@@ -75,8 +75,8 @@ struct Fixture {
     QString seen(int i) const {
         static const char* const states[] = {"resting", "listening", "captured"};
         QStringList cues;
-        for (int cue : sound.played)
-            cues << QString::number(cue);
+        for (Cue cue : sound.played)
+            cues << QString::number(int(cue));
         return QStringLiteral("'%1' %2 %3 %4 cues %5")
             .arg(group.text(i), states[int(group.state(i))],
                  group.isEnabled(i) ? "unlocked" : "locked")
@@ -215,8 +215,8 @@ class TestCommandPage : public QObject {
     // Field i's text and state, and every cue so far.
     QString seen(int i) {
         QStringList cues;
-        for (int cue : harness_->sound.played)
-            cues << QString::number(cue);
+        for (Cue cue : harness_->sound.played)
+            cues << QString::number(int(cue));
         return field(i)->text() + " " + QString::number(int(page_->fields().state(i))) + " " +
                cues.join(' ');
     }

@@ -199,7 +199,7 @@ class TestBuy : public QObject {
         QVERIFY(asked.kind == AskedDialog::Input && asked.title.isEmpty());
         QVERIFY(asked.text == "New key" && asked.defaultText.isEmpty());
         QFETCH(QByteArray, key);
-        QCOMPARE(h_->sound.played, key.isNull() ? QList<int>{3} : QList<int>{});
+        QCOMPARE(h_->sound.played, key.isNull() ? QList<Cue>{Cue::KeyRefused} : QList<Cue>{});
         QCOMPARE(list()->currentIndex(), 2); // adding never moves the selection
         list()->setCurrentIndex(list()->count() - 1);
         QVERIFY(dragItem("Picture30", 13));

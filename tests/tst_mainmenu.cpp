@@ -146,7 +146,7 @@ class TestMainMenu : public QObject {
         QTest::mouseClick(opened_[0]->findChild<QPushButton*>("Command2"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(opened_[0].isNull(), 3000); // unloaded: the window is gone
         QVERIFY(menu_->isVisible() && menu_->entry("Command7")->isEnabled());
-        QCOMPARE(sound_->played, QList<int>{4});
+        QCOMPARE(sound_->played, QList<Cue>{Cue::PageOpened});
         click("Command5"); // disabled: ignored
         click("Command8"); // no page behind it: nothing
         QCOMPARE(opened_.size(), 1);
@@ -161,7 +161,7 @@ class TestMainMenu : public QObject {
     }
 
     void aboutBoxOnlyOnTheRightButton() {
-        QList<int> playedWhileOpen{-1};
+        QList<Cue> playedWhileOpen{Cue::PageOpened};
         dialogs_->whileMessageOpen = [&](const AskedDialog&) { playedWhileOpen = sound_->played; };
         QTest::mouseClick(menu_.get(), Qt::LeftButton, {}, QPoint(5, 240));
         for (const char* name : {"Command5", "Label1", "Picture1"})
@@ -174,8 +174,8 @@ class TestMainMenu : public QObject {
                           QPoint(170, 10));
         QCOMPARE(dialogs_->asked.size(), 2);
         QCOMPARE(dialogs_->asked[0].text + "|" + dialogs_->asked[0].title, "    Made by Vorel|");
-        QCOMPARE(playedWhileOpen, QList<int>{5});
-        QCOMPARE(sound_->played, (QList<int>{5, 5}));
+        QCOMPARE(playedWhileOpen, QList<Cue>{Cue::AboutClosed});
+        QCOMPARE(sound_->played, QList<Cue>(2, Cue::AboutClosed));
     }
 
     // The dialog starts in the game's folder when Steam has one.
@@ -210,7 +210,7 @@ class TestMainMenu : public QObject {
         dialogs_->answerSaveAs(good);
         click("Command3");
         QUELMAR_COMPARE_GOLDEN(readBytes(good), "preamble_only.cfg");
-        QCOMPARE(sound_->played, QList<int>{4});
+        QCOMPARE(sound_->played, QList<Cue>{Cue::ScriptSaved});
         QCOMPARE(unloaded.count(), 1);
     }
 
@@ -293,17 +293,17 @@ class TestProgram : public QObject {
     // Each cue is a whole RIFF WAVE image (pad byte included) of its format
     // and length, within a sample; they return at once without a sound card.
     void soundWithoutADevice() {
-        struct Cue {
+        struct Format {
             int channels, rate, bits;
             double seconds;
         };
-        const Cue cues[] = {{1, 22050, 8, 0.35},
-                            {1, 22050, 8, 0.33},
-                            {2, 22050, 16, 1.10},
-                            {2, 22050, 8, 0.30},
-                            {1, 11025, 8, 1.47}};
+        const Format formats[] = {{1, 22050, 8, 0.35},
+                                  {1, 22050, 8, 0.33},
+                                  {2, 22050, 16, 1.10},
+                                  {2, 22050, 8, 0.30},
+                                  {1, 11025, 8, 1.47}};
         for (int id = 1; id <= 5; ++id) {
-            const Cue& c = cues[id - 1];
+            const Format& c = formats[id - 1];
             const QByteArray image = assetBytes(QStringLiteral("sounds/cue%1.wav").arg(id));
             const auto wav = parseWav(image);
             QVERIFY2(wav && wav->channels == c.channels && wav->sampleRate == c.rate &&
@@ -316,7 +316,7 @@ class TestProgram : public QObject {
         QElapsedTimer clock;
         clock.start();
         for (int id : {1, 2, 3, 4, 5, 4, 99})
-            cue.play(id);
+            cue.play(quelmar::Cue(id));
         QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     }
 
@@ -349,7 +349,8 @@ class TestProgram : public QObject {
         QTest::mouseClick(menu.entry("Command3"), Qt::LeftButton);
         QUELMAR_COMPARE_GOLDEN(readBytes(target), "whole_defaults.cfg");
         QUELMAR_COMPARE_GOLDEN(readBytes(TempConfigFile::path()), "whole_defaults.cfg");
-        QCOMPARE(sound.played, QList<int>(8, 4)); // a cue per page opened, one for the save
+        QCOMPARE(sound.played,
+                 QList<Cue>(8, Cue::PageOpened)); // a cue per page opened, one for the save
     }
 };
 

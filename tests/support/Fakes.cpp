@@ -3,14 +3,14 @@
 namespace quelmar::test {
 
 void ScriptedDialogs::message(QWidget*, const QString& text, const QString& title) {
-    asked.append({AskedDialog::Message, text, title, {}});
+    asked.append({AskedDialog::Message, text, title, {}, {}});
     if (whileMessageOpen)
         whileMessageOpen(asked.last());
 }
 
 QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& title,
                                const QString& defaultText) {
-    asked.append({AskedDialog::Input, prompt, title, defaultText});
+    asked.append({AskedDialog::Input, prompt, title, defaultText, {}});
     return inputs_.isEmpty() ? QString() : inputs_.dequeue();
 }
 

@@ -48,8 +48,8 @@ class ScriptedDialogs : public Dialogs {
 // Remembers the cues in the order they were played.
 class RecordingSoundCue : public SoundCue {
   public:
-    void play(int id) override { played.append(id); }
-    QList<int> played;
+    void play(Cue cue) override { played.append(cue); }
+    QList<Cue> played;
 };
 
 // A main menu that only remembers which entries came back.
