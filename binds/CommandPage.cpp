@@ -64,8 +64,8 @@ constexpr int kTargetHeight = 375;
 } // namespace
 
 CommandPage::CommandPage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("Set1"), QStringLiteral("Command2"), px(kWidth),
-                 px(kHeight), parent),
+    : PageWindow(services, QStringLiteral("Set1"), MenuPage::Commands, px(kWidth), px(kHeight),
+                 parent),
       fields_(commands::kFieldCount, services.sound) {
     auto* shape = new QFrame(this);
     shape->setObjectName(QStringLiteral("Shape1"));

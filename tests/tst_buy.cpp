@@ -66,7 +66,7 @@ class TestBuy : public QObject {
     void init() {
         // Opened from its menu entry: the catalogue first, then the key window.
         h_ = std::make_unique<PageHarness>();
-        const QList<QWidget*> windows = openProgramPage("Command1", h_->services);
+        const QList<QWidget*> windows = openProgramPage(MenuPage::Weapons, h_->services);
         QCOMPARE(windows.size(), 2);
         form1_ = windows[0];
         form2_ = windows[1];

@@ -103,9 +103,9 @@ class TestMainMenu : public QObject {
         sound_ = std::make_unique<RecordingSoundCue>();
         opened_.clear();
         // The real pages, but none behind the player page's entry.
-        auto factory = [this](const QString& entry, Services& s) -> QList<QWidget*> {
+        auto factory = [this](MenuPage entry, Services& s) -> QList<QWidget*> {
             const QList<QWidget*> page =
-                entry == QLatin1String("Command8") ? QList<QWidget*>() : openProgramPage(entry, s);
+                entry == MenuPage::Player ? QList<QWidget*>() : openProgramPage(entry, s);
             for (QWidget* w : page)
                 opened_.append(w);
             return page;

@@ -214,8 +214,8 @@ class TestKeyCaptureX11 : public QObject {
         // busy machine must not split them into two single clicks.
         QApplication::setDoubleClickInterval(2000);
         harness_ = std::make_unique<PageHarness>();
-        page_ =
-            qobject_cast<CommandPage*>(openProgramPage("Command2", harness_->services).value(0));
+        page_ = qobject_cast<CommandPage*>(
+            openProgramPage(MenuPage::Commands, harness_->services).value(0));
         QVERIFY(page_);
         page_->show();
         page_->activateWindow();
