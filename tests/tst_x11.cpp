@@ -140,6 +140,15 @@ QPoint centreOf(QWidget* w) {
 
 } // namespace
 
+// Runs a helper whose checks may fail and ends the calling test when one did:
+// a failed QVERIFY returns only from the helper itself.
+#define STEP(call)                                                                                 \
+    do {                                                                                           \
+        call;                                                                                      \
+        if (QTest::currentTestFailed())                                                            \
+            return;                                                                                \
+    } while (false)
+
 class TestKeyCaptureX11 : public QObject {
     Q_OBJECT
 
@@ -273,7 +282,7 @@ class TestBuyDragAndDrop : public QObject {
     // (it reacts there and on its caption, not across its width).
     void showGroup(int category) {
         auto* option = in<QRadioButton>(form1_, QStringLiteral("Option%1").arg(category));
-        clickAt(option->mapToGlobal(QPoint(8, 13)));
+        STEP(clickAt(option->mapToGlobal(QPoint(8, 13))));
         QTRY_VERIFY_WITH_TIMEOUT(
             in<QWidget>(form1_, QStringLiteral("Frame%1").arg(category))->isVisible(), 3000);
     }
@@ -299,7 +308,7 @@ class TestBuyDragAndDrop : public QObject {
                    [&] { return faceNow() == frown; });
         script.add(moveTo(destination), [&] { return faceNow() == (takes ? smile : frown); });
         script.add({"mouseup", b}, [] { return faceNow().isNull(); });
-        play(script);
+        STEP(play(script));
         QCOMPARE(offered, Qt::DropActions(Qt::MoveAction));
     }
 
@@ -328,25 +337,25 @@ class TestBuyDragAndDrop : public QObject {
 
     void dragItemsIntoSlotsAndRecord() {
         // No key chosen yet: the slots refuse, the face frowns over them too.
-        showGroup(4);
-        dragToSlot("Picture14", 0);
+        STEP(showGroup(4));
+        STEP(dragToSlot("Picture14", 0));
         QVERIFY(slot(0)->picture().isNull());
 
         in<QComboBox>(form2_, "List")->setCurrentIndex(0); // "F1"
-        dragToSlot("Picture14", 0);
+        STEP(dragToSlot("Picture14", 0));
         QTRY_VERIFY_WITH_TIMEOUT(!slot(0)->picture().isNull(), 3000);
-        showGroup(6); // equipment, and a right press starts a drag just as well
-        dragToSlot("Picture24", 1, 3);
-        dragToSlot("Picture29", 7);
+        STEP(showGroup(6)); // equipment, and a right press starts a drag just as well
+        STEP(dragToSlot("Picture24", 1, 3));
+        STEP(dragToSlot("Picture29", 7));
         // Let go over the key window outside a slot: nothing changes.
-        drag("Picture23", form2_->mapToGlobal(QPoint(218, 300)), false, 1);
+        STEP(drag("Picture23", form2_->mapToGlobal(QPoint(218, 300)), false, 1));
         QTRY_VERIFY_WITH_TIMEOUT(!slot(7)->picture().isNull(), 3000);
         for (int i = 0; i < 14; ++i)
             QCOMPARE(slot(i)->picture().isNull(), i != 0 && i != 1 && i != 7);
 
-        clickButton(form2_); // record
+        STEP(clickButton(form2_)); // record
         QTRY_COMPARE_WITH_TIMEOUT(h_->written(), goldenBytes("buy_example.cfg"), 3000);
-        clickButton(form1_); // "Done"
+        STEP(clickButton(form1_)); // "Done"
         QTRY_COMPARE_WITH_TIMEOUT(h_->menu.returned, QStringList{"Command1"}, 3000);
         QVERIFY(!form2_ || !form2_->isVisible());
         QUELMAR_COMPARE_GOLDEN(h_->written(), "buy_example.cfg");
@@ -381,23 +390,19 @@ class TestPagesEndToEnd : public QObject {
         // window is closed and noted.
         auto* speedBox = player->findChild<QLineEdit*>(QStringLiteral("SPEED2_Text1"));
         QStringList seen; // text, title, and the editor behind the box
-        QTimer watcher;
-        watcher.setInterval(10);
-        connect(&watcher, &QTimer::timeout, this, [&] {
-            QWidget* modal = QApplication::activeModalWidget();
+        ModalAnswers answers([&](QWidget* modal) {
             auto* box = qobject_cast<QMessageBox*>(modal);
             if (box && box->button(QMessageBox::Ok)) {
                 seen << box->text() << box->windowTitle() << speedBox->text();
                 box->button(QMessageBox::Ok)->click();
-            } else if (modal) {
+            } else {
                 seen << "a modal window that is no warning box";
                 modal->close();
             }
         });
-        watcher.start();
         for (int i = 0; i < 40; ++i)
             QTest::mouseClick(player->findChild<QToolButton*>("SPEED2_B_Up"), Qt::LeftButton);
-        watcher.stop();
+        QCOMPARE(answers.leftOpen, 0);
         QCOMPARE(seen, QStringList(
                            {"Не может быть больше, чем у сервера\rOбычно = 400 ", "Vorel", "800"}));
         QCOMPARE(speedBox->text(), QStringLiteral("400"));
