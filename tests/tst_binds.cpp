@@ -291,13 +291,13 @@ class TestCommandPage : public QObject {
     }
 
     void linesFollowFieldIndexNotRow() {
-        captureKey(57, Qt::Key_Space); // row 2, Altenate
+        captureKey(57, Qt::Key_Space); // row 2, alternate
         QTest::mouseClick(target(57), Qt::LeftButton);
         QTest::mouseDClick(target(57), Qt::LeftButton);
         QTest::mouseClick(field(57), Qt::MiddleButton);
         captureKey(2, Qt::Key_R);
         captureKey(30, Qt::Key_0);
-        captureKey(55, Qt::Key_Space); // row 0, Altenate
+        captureKey(55, Qt::Key_Space); // row 0, alternate
         captureKey(1, Qt::Key_E);      // row 1, Key
         clickDone();
         QUELMAR_COMPARE_GOLDEN(harness_->written(), "commands_order.cfg");

@@ -8,6 +8,7 @@
 #include "app/PageCatalog.h"
 #include "app/Program.h"
 #include "app/SplashWindow.h"
+#include "app/WaiT.h"
 #include "config/TempConfigFile.h"
 #include "platform/QtSoundCue.h"
 #include "platform/WavFormat.h"
@@ -22,7 +23,9 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cfenv>
 #include <cmath>
+#include <limits>
 
 using namespace quelmar;
 using namespace quelmar::test;
@@ -226,6 +229,29 @@ class TestProgram : public QObject {
     Q_OBJECT
 
   private slots:
+    // Seconds to whole milliseconds, half to even, whatever rounding mode the
+    // caller has set (and leaves set); no time, less or NaN is no wait.
+    void waitRounding() {
+        constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+        constexpr int kLongest = std::numeric_limits<int>::max();
+        const std::pair<double, int> cases[] = {
+            {0.0005, 0}, {0.0015, 2}, {0.0025, 2}, {0.0035, 4}, {1.0005, 1000}, {2.5015, 2502},
+            {0.0006, 1}, {1, 1000},   {0, 0},      {-1, 0},     {kNaN, 0},      {1e300, kLongest}};
+        for (int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+            for (const auto& [seconds, expected] : cases) {
+                std::fesetround(mode);
+                const int interval = WaiT::intervalFor(seconds);
+                const bool modeKept = std::fegetround() == mode;
+                std::fesetround(FE_TONEAREST);
+                QVERIFY2(interval == expected && modeKept,
+                         qPrintable(QStringLiteral("%1 s in mode %2: %3 ms")
+                                        .arg(seconds)
+                                        .arg(mode)
+                                        .arg(interval)));
+            }
+        }
+    }
+
     // Every pixel of 1800 frames: enough for each of the generator's 2^24
     // values to come up in each of a cell's three draws.
     void flameAsThePlainFlame() {
