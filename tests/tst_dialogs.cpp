@@ -1,7 +1,6 @@
 // The real dialogs behind the Dialogs seam, answered the way a player's
 // click reaches them; each must close on its answer.
 #include "platform/QtDialogs.h"
-#include "tests/support/Fakes.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>
@@ -12,8 +11,39 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <functional>
+
 using namespace quelmar;
-using quelmar::test::ModalAnswers;
+
+namespace {
+
+// Answers the modal dialogs that open while it lives and sees each one close:
+// one still open a second after its answer is closed by force and counted,
+// so a wrong answer fails the test instead of hanging in the dialog.
+struct ModalAnswers {
+    explicit ModalAnswers(std::function<void(QWidget*)> answer) {
+        QObject::connect(&timer, &QTimer::timeout, [this, answer] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && modal != current) {
+                current = modal, ++answered, sinceAnswer.start();
+                answer(modal);
+            } else if (modal && sinceAnswer.hasExpired(1000)) {
+                current = nullptr, ++leftOpen;
+                if (auto* dialog = qobject_cast<QDialog*>(modal))
+                    dialog->done(QDialog::Rejected);
+            }
+        });
+        timer.start(10);
+    }
+    bool eachClosed(int count) const { return answered == count && leftOpen == 0; }
+
+    QTimer timer;
+    QPointer<QWidget> current;
+    QElapsedTimer sinceAnswer;
+    int answered = 0, leftOpen = 0;
+};
+
+} // namespace
 
 class TestDialogs : public QObject {
     Q_OBJECT
@@ -30,54 +60,42 @@ class TestDialogs : public QObject {
         });
         QtDialogs().message(nullptr, QStringLiteral("Мне кажется больше не надо\rOбычно = 5 "),
                             QStringLiteral("Vorel"));
-        QCOMPARE(answers.answered, 1);
-        QCOMPARE(answers.leftOpen, 0);
+        QVERIFY2(answers.eachClosed(1), "the box did not close on OK");
         QCOMPARE(seen, QStringList({"Vorel", "Мне кажется больше не надо\rOбычно = 5 ", "1",
                                     QString::number(QMessageBox::NoIcon)}));
     }
 
-    // The name is typed into the name field and Enter pressed, as a player
-    // does. (QFileDialog::selectFile leaves a field that has the focus
-    // alone, and the dialog may or may not have been activated by then: an
-    // answer through it was taken for a folder, and the dialog stayed open.)
+    // Cancelled, then a name typed into the name field and Enter pressed, as
+    // a player does. (QFileDialog::selectFile leaves a field that has the
+    // focus alone, and whether the dialog has been activated by then is down
+    // to timing: an answer through it was taken for the folder, and the
+    // dialog stayed open.)
     void saveAsDialog() {
+        ModalAnswers cancel([](QWidget* w) {
+            if (auto* buttons = w->findChild<QDialogButtonBox*>())
+                buttons->button(QDialogButtonBox::Cancel)->click();
+        });
+        QCOMPARE(QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)"), QString()), QString());
+        QVERIFY2(cancel.eachClosed(1), "the dialog did not close on Cancel");
+        cancel.timer.stop();
+
         QTemporaryDir dir;
-        QStringList filters;
-        QString suffix = QStringLiteral("unset");
-        bool confirms = false;
-        bool saving = false;
-        QString folder;
+        QStringList seen;
         ModalAnswers answers([&](QWidget* w) {
             auto* dialog = qobject_cast<QFileDialog*>(w);
             auto* name = w->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"));
             if (!dialog || !name)
                 return;
-            filters = dialog->nameFilters();
-            suffix = dialog->defaultSuffix();
-            confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
-            saving = dialog->acceptMode() == QFileDialog::AcceptSave;
-            folder = dialog->directory().path();
+            seen << dialog->nameFilters() << dialog->defaultSuffix() << dialog->directory().path()
+                 << QString::number(dialog->acceptMode() == QFileDialog::AcceptSave &&
+                                    !dialog->testOption(QFileDialog::DontConfirmOverwrite));
             name->setText(QStringLiteral("mine")); // a bare name lands in the start folder
             QTest::keyClick(name, Qt::Key_Return);
         });
         const QString chosen = QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)"), dir.path());
-        QCOMPARE(answers.answered, 1);
-        QCOMPARE(answers.leftOpen, 0);
-        QCOMPARE(folder, dir.path());
-        QCOMPARE(chosen, dir.filePath(QStringLiteral("mine"))); // no suffix added
-        QCOMPARE(filters, QStringList{QStringLiteral("(*.cfg)")});
-        QCOMPARE(suffix, QString());
-        QVERIFY(confirms && saving);
-    }
-
-    void saveAsCancelled() {
-        ModalAnswers answers([](QWidget* w) {
-            if (auto* buttons = w->findChild<QDialogButtonBox*>())
-                buttons->button(QDialogButtonBox::Cancel)->click();
-        });
-        QCOMPARE(QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)"), QString()), QString());
-        QCOMPARE(answers.answered, 1);
-        QCOMPARE(answers.leftOpen, 0);
+        QVERIFY2(answers.eachClosed(1), "the dialog did not close on Enter");
+        QCOMPARE(seen, QStringList({"(*.cfg)", "", dir.path(), "1"})); // asks before replacing
+        QCOMPARE(chosen, dir.filePath(QStringLiteral("mine")));        // no suffix added
     }
 };
 

@@ -43,45 +43,34 @@ QWidget* visibleWindow(const QString& name) {
 // The flame as first written, a step at a time with Rnd in single precision:
 // the oracle for the program's frame, which draws three numbers at once and
 // rounds on their raw integers.
-class PlainFlame {
-  public:
-    PlainFlame() { std::fill(heat_.begin() + FireBuffer::kHotRow, heat_.end(), kFuelRow); }
+struct PlainFlame {
+    std::uint32_t state = 0x50000;
+    int heat[FireBuffer::kRows][FireBuffer::kColumns] = {};
 
+    float rnd() {
+        state = (state * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+        return float(state) / 16777216.0f;
+    }
+    void fuel() {
+        for (int y = FireBuffer::kHotRow; y < FireBuffer::kRows; ++y)
+            std::fill_n(heat[y], FireBuffer::kColumns, 50);
+    }
     void frame(FireBuffer::Picture& picture) {
+        const auto channel = [](double v) { return std::uint32_t(std::min(v, 255.0)); };
         for (int y = FireBuffer::kRows - 1; y >= FireBuffer::kTopRow; --y) {
             for (int x = 0; x < FireBuffer::kColumns; ++x) {
                 const int cooling = int(3 * rnd());
-                if (heat_[y][x] - cooling >= 0)
-                    heat_[y][x] -= cooling;
-                heat_[y - int(3 * rnd())][x] = heat_[y][x];
-                const int column = x + int(std::nearbyint(2 * rnd()));
-                picture[y * FireBuffer::kPictureWidth + column] = colour(heat_[y][x]);
+                if (heat[y][x] - cooling >= 0)
+                    heat[y][x] -= cooling;
+                heat[y - int(3 * rnd())][x] = heat[y][x];
+                const double c = std::floor(heat[y][x] * 5.12);
+                picture[y * FireBuffer::kPictureWidth + x + int(std::nearbyint(2 * rnd()))] =
+                    0xFF000000u | channel(2 * c) << 16 | channel(c) << 8 |
+                    channel(std::nearbyint(c / 2));
             }
         }
-        std::fill(heat_.begin() + FireBuffer::kHotRow, heat_.end(), kFuelRow);
+        fuel();
     }
-
-  private:
-    using Row = std::array<int, FireBuffer::kColumns>;
-    static constexpr Row kFuelRow = [] {
-        Row row{};
-        row.fill(50);
-        return row;
-    }();
-
-    float rnd() {
-        state_ = (state_ * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
-        return float(state_) / 16777216.0f;
-    }
-    static std::uint32_t colour(int heat) {
-        const double c = std::floor(heat * 5.12);
-        const auto channel = [](double v) { return std::uint32_t(std::min(v, 255.0)); };
-        return 0xFF000000u | channel(2 * c) << 16 | channel(c) << 8 |
-               channel(std::nearbyint(c / 2));
-    }
-
-    std::uint32_t state_ = 0x50000;
-    std::array<Row, FireBuffer::kRows> heat_{};
 };
 
 } // namespace
@@ -243,11 +232,9 @@ class TestProgram : public QObject {
                 const int interval = WaiT::intervalFor(seconds);
                 const bool modeKept = std::fegetround() == mode;
                 std::fesetround(FE_TONEAREST);
-                QVERIFY2(interval == expected && modeKept,
-                         qPrintable(QStringLiteral("%1 s in mode %2: %3 ms")
-                                        .arg(seconds)
-                                        .arg(mode)
-                                        .arg(interval)));
+                QVERIFY2(
+                    interval == expected && modeKept,
+                    qPrintable(QString::asprintf("%g s, mode %d: %d", seconds, mode, interval)));
             }
         }
     }
@@ -258,14 +245,14 @@ class TestProgram : public QObject {
         FireBuffer fire;
         BasicRandom random;
         PlainFlame plain;
+        plain.fuel();
         FireBuffer::Picture fast{}, expected{};
         for (int frame = 0; frame < 1800; ++frame) {
             fire.frame(random, fast);
             plain.frame(expected);
             const auto at = std::mismatch(fast.begin(), fast.end(), expected.begin()).first;
-            QVERIFY2(
-                at == fast.end(),
-                qPrintable(QStringLiteral("frame %1, pixel %2").arg(frame).arg(at - fast.begin())));
+            QVERIFY2(at == fast.end(), qPrintable(QString::asprintf("frame %d, pixel %td", frame,
+                                                                    at - fast.begin())));
         }
     }
 

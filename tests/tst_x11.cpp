@@ -1,9 +1,7 @@
 // Real windows, keys and pointer on an X server, driven from outside with
 // xdotool: every X keycode against the server's own keysyms, key capture by
 // the physical key under another layout, drag and drop between the weapon
-// windows with the pointer's faces, a real warning box on a settings page.
-#include "app/MainMenu.h"
-#include "app/MenuEntry.h"
+// windows with the pointer's faces.
 #include "app/PageCatalog.h"
 #include "binds/CommandPage.h"
 #include "binds/KeyField.h"
@@ -11,8 +9,6 @@
 #include "buy/BuyLook.h"
 #include "buy/BuyPage.h"
 #include "buy/KeySlot.h"
-#include "config/TempConfigFile.h"
-#include "platform/QtDialogs.h"
 #include "tests/support/Golden.h"
 
 #include <QApplication>
@@ -20,8 +16,6 @@
 #include <QCursor>
 #include <QDrag>
 #include <QElapsedTimer>
-#include <QLineEdit>
-#include <QMessageBox>
 #include <QPointer>
 #include <QProcess>
 #include <QPushButton>
@@ -29,9 +23,7 @@
 #include <QScrollBar>
 #include <QSet>
 #include <QStandardPaths>
-#include <QTemporaryDir>
 #include <QTimer>
-#include <QToolButton>
 #include <QtTest>
 
 #include <functional>
@@ -362,60 +354,6 @@ class TestBuyDragAndDrop : public QObject {
     }
 };
 
-class TestPagesEndToEnd : public QObject {
-    Q_OBJECT
-
-  private slots:
-    void speedWarningIsARealBox() {
-        QTemporaryDir tmp;
-        qputenv("TMPDIR", tmp.path().toLocal8Bit());
-        ConfigStream config;
-        QtDialogs dialogs;
-        RecordingSoundCue sound;
-        MainMenu menu(config, dialogs, sound, &openProgramPage);
-        QString error;
-        QVERIFY2(menu.load(&error), qPrintable(error));
-        menu.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&menu, 3000));
-
-        QTest::mouseClick(menu.entry(QStringLiteral("Command8")), Qt::LeftButton);
-        QPointer<QWidget> player;
-        for (QWidget* w : QApplication::topLevelWidgets())
-            player = w->objectName() == QLatin1String("SET6") && w->isVisible() ? w : player.data();
-        QVERIFY2(player && QTest::qWaitForWindowExposed(player, 3000), "no player page shown");
-        QVERIFY(!menu.isVisible());
-
-        // SPEED2 pushed to 800: the real box shows while the limit stands in
-        // the editor; after OK the editor is back at 400. Any other modal
-        // window is closed and noted.
-        auto* speedBox = player->findChild<QLineEdit*>(QStringLiteral("SPEED2_Text1"));
-        QStringList seen; // text, title, and the editor behind the box
-        ModalAnswers answers([&](QWidget* modal) {
-            auto* box = qobject_cast<QMessageBox*>(modal);
-            if (box && box->button(QMessageBox::Ok)) {
-                seen << box->text() << box->windowTitle() << speedBox->text();
-                box->button(QMessageBox::Ok)->click();
-            } else {
-                seen << "a modal window that is no warning box";
-                modal->close();
-            }
-        });
-        for (int i = 0; i < 40; ++i)
-            QTest::mouseClick(player->findChild<QToolButton*>("SPEED2_B_Up"), Qt::LeftButton);
-        QCOMPARE(answers.leftOpen, 0);
-        QCOMPARE(seen, QStringList(
-                           {"Не может быть больше, чем у сервера\rOбычно = 400 ", "Vorel", "800"}));
-        QCOMPARE(speedBox->text(), QStringLiteral("400"));
-
-        QTest::mouseClick(player->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QVERIFY2(QTest::qWaitFor([&] { return player.isNull(); }, 3000), "the page stayed");
-        QVERIFY(menu.isVisible());
-        QVERIFY(!menu.entry(QStringLiteral("Command8"))->isEnabled());
-        QCOMPARE(readBytes(TempConfigFile::path()),
-                 goldenBytes("preamble_only.cfg") + goldenBytes("player_defaults.cfg"));
-    }
-};
-
 int main(int argc, char** argv) {
     // No session bus under xvfb-run: without this, the X platform's attempt
     // to reach one leaves an allocation of libdbus behind, which the leak
@@ -429,8 +367,6 @@ int main(int argc, char** argv) {
     }
     TestKeyCaptureX11 keys;
     TestBuyDragAndDrop drag;
-    TestPagesEndToEnd page;
-    return QTest::qExec(&keys, argc, argv) | QTest::qExec(&drag, argc, argv) |
-           QTest::qExec(&page, argc, argv);
+    return QTest::qExec(&keys, argc, argv) | QTest::qExec(&drag, argc, argv);
 }
 #include "tst_x11.moc"

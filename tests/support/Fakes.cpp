@@ -1,8 +1,5 @@
 #include "tests/support/Fakes.h"
 
-#include <QApplication>
-#include <QDialog>
-
 namespace quelmar::test {
 
 void ScriptedDialogs::message(QWidget*, const QString& text, const QString& title) {
@@ -20,30 +17,6 @@ QString ScriptedDialogs::input(QWidget*, const QString& prompt, const QString& t
 QString ScriptedDialogs::saveAs(QWidget*, const QString& filter, const QString& startFolder) {
     asked.append({AskedDialog::SaveAs, filter, {}, {}, startFolder});
     return saves_.isEmpty() ? QString() : saves_.dequeue();
-}
-
-ModalAnswers::ModalAnswers(std::function<void(QWidget*)> answer) : answer_(std::move(answer)) {
-    QObject::connect(&timer_, &QTimer::timeout, [this] { poll(); });
-    timer_.start(10);
-}
-
-void ModalAnswers::poll() {
-    QWidget* modal = QApplication::activeModalWidget();
-    if (!modal)
-        return;
-    if (modal != current_) {
-        current_ = modal;
-        ++answered;
-        sinceAnswer_.start();
-        answer_(modal);
-    } else if (sinceAnswer_.hasExpired(1000)) {
-        ++leftOpen;
-        if (auto* dialog = qobject_cast<QDialog*>(modal))
-            dialog->done(QDialog::Rejected);
-        else
-            modal->close();
-        current_ = nullptr;
-    }
 }
 
 } // namespace quelmar::test

@@ -4,13 +4,9 @@
 #include "platform/MainMenuLink.h"
 #include "platform/SoundCue.h"
 
-#include <QElapsedTimer>
 #include <QList>
-#include <QPointer>
 #include <QQueue>
 #include <QStringList>
-#include <QTimer>
-#include <QWidget>
 
 #include <functional>
 
@@ -54,26 +50,6 @@ class RecordingSoundCue : public SoundCue {
   public:
     void play(Cue cue) override { played.append(cue); }
     QList<Cue> played;
-};
-
-// Answers the real modal windows that open while it lives, as a player's
-// click would reach them, and sees that each one closes: a window still open
-// a second after its answer is closed by force and counted, so a test that
-// answers wrongly fails instead of hanging in the dialog.
-class ModalAnswers {
-  public:
-    explicit ModalAnswers(std::function<void(QWidget*)> answer);
-
-    int answered = 0;
-    int leftOpen = 0;
-
-  private:
-    void poll();
-
-    std::function<void(QWidget*)> answer_;
-    QPointer<QWidget> current_;
-    QElapsedTimer sinceAnswer_;
-    QTimer timer_;
 };
 
 // A main menu that only remembers which entries came back.
