@@ -74,14 +74,11 @@ struct Fixture {
     // every cue played so far.
     QString seen(int i) const {
         static const char* const states[] = {"resting", "listening", "captured"};
-        QStringList cues;
-        for (Cue cue : sound.played)
-            cues << QString::number(int(cue));
         return QStringLiteral("'%1' %2 %3 %4 cues %5")
             .arg(group.text(i), states[int(group.state(i))],
                  group.isEnabled(i) ? "unlocked" : "locked")
             .arg(group.backColour(i), 6, 16, QLatin1Char('0'))
-            .arg(cues.join(' '));
+            .arg(sound.ids());
     }
 };
 
@@ -214,11 +211,8 @@ class TestCommandPage : public QObject {
     QScrollBar* scrollBar() { return child<QScrollBar>(QStringLiteral("V")); }
     // Field i's text and state, and every cue so far.
     QString seen(int i) {
-        QStringList cues;
-        for (Cue cue : harness_->sound.played)
-            cues << QString::number(int(cue));
         return field(i)->text() + " " + QString::number(int(page_->fields().state(i))) + " " +
-               cues.join(' ');
+               harness_->sound.ids();
     }
 
     // A double-click as the window system delivers it: press, release, and

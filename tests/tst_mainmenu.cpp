@@ -306,17 +306,13 @@ class TestProgram : public QObject {
     // Each cue is a whole RIFF WAVE image (pad byte included) of its format
     // and length, within a sample; they return at once without a sound card.
     void soundWithoutADevice() {
-        struct Format {
-            int channels, rate, bits;
-            double seconds;
-        };
-        const Format formats[] = {{1, 22050, 8, 0.35},
-                                  {1, 22050, 8, 0.33},
-                                  {2, 22050, 16, 1.10},
-                                  {2, 22050, 8, 0.30},
-                                  {1, 11025, 8, 1.47}};
+        // clang-format off
+        const struct { int channels, rate, bits; double seconds; } formats[] = {
+            {1, 22050, 8, 0.35}, {1, 22050, 8, 0.33}, {2, 22050, 16, 1.10}, {2, 22050, 8, 0.30},
+            {1, 11025, 8, 1.47}};
+        // clang-format on
         for (int id = 1; id <= 5; ++id) {
-            const Format& c = formats[id - 1];
+            const auto& c = formats[id - 1];
             const QByteArray image = assetBytes(QStringLiteral("sounds/cue%1.wav").arg(id));
             const auto wav = parseWav(image);
             QVERIFY2(wav && wav->channels == c.channels && wav->sampleRate == c.rate &&
