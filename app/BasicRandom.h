@@ -5,27 +5,19 @@
 namespace quelmar {
 
 // The classic BASIC generator behind Rnd: a 24-bit linear congruential
-// sequence giving single-precision values in [0, 1). It is never seeded, so
-// every run of the program sees the same numbers, and so the same flame.
+// sequence giving single-precision values raw / 2^24 in [0, 1). It is never
+// seeded, so every run of the program sees the same numbers, and so the same
+// flame. The flame takes its draws three at a time as raw integers and does
+// its rounding on those; tst_mainmenu holds the plain Rnd it must agree with.
 class BasicRandom {
   public:
-    float next() { return float(step()) / 16777216.0f; }
-
-    // The next value as its 24-bit integer: the value is raw / 2^24 exactly.
-    std::uint32_t step() {
-        state_ = (state_ * kA + kC) & kMask;
-        return state_;
-    }
-
     // floor(3 * Rnd): 0, 1 or 2. In single precision 3 * Rnd is exact up to
     // rounding that never crosses a whole number, so integer arithmetic on
     // the raw value gives the same result without any floating point.
-    int belowThree() { return int((3u * step()) >> 24); }
     static int belowThreeOfRaw(std::uint32_t raw) { return int((3u * raw) >> 24); }
 
     // The next three raw values at once. Each is computed straight from the
-    // current state, so the three multiplications do not wait on each other;
-    // the sequence is exactly that of three step() calls.
+    // current state, so the three multiplications do not wait on each other.
     struct Three {
         std::uint32_t first, second, third;
     };
@@ -37,6 +29,7 @@ class BasicRandom {
     }
 
   private:
+    // One step: s' = a s + c modulo 2^24.
     static constexpr std::uint32_t kA = 0x43FD43FDu;
     static constexpr std::uint32_t kC = 0xC39EC3u;
     static constexpr std::uint32_t kMask = 0xFFFFFFu;

@@ -13,9 +13,11 @@ FireBuffer::FireBuffer() {
 
 void FireBuffer::seed() {
     cells_.fill(0);
-    for (int y = kHotRow; y < kRows; ++y)
-        for (int x = 0; x < kColumns; ++x)
-            setHeat(x, y, kFullHeat);
+    fuel();
+}
+
+void FireBuffer::fuel() {
+    std::fill(cells_.begin() + index(0, kHotRow), cells_.end(), kFullHeat);
 }
 
 std::uint32_t FireBuffer::colourOf(std::uint8_t heat) {
@@ -26,10 +28,6 @@ std::uint32_t FireBuffer::colourOf(std::uint8_t heat) {
     const int half = c / 2;
     const int blue = std::min((c % 2 == 1 && half % 2 == 1) ? half + 1 : half, 255);
     return 0xFF000000u | std::uint32_t(red) << 16 | std::uint32_t(green) << 8 | std::uint32_t(blue);
-}
-
-int FireBuffer::pixelColumn(int x, float r) {
-    return x + int(std::nearbyint(2.0f * r));
 }
 
 void FireBuffer::frame(BasicRandom& random, Picture& picture) {
@@ -52,9 +50,7 @@ void FireBuffer::frame(BasicRandom& random, Picture& picture) {
         }
     }
     random = rng;
-    for (int y = kHotRow; y < kRows; ++y)
-        for (int x = 0; x < kColumns; ++x)
-            setHeat(x, y, kFullHeat);
+    fuel();
 }
 
 } // namespace quelmar

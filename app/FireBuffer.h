@@ -33,9 +33,7 @@ class FireBuffer {
     // fuel rows are heated again.
     void frame(BasicRandom& random, Picture& picture);
 
-    std::uint8_t heat(int x, int y) const { return cells_[index(x, y)]; }
-    void setHeat(int x, int y, std::uint8_t value) { cells_[index(x, y)] = value; }
-
+  private:
     // The colour of a cell's heat: red 2c, green c, blue c / 2 (half to
     // even), each at most 255, where c = floor(heat * 5.12).
     static std::uint32_t colourOf(std::uint8_t heat);
@@ -46,10 +44,8 @@ class FireBuffer {
         return value >= 0 ? std::uint8_t(value) : heat;
     }
 
-    // The pixel column of cell column x for a draw r in [0, 1): x plus 2r
+    // The pixel column of cell column x for a draw r = raw / 2^24: x plus 2r
     // rounded half to even, so x, x + 1 or x + 2.
-    static int pixelColumn(int x, float r);
-    // The same from the draw's raw 24-bit value (r = raw / 2^24).
     static int pixelColumnOfRaw(int x, std::uint32_t raw) {
         // 2r = raw / 2^23: whole part raw >> 23, fraction against the half 2^22.
         constexpr std::uint32_t kHalf = 1u << 22;
@@ -59,8 +55,8 @@ class FireBuffer {
         return x + int(whole + (up ? 1 : 0));
     }
 
-  private:
     static int index(int x, int y) { return y * kColumns + x; }
+    void fuel();
 
     std::array<std::uint8_t, kColumns * kRows> cells_{};
     std::array<std::uint32_t, 256> palette_{}; // colourOf for every heat

@@ -26,8 +26,6 @@ class FlameView : public QWidget {
     // One frame, as the timer runs it.
     void step();
 
-    const QImage& image() const { return image_; }
-    const FireBuffer& buffer() const { return fire_; }
     int frameCount() const { return frames_; }
 
   protected:

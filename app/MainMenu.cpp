@@ -23,23 +23,6 @@ namespace quelmar {
 
 namespace {
 
-struct EntryPlace {
-    const char* name;
-    const char* caption;
-    QRect geometry; // inside Frame1
-};
-
-// The seven page entries, top to bottom.
-const EntryPlace kPageEntries[] = {
-    {"Command5", "Видео", QRect(40, 32, 46, 23)},
-    {"Command7", "Аудио", QRect(37, 56, 49, 23)},
-    {"Command8", "Игрока", QRect(40, 80, 54, 23)},
-    {"Command6", "Мышки", QRect(40, 104, 58, 23)},
-    {"Command2", "Управление", QRect(40, 128, 90, 23)},
-    {"Command4", "Остальные", QRect(40, 152, 85, 23)},
-    {"Command1", "Закупка оружия", QRect(40, 176, 122, 23)},
-};
-
 // A label that keeps every press to itself, so that a right press on the
 // heading does not count as a press on the menu's background.
 class PlainLabel : public QLabel {
@@ -81,11 +64,11 @@ void MainMenu::buildControls() {
     heading->setFont(look::comicFont(14.25, true));
     look::setColors(heading, look::kRed, look::kBlack);
 
-    for (const EntryPlace& place : kPageEntries) {
+    for (const MenuPageEntry& place : kMenuPageEntries) {
         auto* entry =
-            new MenuEntry(QString::fromLatin1(place.name), QString::fromUtf8(place.caption),
+            new MenuEntry(QString::fromLatin1(place.entry), QString::fromUtf8(place.caption),
                           place.geometry, look::kListBlue, 12, false, frame);
-        connect(entry, &MenuEntry::clicked, this, [this, entry] { openPage(entry); });
+        connect(entry, &MenuEntry::clicked, this, [this, page = place.page] { openPage(page); });
         entries_.append(entry);
     }
 
@@ -140,15 +123,14 @@ MenuEntry* MainMenu::entry(const QString& name) const {
     return nullptr;
 }
 
-void MainMenu::openPage(MenuEntry* entry) {
-    const QList<QWidget*> windows =
-        pages_ ? pages_(entry->objectName(), services_) : QList<QWidget*>{};
+void MainMenu::openPage(MenuPage page) {
+    const QList<QWidget*> windows = pages_ ? pages_(page, services_) : QList<QWidget*>{};
     if (windows.isEmpty())
         return;
     for (QWidget* window : windows)
         window->show();
     hide();
-    services_.sound.play(4);
+    services_.sound.play(Cue::PageOpened);
 }
 
 void MainMenu::ReturnToMainMenu(const QString& entryName) {
@@ -181,7 +163,7 @@ void MainMenu::save() {
             applicationTitle());
         return;
     }
-    services_.sound.play(4);
+    services_.sound.play(Cue::ScriptSaved);
     close();
 }
 
@@ -197,7 +179,7 @@ void MainMenu::reportWriteFailure() {
 
 void MainMenu::showAbout() {
     services_.dialogs.message(this, QStringLiteral("    Made by Vorel"), QString());
-    services_.sound.play(5);
+    services_.sound.play(Cue::AboutClosed);
 }
 
 void MainMenu::mousePressEvent(QMouseEvent* event) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/MainMenuLink.h"
+#include "platform/MenuPages.h"
 #include "platform/Services.h"
 
 #include <QList>
@@ -19,9 +20,9 @@ class FlameView;
 class MenuEntry;
 class SoundCue;
 
-// Creates the window(s) of the page behind a menu entry, in the order they
-// are to be shown; an empty list for an entry that has no page.
-using PageFactory = std::function<QList<QWidget*>(const QString& entry, Services& services)>;
+// Creates the window(s) of a page, in the order they are to be shown; an
+// empty list leaves the menu as it is.
+using PageFactory = std::function<QList<QWidget*>(MenuPage page, Services& services)>;
 
 // Form4, the main menu: opens every page, takes it back, saves the script.
 class MainMenu : public QWidget, public MainMenuLink {
@@ -41,8 +42,6 @@ class MainMenu : public QWidget, public MainMenuLink {
 
     void ReturnToMainMenu(const QString& entry) override;
 
-    Services& services() { return services_; }
-
   signals:
     // The menu has been closed, by its close button or by a save: the
     // program ends.
@@ -59,7 +58,7 @@ class MainMenu : public QWidget, public MainMenuLink {
 
   private:
     void buildControls();
-    void openPage(MenuEntry* entry);
+    void openPage(MenuPage page);
     void save();
     void reportWriteFailure();
     void showAbout();

@@ -12,22 +12,23 @@
 
 namespace quelmar {
 
-QList<QWidget*> openProgramPage(const QString& entry, Services& services) {
-    // One line per page entry.
-    if (entry == QLatin1String("Command5"))
+QList<QWidget*> openProgramPage(MenuPage page, Services& services) {
+    switch (page) {
+    case MenuPage::Video:
         return {new VideoPage(services)};
-    if (entry == QLatin1String("Command7"))
+    case MenuPage::Sound:
         return {new SoundPage(services)};
-    if (entry == QLatin1String("Command8"))
+    case MenuPage::Player:
         return {new PlayerPage(services)};
-    if (entry == QLatin1String("Command6"))
+    case MenuPage::Mouse:
         return {new MousePage(services)};
-    if (entry == QLatin1String("Command4"))
-        return {new OtherPage(services)};
-    if (entry == QLatin1String("Command2"))
+    case MenuPage::Commands:
         return {new CommandPage(services)};
-    if (entry == QLatin1String("Command1"))
+    case MenuPage::Other:
+        return {new OtherPage(services)};
+    case MenuPage::Weapons:
         return BuyPage::open(services);
+    }
     return {};
 }
 

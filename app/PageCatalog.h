@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MenuPages.h"
 #include "platform/Services.h"
 
 #include <QList>
@@ -9,8 +10,8 @@ class QWidget;
 
 namespace quelmar {
 
-// The program's pages by main-menu entry: creates the window(s) behind
-// entry, in the order they are shown. An entry without a page gives none.
-QList<QWidget*> openProgramPage(const QString& entry, Services& services);
+// The program's pages: creates the window(s) of page, in the order they are
+// shown.
+QList<QWidget*> openProgramPage(MenuPage page, Services& services);
 
 } // namespace quelmar

@@ -34,6 +34,7 @@ std::unique_ptr<MainMenu> startProgram(ConfigStream& config, Dialogs& dialogs, S
 
 int runProgram(QApplication& app) {
     app.setQuitOnLastWindowClosed(false);
+    quietAudioWarnings();
 
     // Program-wide: they live until the program ends.
     ConfigStream config;

@@ -17,16 +17,18 @@ WaiT::WaiT(QObject* parent) : QObject(parent) {
 }
 
 int WaiT::intervalFor(double seconds) {
-    const double ms = seconds * 1000.0;
-    if (!(ms > 0.0))
-        return 0;
-    if (ms >= double(std::numeric_limits<int>::max()))
-        return std::numeric_limits<int>::max();
-    // nearbyint follows the current rounding mode, which is to-nearest-even
-    // unless someone changed it; make sure of it here.
+    // Both the product and its rounding follow the current rounding mode,
+    // which is to-nearest-even unless someone changed it: make sure of it for
+    // both. The volatiles keep the arithmetic between the two mode changes.
     const int saved = std::fegetround();
     std::fesetround(FE_TONEAREST);
-    const int result = int(std::nearbyint(ms));
+    const volatile double given = seconds;
+    const double ms = given * 1000.0;
+    volatile int result = 0;
+    if (ms >= double(std::numeric_limits<int>::max()))
+        result = std::numeric_limits<int>::max();
+    else if (ms > 0.0)
+        result = int(std::nearbyint(ms));
     std::fesetround(saved);
     return result;
 }

@@ -18,8 +18,6 @@ class WaiT : public QObject {
 
     void wait(double seconds);
 
-    bool isWaiting() const { return time_.isActive(); }
-
   private:
     QTimer time_;
 };

@@ -56,7 +56,7 @@ constexpr int kGroupLeft = 120;
 constexpr int kGroupWidth = 6255;
 constexpr int kRowPitch = 360;
 constexpr int kKeyLeft = 3360;
-constexpr int kAltenateLeft = 4920;
+constexpr int kAlternateLeft = 4920;
 constexpr int kFieldWidth = 1185;
 constexpr int kFieldHeight = 405;
 constexpr int kTargetHeight = 375;
@@ -64,8 +64,8 @@ constexpr int kTargetHeight = 375;
 } // namespace
 
 CommandPage::CommandPage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("Set1"), QStringLiteral("Command2"), px(kWidth),
-                 px(kHeight), parent),
+    : PageWindow(services, QStringLiteral("Set1"), MenuPage::Commands, px(kWidth), px(kHeight),
+                 parent),
       fields_(commands::kFieldCount, services.sound) {
     auto* shape = new QFrame(this);
     shape->setObjectName(QStringLiteral("Shape1"));
@@ -178,7 +178,7 @@ void CommandPage::addRow(QWidget* group, int row, int top) {
     look::fitText(caption, {caption->text()});
 
     addField(group, commands::keyField(row), kKeyLeft, top);
-    addField(group, commands::altenateField(row), kAltenateLeft, top);
+    addField(group, commands::alternateField(row), kAlternateLeft, top);
 }
 
 void CommandPage::addField(QWidget* group, int index, int left, int top) {

@@ -99,13 +99,14 @@ QString command(int row) {
 int keyField(int row) {
     if (!isRow(row))
         return -1;
-    return row < kFirstAliasRow ? row : row + 55;
+    return row < kFirstAliasRow ? row : row + kFirstAliasRow;
 }
 
-int altenateField(int row) {
+// The alias rows' alternate fields come last, after all the key fields.
+int alternateField(int row) {
     if (!isRow(row))
         return -1;
-    return row < kFirstAliasRow ? row + 55 : row + 65;
+    return row < kFirstAliasRow ? row + kFirstAliasRow : row + kRowCount;
 }
 
 int rowOfField(int field) {
@@ -113,7 +114,7 @@ int rowOfField(int field) {
         return -1;
     if (field < 2 * kFirstAliasRow)
         return field % kFirstAliasRow;
-    return field < 120 ? field - 55 : field - 65;
+    return field < kFirstAliasRow + kRowCount ? field - kFirstAliasRow : field - kRowCount;
 }
 
 QStringList bindLines(const KeyFieldGroup& fields) {

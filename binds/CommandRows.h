@@ -8,11 +8,12 @@ namespace quelmar {
 class KeyFieldGroup;
 
 // The 65 commands of the command page. Each row has a caption, the command
-// its keys are bound to, and two key fields, "Key" and "Altenate":
+// its keys are bound to, and two key fields, the key and the alternate
+// (captioned "Key" and "Altenate"):
 //   rows 0 to 54:  fields r and r + 55
 //   rows 55 to 64: fields r + 55 and r + 65
-// so the fields run: Key of rows 0-54, Altenate of rows 0-54, Key of rows
-// 55-64, Altenate of rows 55-64.
+// so the fields run: keys of rows 0-54, alternates of rows 0-54, keys of
+// rows 55-64, alternates of rows 55-64.
 namespace commands {
 
 constexpr int kRowCount = 65;
@@ -23,7 +24,7 @@ constexpr int kFirstAliasRow = 55;
 QString caption(int row);
 QString command(int row);
 int keyField(int row);
-int altenateField(int row);
+int alternateField(int row);
 // The row a field belongs to, or -1 for an index outside 0-129.
 int rowOfField(int field);
 

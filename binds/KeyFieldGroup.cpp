@@ -6,8 +6,6 @@
 namespace quelmar {
 
 namespace {
-constexpr int kListenCue = 1;
-constexpr int kLockCue = 2;
 
 // Names that lock a field the moment they arrive: no key release follows a
 // mouse button, and Tab's release may land elsewhere.
@@ -46,7 +44,7 @@ void KeyFieldGroup::startCapture(int i) {
     setBackColour(i, kListeningColour);
     if (focusRequested)
         focusRequested(i);
-    sound_.play(kListenCue);
+    sound_.play(Cue::KeyListening);
 }
 
 void KeyFieldGroup::keyDown(int i, int virtualKey) {
@@ -72,7 +70,7 @@ void KeyFieldGroup::focusLost(int i) {
         return;
     setEnabled(i, false);
     setBackColour(i, kRestColour);
-    sound_.play(kLockCue);
+    sound_.play(Cue::KeyLocked);
 }
 
 void KeyFieldGroup::setText(int i, const QString& text) {
@@ -114,7 +112,7 @@ void KeyFieldGroup::setBackColour(int i, unsigned colour) {
 
 void KeyFieldGroup::lockWithCue(int i) {
     setEnabled(i, false);
-    sound_.play(kLockCue);
+    sound_.play(Cue::KeyLocked);
 }
 
 void KeyFieldGroup::notify(int i) {

@@ -3,6 +3,7 @@
 #include "buy/CatalogueWindow.h"
 #include "buy/KeyboardWindow.h"
 #include "platform/MainMenuLink.h"
+#include "platform/MenuPages.h"
 
 #include <QEvent>
 
@@ -44,7 +45,7 @@ void BuyPage::finish() {
         catalogue_->close();
     if (keyboard_)
         keyboard_->close();
-    menu_.ReturnToMainMenu(QString::fromLatin1(kMenuEntry));
+    menu_.ReturnToMainMenu(menuEntryOf(MenuPage::Weapons));
     deleteLater();
 }
 

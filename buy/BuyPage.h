@@ -16,7 +16,7 @@ class KeyboardWindow;
 // The weapon page is two windows that live and die together: the catalogue
 // and the key window. This pair ends the moment either window closes, by
 // "Done" or any other way: the other window is closed too and the main menu
-// gets "Command1" back exactly once, so the player is never left without a
+// gets its entry back exactly once, so the player is never left without a
 // window. The pair deletes itself afterwards.
 class BuyPage : public QObject {
     Q_OBJECT
@@ -24,8 +24,6 @@ class BuyPage : public QObject {
     // Makes both windows (the key window opens its section at once) and
     // returns them in the order they are shown: catalogue, key window.
     static QList<QWidget*> open(Services& services);
-
-    static constexpr const char* kMenuEntry = "Command1";
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -18,7 +18,6 @@ class CatalogueItem : public QFrame {
   public:
     CatalogueItem(const BuyItem& item, QWidget* parent);
 
-    const QString& dragText() const { return dragText_; }
     const QImage& picture() const { return picture_; }
 
     // A drag of this item, ready to run: payload, move only, the two faces

@@ -13,10 +13,6 @@
 
 namespace quelmar {
 
-namespace {
-constexpr int kRefusedKeyCue = 3;
-}
-
 KeyboardWindow::KeyboardWindow(Services& services, QWidget* parent)
     : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("Form2"));
@@ -95,7 +91,7 @@ void KeyboardWindow::addClicked() {
         QSignalBlocker quiet(list_);
         list_->addItem(answer);
     } else {
-        services_.sound.play(kRefusedKeyCue);
+        services_.sound.play(Cue::KeyRefused);
     }
     refresh();
 }

@@ -25,8 +25,6 @@ class KeyboardWindow : public QWidget {
   public:
     explicit KeyboardWindow(Services& services, QWidget* parent = nullptr);
 
-    const BuyKeyboard& keyboard() const { return keyboard_; }
-
   signals:
     // "Done" was clicked: the page's pair ends.
     void done();

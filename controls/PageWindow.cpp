@@ -13,9 +13,9 @@
 
 namespace quelmar {
 
-PageWindow::PageWindow(Services& services, const QString& objectName, const QString& menuEntry,
-                       int width, int height, QWidget* parent)
-    : QWidget(parent), services_(services), menuEntry_(menuEntry) {
+PageWindow::PageWindow(Services& services, const QString& objectName, MenuPage page, int width,
+                       int height, QWidget* parent)
+    : QWidget(parent), services_(services), menuEntry_(menuEntryOf(page)) {
     setObjectName(objectName);
     setAttribute(Qt::WA_DeleteOnClose);
     look::makeBorderlessWindow(this, width, height);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/MenuPages.h"
 #include "platform/Services.h"
 
 #include <QStringList>
@@ -26,18 +27,14 @@ enum class SpinKind;
 class PageWindow : public QWidget {
     Q_OBJECT
   public:
-    PageWindow(Services& services, const QString& objectName, const QString& menuEntry, int width,
-               int height, QWidget* parent = nullptr);
-
-    const QString& menuEntry() const { return menuEntry_; }
+    PageWindow(Services& services, const QString& objectName, MenuPage page, int width, int height,
+               QWidget* parent = nullptr);
 
   protected:
     // Writes the page's whole section from its current choices.
     virtual void writeSection(ConfigStream& config) = 0;
 
     void closeEvent(QCloseEvent* event) override;
-
-    Services& services() { return services_; }
 
     // "Done" (object name "Command2"): closes the page.
     QPushButton* addDoneButton(const QRect& geometry);

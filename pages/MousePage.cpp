@@ -20,7 +20,7 @@ QRect twoLineCaption(int y) {
 } // namespace
 
 MousePage::MousePage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("SET4"), QStringLiteral("Command6"), 374, 266, parent) {
+    : PageWindow(services, QStringLiteral("SET4"), MenuPage::Mouse, 374, 266, parent) {
     addFrame(27, look::kBlue);
     addHeading(QStringLiteral("Настройки мышки"), QRect(104, 0, 172, 27));
     addDoneButton(QRect(8, 8, 41, 19));

@@ -38,7 +38,7 @@ QStringList connectionItems() {
 } // namespace
 
 OtherPage::OtherPage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("SET2"), QStringLiteral("Command4"), 466, 554, parent) {
+    : PageWindow(services, QStringLiteral("SET2"), MenuPage::Other, 466, 554, parent) {
     addFrame(27, look::kBlue, 3);
     addHeading(QStringLiteral("Остальные настройки"), QRect(113, 0, 240, 27));
     QPushButton* done = addDoneButton(QRect(8, 8, 41, 19));

@@ -15,7 +15,7 @@ const RowGrid kGrid{328, RowGrid::evenRows(40, 6), QSize(81, 24), QSize(97, 25)}
 } // namespace
 
 SoundPage::SoundPage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("SET5"), QStringLiteral("Command7"), 422, 194, parent) {
+    : PageWindow(services, QStringLiteral("SET5"), MenuPage::Sound, 422, 194, parent) {
     addFrame(27, look::kBlue);
     addHeading(QStringLiteral("Настройки звука"), QRect(104, 0, 156, 27));
     addDoneButton(QRect(8, 8, 41, 19));

@@ -15,7 +15,7 @@ const RowGrid kGrid{384, RowGrid::evenRows(40, 12), QSize(97, 24), QSize(105, 25
 } // namespace
 
 VideoPage::VideoPage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("set3"), QStringLiteral("Command5"), 494, 345, parent) {
+    : PageWindow(services, QStringLiteral("set3"), MenuPage::Video, 494, 345, parent) {
     addFrame(27, look::kBlue);
     addHeading(QStringLiteral("Видео настройки"), QRect(152, 0, 160, 27));
     addDoneButton(QRect(8, 8, 41, 19));

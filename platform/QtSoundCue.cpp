@@ -22,8 +22,6 @@ QAudioFormat audioFormatOf(const WavFormat& wav) {
     return format;
 }
 
-// Without a sound server (a machine with no sound card, CI) the audio
-// back end complains on every cue. A missing cue is not worth a word.
 QtMessageHandler previousHandler = nullptr;
 
 void quietAudioHandler(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -32,6 +30,8 @@ void quietAudioHandler(QtMsgType type, const QMessageLogContext& context, const 
     if (previousHandler)
         previousHandler(type, context, text);
 }
+
+} // namespace
 
 void quietAudioWarnings() {
     static const bool installed = [] {
@@ -42,11 +42,7 @@ void quietAudioWarnings() {
     Q_UNUSED(installed);
 }
 
-} // namespace
-
-QtSoundCue::QtSoundCue(QObject* parent) : QObject(parent) {
-    quietAudioWarnings();
-}
+QtSoundCue::QtSoundCue(QObject* parent) : QObject(parent) {}
 
 QtSoundCue::~QtSoundCue() {
     stopCurrent();
@@ -62,8 +58,8 @@ void QtSoundCue::stopCurrent() {
     device_ = nullptr;
 }
 
-void QtSoundCue::play(int id) {
-    const QByteArray image = assetBytes(QStringLiteral("sounds/cue%1.wav").arg(id));
+void QtSoundCue::play(Cue cue) {
+    const QByteArray image = assetBytes(QStringLiteral("sounds/cue%1.wav").arg(int(cue)));
     const auto wav = parseWav(image);
     if (!wav)
         return;

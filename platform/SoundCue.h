@@ -2,16 +2,23 @@
 
 namespace quelmar {
 
-// Short confirmation sounds, ids 1 to 5:
-//   1 a key field starts listening      2 a key field locks
-//   3 a typed key name is refused       4 a page opens / the script is saved
-//   5 the about box has been closed
+// The five short confirmation sounds; each value is the id of its embedded
+// WAV image (sounds/cue<id>.wav).
+enum class Cue {
+    KeyListening = 1, // a key field starts listening
+    KeyLocked = 2,    // a key field locks
+    KeyRefused = 3,   // a typed key name is refused
+    PageOpened = 4,   // a menu entry opened its page
+    ScriptSaved = 4,  // the script has been saved: the same sound
+    AboutClosed = 5,  // the about box has been closed
+};
+
 // play() starts the cue and returns at once; a new cue cuts the one still
 // playing. A cue that cannot be played is silently skipped.
 class SoundCue {
   public:
     virtual ~SoundCue() = default;
-    virtual void play(int id) = 0;
+    virtual void play(Cue cue) = 0;
 };
 
 } // namespace quelmar

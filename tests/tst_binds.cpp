@@ -74,14 +74,11 @@ struct Fixture {
     // every cue played so far.
     QString seen(int i) const {
         static const char* const states[] = {"resting", "listening", "captured"};
-        QStringList cues;
-        for (int cue : sound.played)
-            cues << QString::number(cue);
         return QStringLiteral("'%1' %2 %3 %4 cues %5")
             .arg(group.text(i), states[int(group.state(i))],
                  group.isEnabled(i) ? "unlocked" : "locked")
             .arg(group.backColour(i), 6, 16, QLatin1Char('0'))
-            .arg(cues.join(' '));
+            .arg(sound.ids());
     }
 };
 
@@ -214,11 +211,8 @@ class TestCommandPage : public QObject {
     QScrollBar* scrollBar() { return child<QScrollBar>(QStringLiteral("V")); }
     // Field i's text and state, and every cue so far.
     QString seen(int i) {
-        QStringList cues;
-        for (int cue : harness_->sound.played)
-            cues << QString::number(cue);
         return field(i)->text() + " " + QString::number(int(page_->fields().state(i))) + " " +
-               cues.join(' ');
+               harness_->sound.ids();
     }
 
     // A double-click as the window system delivers it: press, release, and
@@ -291,13 +285,13 @@ class TestCommandPage : public QObject {
     }
 
     void linesFollowFieldIndexNotRow() {
-        captureKey(57, Qt::Key_Space); // row 2, Altenate
+        captureKey(57, Qt::Key_Space); // row 2, alternate
         QTest::mouseClick(target(57), Qt::LeftButton);
         QTest::mouseDClick(target(57), Qt::LeftButton);
         QTest::mouseClick(field(57), Qt::MiddleButton);
         captureKey(2, Qt::Key_R);
         captureKey(30, Qt::Key_0);
-        captureKey(55, Qt::Key_Space); // row 0, Altenate
+        captureKey(55, Qt::Key_Space); // row 0, alternate
         captureKey(1, Qt::Key_E);      // row 1, Key
         clickDone();
         QUELMAR_COMPARE_GOLDEN(harness_->written(), "commands_order.cfg");

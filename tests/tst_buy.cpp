@@ -66,7 +66,7 @@ class TestBuy : public QObject {
     void init() {
         // Opened from its menu entry: the catalogue first, then the key window.
         h_ = std::make_unique<PageHarness>();
-        const QList<QWidget*> windows = openProgramPage("Command1", h_->services);
+        const QList<QWidget*> windows = openProgramPage(MenuPage::Weapons, h_->services);
         QCOMPARE(windows.size(), 2);
         form1_ = windows[0];
         form2_ = windows[1];
@@ -200,7 +200,7 @@ class TestBuy : public QObject {
         QVERIFY(asked.kind == AskedDialog::Input && asked.title.isEmpty());
         QVERIFY(asked.text == "New key" && asked.defaultText.isEmpty());
         QFETCH(QByteArray, key);
-        QCOMPARE(h_->sound.played, key.isNull() ? QList<int>{3} : QList<int>{});
+        QCOMPARE(h_->sound.played, key.isNull() ? QList<Cue>{Cue::KeyRefused} : QList<Cue>{});
         QCOMPARE(list()->currentIndex(), 2); // adding never moves the selection
         list()->setCurrentIndex(list()->count() - 1);
         QVERIFY(dragItem("Picture30", 13));

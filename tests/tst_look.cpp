@@ -21,9 +21,8 @@ class TestLook : public QObject {
 
     void everyWindowAsLaidOut() {
         QList<QWidget*> windows{new MainMenu(h_.config, h_.dialogs, h_.sound, openProgramPage)};
-        for (const char* entry :
-             {"Command5", "Command7", "Command8", "Command6", "Command4", "Command2", "Command1"})
-            windows += openProgramPage(QLatin1String(entry), h_.services);
+        for (const MenuPageEntry& entry : kMenuPageEntries)
+            windows += openProgramPage(entry.page, h_.services);
         for (QWidget* window : windows) {
             for (QWidget* w : window->findChildren<QWidget*>()) {
                 if (w->mapTo(window, QPoint()).x() >= window->width())

@@ -1,12 +1,14 @@
 // The application shell: start-up order and its one-second delay, the main
 // menu with its entries, the way back from a page, the about box and save,
 // the flame and the sound cues, and the whole program walked page by page.
+#include "app/FireBuffer.h"
 #include "app/FlameView.h"
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"
 #include "app/PageCatalog.h"
 #include "app/Program.h"
 #include "app/SplashWindow.h"
+#include "app/WaiT.h"
 #include "config/TempConfigFile.h"
 #include "platform/QtSoundCue.h"
 #include "platform/WavFormat.h"
@@ -21,6 +23,10 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cfenv>
+#include <cmath>
+#include <limits>
+
 using namespace quelmar;
 using namespace quelmar::test;
 
@@ -33,6 +39,39 @@ QWidget* visibleWindow(const QString& name) {
     }
     return nullptr;
 }
+
+// The flame as first written, a step at a time with Rnd in single precision:
+// the oracle for the program's frame, which draws three numbers at once and
+// rounds on their raw integers.
+struct PlainFlame {
+    std::uint32_t state = 0x50000;
+    int heat[FireBuffer::kRows][FireBuffer::kColumns] = {};
+
+    float rnd() {
+        state = (state * 0x43FD43FDu + 0xC39EC3u) & 0xFFFFFFu;
+        return float(state) / 16777216.0f;
+    }
+    void fuel() {
+        for (int y = FireBuffer::kHotRow; y < FireBuffer::kRows; ++y)
+            std::fill_n(heat[y], FireBuffer::kColumns, 50);
+    }
+    void frame(FireBuffer::Picture& picture) {
+        const auto channel = [](double v) { return std::uint32_t(std::min(v, 255.0)); };
+        for (int y = FireBuffer::kRows - 1; y >= FireBuffer::kTopRow; --y) {
+            for (int x = 0; x < FireBuffer::kColumns; ++x) {
+                const int cooling = int(3 * rnd());
+                if (heat[y][x] - cooling >= 0)
+                    heat[y][x] -= cooling;
+                heat[y - int(3 * rnd())][x] = heat[y][x];
+                const double c = std::floor(heat[y][x] * 5.12);
+                picture[y * FireBuffer::kPictureWidth + x + int(std::nearbyint(2 * rnd()))] =
+                    0xFF000000u | channel(2 * c) << 16 | channel(c) << 8 |
+                    channel(std::nearbyint(c / 2));
+            }
+        }
+        fuel();
+    }
+};
 
 } // namespace
 
@@ -56,9 +95,9 @@ class TestMainMenu : public QObject {
         sound_ = std::make_unique<RecordingSoundCue>();
         opened_.clear();
         // The real pages, but none behind the player page's entry.
-        auto factory = [this](const QString& entry, Services& s) -> QList<QWidget*> {
+        auto factory = [this](MenuPage entry, Services& s) -> QList<QWidget*> {
             const QList<QWidget*> page =
-                entry == QLatin1String("Command8") ? QList<QWidget*>() : openProgramPage(entry, s);
+                entry == MenuPage::Player ? QList<QWidget*>() : openProgramPage(entry, s);
             for (QWidget* w : page)
                 opened_.append(w);
             return page;
@@ -99,7 +138,7 @@ class TestMainMenu : public QObject {
         QTest::mouseClick(opened_[0]->findChild<QPushButton*>("Command2"), Qt::LeftButton);
         QTRY_VERIFY_WITH_TIMEOUT(opened_[0].isNull(), 3000); // unloaded: the window is gone
         QVERIFY(menu_->isVisible() && menu_->entry("Command7")->isEnabled());
-        QCOMPARE(sound_->played, QList<int>{4});
+        QCOMPARE(sound_->played, QList<Cue>{Cue::PageOpened});
         click("Command5"); // disabled: ignored
         click("Command8"); // no page behind it: nothing
         QCOMPARE(opened_.size(), 1);
@@ -114,7 +153,7 @@ class TestMainMenu : public QObject {
     }
 
     void aboutBoxOnlyOnTheRightButton() {
-        QList<int> playedWhileOpen{-1};
+        QList<Cue> playedWhileOpen{Cue::PageOpened};
         dialogs_->whileMessageOpen = [&](const AskedDialog&) { playedWhileOpen = sound_->played; };
         QTest::mouseClick(menu_.get(), Qt::LeftButton, {}, QPoint(5, 240));
         for (const char* name : {"Command5", "Label1", "Picture1"})
@@ -127,8 +166,8 @@ class TestMainMenu : public QObject {
                           QPoint(170, 10));
         QCOMPARE(dialogs_->asked.size(), 2);
         QCOMPARE(dialogs_->asked[0].text + "|" + dialogs_->asked[0].title, "    Made by Vorel|");
-        QCOMPARE(playedWhileOpen, QList<int>{5});
-        QCOMPARE(sound_->played, (QList<int>{5, 5}));
+        QCOMPARE(playedWhileOpen, QList<Cue>{Cue::AboutClosed});
+        QCOMPARE(sound_->played, QList<Cue>(2, Cue::AboutClosed));
     }
 
     // The dialog starts in the game's folder when Steam has one.
@@ -163,7 +202,7 @@ class TestMainMenu : public QObject {
         dialogs_->answerSaveAs(good);
         click("Command3");
         QUELMAR_COMPARE_GOLDEN(readBytes(good), "preamble_only.cfg");
-        QCOMPARE(sound_->played, QList<int>{4});
+        QCOMPARE(sound_->played, QList<Cue>{Cue::ScriptSaved});
         QCOMPARE(unloaded.count(), 1);
     }
 
@@ -227,6 +266,44 @@ class TestProgram : public QObject {
     Q_OBJECT
 
   private slots:
+    // Seconds to whole milliseconds, half to even, whatever rounding mode the
+    // caller has set (and leaves set); no time, less or NaN is no wait.
+    void waitRounding() {
+        constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
+        constexpr int kLongest = std::numeric_limits<int>::max();
+        const std::pair<double, int> cases[] = {
+            {0.0005, 0}, {0.0015, 2}, {0.0025, 2}, {0.0035, 4}, {1.0005, 1000}, {2.5015, 2502},
+            {0.0006, 1}, {1, 1000},   {0, 0},      {-1, 0},     {kNaN, 0},      {1e300, kLongest}};
+        for (int mode : {FE_TONEAREST, FE_UPWARD, FE_DOWNWARD, FE_TOWARDZERO}) {
+            for (const auto& [seconds, expected] : cases) {
+                std::fesetround(mode);
+                const int interval = WaiT::intervalFor(seconds);
+                const bool modeKept = std::fegetround() == mode;
+                std::fesetround(FE_TONEAREST);
+                QVERIFY2(
+                    interval == expected && modeKept,
+                    qPrintable(QString::asprintf("%g s, mode %d: %d", seconds, mode, interval)));
+            }
+        }
+    }
+
+    // Every pixel of 1800 frames: enough for each of the generator's 2^24
+    // values to come up in each of a cell's three draws.
+    void flameAsThePlainFlame() {
+        FireBuffer fire;
+        BasicRandom random;
+        PlainFlame plain;
+        plain.fuel();
+        FireBuffer::Picture fast{}, expected{};
+        for (int frame = 0; frame < 1800; ++frame) {
+            fire.frame(random, fast);
+            plain.frame(expected);
+            const auto at = std::mismatch(fast.begin(), fast.end(), expected.begin()).first;
+            QVERIFY2(at == fast.end(), qPrintable(QString::asprintf("frame %d, pixel %td", frame,
+                                                                    at - fast.begin())));
+        }
+    }
+
     // The menu loads (and writes the preamble) while the splash still
     // stands; it shows only once the splash has gone, a second later, and
     // events went on in that second.
@@ -278,17 +355,13 @@ class TestProgram : public QObject {
     // Each cue is a whole RIFF WAVE image (pad byte included) of its format
     // and length, within a sample; they return at once without a sound card.
     void soundWithoutADevice() {
-        struct Cue {
-            int channels, rate, bits;
-            double seconds;
-        };
-        const Cue cues[] = {{1, 22050, 8, 0.35},
-                            {1, 22050, 8, 0.33},
-                            {2, 22050, 16, 1.10},
-                            {2, 22050, 8, 0.30},
-                            {1, 11025, 8, 1.47}};
+        // clang-format off
+        const struct { int channels, rate, bits; double seconds; } formats[] = {
+            {1, 22050, 8, 0.35}, {1, 22050, 8, 0.33}, {2, 22050, 16, 1.10}, {2, 22050, 8, 0.30},
+            {1, 11025, 8, 1.47}};
+        // clang-format on
         for (int id = 1; id <= 5; ++id) {
-            const Cue& c = cues[id - 1];
+            const auto& c = formats[id - 1];
             const QByteArray image = assetBytes(QStringLiteral("sounds/cue%1.wav").arg(id));
             const auto wav = parseWav(image);
             QVERIFY2(wav && wav->channels == c.channels && wav->sampleRate == c.rate &&
@@ -301,7 +374,7 @@ class TestProgram : public QObject {
         QElapsedTimer clock;
         clock.start();
         for (int id : {1, 2, 3, 4, 5, 4, 99})
-            cue.play(id);
+            cue.play(quelmar::Cue(id));
         QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     }
 
@@ -334,7 +407,8 @@ class TestProgram : public QObject {
         QTest::mouseClick(menu.entry("Command3"), Qt::LeftButton);
         QUELMAR_COMPARE_GOLDEN(readBytes(target), "whole_defaults.cfg");
         QUELMAR_COMPARE_GOLDEN(readBytes(TempConfigFile::path()), "whole_defaults.cfg");
-        QCOMPARE(sound.played, QList<int>(8, 4)); // a cue per page opened, one for the save
+        QCOMPARE(sound.played,
+                 QList<Cue>(8, Cue::PageOpened)); // a cue per page opened, one for the save
     }
 };
 

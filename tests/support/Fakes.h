@@ -52,8 +52,15 @@ class ScriptedDialogs : public Dialogs {
 // Remembers the cues in the order they were played.
 class RecordingSoundCue : public SoundCue {
   public:
-    void play(int id) override { played.append(id); }
-    QList<int> played;
+    void play(Cue cue) override { played.append(cue); }
+    QList<Cue> played;
+    // The ids played, "1 2 2".
+    QString ids() const {
+        QStringList ids;
+        for (Cue cue : played)
+            ids << QString::number(int(cue));
+        return ids.join(' ');
+    }
 };
 
 // A main menu that only remembers which entries came back.
