@@ -12,14 +12,12 @@
 namespace quelmar::buy {
 
 QImage itemPicture(int bitmapId) {
-    return renderPicture(QStringLiteral("items/%1").arg(bitmapId), kPictureSize)
-        .convertToFormat(QImage::Format_RGB888);
+    return picture(QStringLiteral("items/%1").arg(bitmapId)).convertToFormat(QImage::Format_RGB888);
 }
 
 namespace {
 QPixmap cursorPicture(const char* name) {
-    return QPixmap::fromImage(
-        renderPicture(QStringLiteral("cursors/") + QLatin1String(name), QSize(32, 32), true));
+    return QPixmap::fromImage(picture(QStringLiteral("cursors/") + QLatin1String(name)));
 }
 } // namespace
 

@@ -4,7 +4,6 @@
 #include <QImage>
 #include <QPixmap>
 #include <QPoint>
-#include <QSize>
 
 class QLabel;
 class QPushButton;
@@ -14,10 +13,8 @@ class QWidget;
 
 namespace quelmar::buy {
 
-// Size of every item picture.
-inline constexpr QSize kPictureSize(205, 65);
-
-// The picture of an item by its bitmap id: 205 x 65, 24-bit colour.
+// The picture of an item by its bitmap id: 205 x 65, 24-bit colour, in
+// device-independent pixels (twice as many on a high-DPI screen).
 QImage itemPicture(int bitmapId);
 
 // The drag pointers: a smiling face where the drop is taken, a frowning one

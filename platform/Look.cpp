@@ -1,5 +1,7 @@
 #include "platform/Look.h"
 
+#include "resources/Assets.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -73,8 +75,10 @@ void applyProgramLook(QApplication& app) {
     // with a raised bevel; the platform styles lay a gradient over it.
     if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
         app.setStyle(style);
-    // Registers the embedded face before the first picture draws its text.
     comicFamily();
+    // Window managers that do not match a window to the menu entry show
+    // this one.
+    QApplication::setWindowIcon(programIcon());
 }
 
 QFont sansFont(double points, bool bold) {
