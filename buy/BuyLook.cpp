@@ -3,10 +3,8 @@
 #include "platform/Look.h"
 #include "resources/Assets.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QWidget>
 
 namespace quelmar::buy {
@@ -27,13 +25,6 @@ QPixmap smilingCursor() {
 
 QPixmap frowningCursor() {
     return cursorPicture("frown");
-}
-
-void placeOnScreen(QWidget* window, QPoint clientTopLeft) {
-    QPoint origin;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        origin = screen->availableGeometry().topLeft();
-    window->move(origin + clientTopLeft);
 }
 
 QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& text,

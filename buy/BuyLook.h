@@ -3,7 +3,6 @@
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
-#include <QPoint>
 
 class QLabel;
 class QPushButton;
@@ -21,10 +20,6 @@ QImage itemPicture(int bitmapId);
 // everywhere else.
 QPixmap smilingCursor();
 QPixmap frowningCursor();
-
-// Both windows of the page stand at the top left of the screen, side by
-// side; clientTopLeft is counted from the screen's usable corner.
-void placeOnScreen(QWidget* window, QPoint clientTopLeft);
 
 // A push button with a coloured face and black "Comic Sans MS" text.
 QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& text,

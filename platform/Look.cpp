@@ -155,11 +155,32 @@ void paintBlack(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
+QPoint centredPlace(const QRect& area, QSize size) {
+    if (size.width() > area.width() || size.height() > area.height())
+        return area.topLeft();
+    return area.topLeft() +
+           QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+}
+
+QPoint cornerPlace(const QRect& area, QSize size, QPoint offset) {
+    const int x = std::min(offset.x(), area.width() - size.width());
+    const int y = std::min(offset.y(), area.height() - size.height());
+    return area.topLeft() + QPoint(std::max(x, 0), std::max(y, 0));
+}
+
+namespace {
+QRect usableArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+} // namespace
+
 void centreOnScreen(QWidget* window) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-    }
+    window->move(centredPlace(usableArea(), window->frameGeometry().size()));
+}
+
+void placeFromCorner(QWidget* window, QPoint offset) {
+    window->move(cornerPlace(usableArea(), window->frameGeometry().size(), offset));
 }
 
 } // namespace quelmar::look

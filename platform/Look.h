@@ -2,6 +2,9 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QStringList>
 
 class QApplication;
@@ -60,7 +63,23 @@ void makeBorderlessWindow(QWidget* window, int width, int height);
 // Fills the widget's background with black.
 void paintBlack(QWidget* widget);
 
-// Moves a top-level window to the middle of the primary screen.
+// Where a window of the given size goes to stand in the middle of the area
+// (a screen's usable part). One larger than the area goes to its top-left
+// corner instead, so that its "Done" can be reached on a small screen at a
+// large scale.
+QPoint centredPlace(const QRect& area, QSize size);
+
+// Where a window of the given size goes to stand at offset from the area's
+// top-left corner: moved left and up as far as it must to lie inside the
+// area, never past the corner.
+QPoint cornerPlace(const QRect& area, QSize size, QPoint offset);
+
+// Moves a top-level window to the middle of the primary screen's usable
+// area, as centredPlace says.
 void centreOnScreen(QWidget* window);
+
+// Moves a top-level window to offset from the primary screen's usable
+// corner, as cornerPlace says.
+void placeFromCorner(QWidget* window, QPoint offset);
 
 } // namespace quelmar::look

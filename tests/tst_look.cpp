@@ -1,12 +1,19 @@
 // Every window: each text fits its box in the one caption face, a blue button
-// face is solid blue, a category option takes a press anywhere on its row.
+// face is solid blue, a category option takes a press anywhere on its row;
+// on the screens players have, every window is on screen and its pictures
+// sharp.
 #include "app/MainMenu.h"
 #include "app/PageCatalog.h"
+#include "app/SplashWindow.h"
+#include "buy/BuyLook.h"
+#include "buy/CatalogueItem.h"
 #include "platform/Look.h"
 #include "tests/support/Golden.h"
 
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using namespace quelmar;
@@ -16,15 +23,56 @@ class TestLook : public QObject {
 
     test::PageHarness h_;
 
-  private slots:
-    void initTestCase() { look::applyProgramLook(*qApp); }
-
-    void everyWindowAsLaidOut() {
+    QList<QWidget*> everyWindow() {
         QList<QWidget*> windows{new MainMenu(h_.config, h_.dialogs, h_.sound, openProgramPage)};
         for (const char* entry :
              {"Command5", "Command7", "Command8", "Command6", "Command4", "Command2", "Command1"})
             windows += openProgramPage(QLatin1String(entry), h_.services);
+        return windows;
+    }
+
+  private slots:
+    void initTestCase() { look::applyProgramLook(*qApp); }
+
+    // Run by CTest on virtual screens of the sizes and scales in the table
+    // there. A window larger than the usable area stands at its top, its
+    // "Done" on screen; the weapon pair stands side by side where it fits.
+    void everyWindowOnScreen() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const qreal ratio = qApp->devicePixelRatio() > 1 ? 2 : 1;
+        QList<QWidget*> windows = everyWindow() << new SplashWindow;
+        QMap<QString, QRect> placed;
         for (QWidget* window : windows) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window, 3000));
+            const QRect frame = window->frameGeometry();
+            const QString name = window->objectName();
+            placed[name] = frame;
+            if (frame.width() <= area.width() && frame.height() <= area.height()) {
+                QVERIFY2(area.contains(frame), qPrintable(name));
+            } else {
+                QVERIFY2(frame.top() == area.top() && frame.left() >= area.left(),
+                         qPrintable(name));
+            }
+            for (auto* done : window->findChildren<QPushButton*>())
+                if (done->text() == QLatin1String("Done"))
+                    QVERIFY2(area.contains(QRect(done->mapToGlobal(QPoint()), done->size())),
+                             qPrintable(name));
+        }
+        if (area.width() >= 422 + 438)
+            QCOMPARE(placed["Form2"].topLeft() - placed["Form1"].topLeft(), QPoint(414, 0));
+        // Drawn for the screen: twice the pixels at a high ratio.
+        const auto* item = windows[7]->findChild<CatalogueItem*>("Picture1");
+        const auto* splash = windows.last()->findChild<QLabel*>("Pic");
+        QCOMPARE(item->picture().devicePixelRatio(), ratio);
+        QCOMPARE(item->picture().size(), QSize(205, 65) * ratio);
+        QCOMPARE(splash->pixmap().devicePixelRatio(), ratio);
+        QCOMPARE(buy::smilingCursor().size(), QSize(32, 32) * ratio);
+        qDeleteAll(windows);
+    }
+
+    void everyWindowAsLaidOut() {
+        for (QWidget* window : everyWindow()) {
             for (QWidget* w : window->findChildren<QWidget*>()) {
                 if (w->mapTo(window, QPoint()).x() >= window->width())
                     continue; // out of the player's sight
