@@ -2,6 +2,7 @@
 // face is solid blue, a category option takes a press anywhere on its row;
 // on the screens players have, every window is on screen and its pictures
 // sharp.
+#include "app/FlameView.h"
 #include "app/MainMenu.h"
 #include "app/PageCatalog.h"
 #include "app/SplashWindow.h"
@@ -68,6 +69,21 @@ class TestLook : public QObject {
         QCOMPARE(item->picture().size(), QSize(205, 65) * ratio);
         QCOMPARE(splash->pixmap().devicePixelRatio(), ratio);
         QCOMPARE(buy::smilingCursor().size(), QSize(32, 32) * ratio);
+        // The flame in whole screen pixels: along a row, a run of one colour
+        // that touches neither end of the strip spans whole flame pixels.
+        auto* flame = windows[0]->findChild<FlameView*>("Picture1");
+        flame->seed();
+        for (int frame = 0; frame < 30; ++frame)
+            flame->step();
+        const QImage strip = flame->grab().toImage();
+        const int block = int(qApp->devicePixelRatio() + 0.01);
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 1, start = 1; x < strip.width(); ++x)
+                if (strip.pixel(x, y) != strip.pixel(x - 1, y)) {
+                    QVERIFY2(start == 1 || (x - start) % block == 0,
+                             qPrintable(QString::number(y)));
+                    start = x;
+                }
         qDeleteAll(windows);
     }
 
