@@ -2,12 +2,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
 #include <QPoint>
 #include <QRect>
 #include <QSize>
 #include <QStringList>
 
 class QApplication;
+class QStyle;
 class QWidget;
 
 namespace quelmar::look {
@@ -25,6 +27,14 @@ inline const QColor kDisabledGrey(128, 128, 128);
 // The classic widget style with solid button faces, for the whole program.
 // main() calls it once; tests that look at pixels call it too.
 void applyProgramLook(QApplication& app);
+
+// The palette the program sets for itself: the style's own, with every role
+// set, so that nothing of a desktop theme shows through.
+QPalette programPalette(const QStyle& style);
+
+// Gives a widget inside a coloured window the program's palette back, for a
+// control the classic style draws in its own greys (a scroll bar).
+void useProgramPalette(QWidget* widget);
 
 // The family every caption is drawn in: "Comic Sans MS" where it is
 // installed, else the embedded Comic Relief, which has the same metrics.

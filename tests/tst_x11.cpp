@@ -399,7 +399,7 @@ class TestPagesEndToEnd : public QObject {
             QTest::mouseClick(player->findChild<QToolButton*>("SPEED2_B_Up"), Qt::LeftButton);
         watcher.stop();
         QCOMPARE(seen, QStringList(
-                           {"Не может быть больше, чем у сервера\rOбычно = 400 ", "Vorel", "800"}));
+                           {"Не может быть больше, чем у сервера\nOбычно = 400 ", "Vorel", "800"}));
         QCOMPARE(speedBox->text(), QStringLiteral("400"));
 
         QTest::mouseClick(player->findChild<QPushButton*>("Command2"), Qt::LeftButton);
