@@ -28,9 +28,11 @@ int pointsToPixels(double points) {
 }
 
 namespace {
-QFont fontOf(const QString& family, const QString& fallback, double points, bool bold) {
-    QFont font(family);
-    font.setFamilies({family, fallback});
+// A face by its families, first choice first, at a size given in points at
+// 96 dots per inch.
+QFont fontOf(const QStringList& families, double points, bool bold) {
+    QFont font(families.first());
+    font.setFamilies(families);
     font.setPixelSize(pointsToPixels(points));
     font.setBold(bold);
     return font;
@@ -65,11 +67,7 @@ QString comicFamily() {
 }
 
 QFont comicFont(double points, bool bold) {
-    QFont font(comicFamily());
-    font.setFamilies({comicFamily()});
-    font.setPixelSize(pointsToPixels(points));
-    font.setBold(bold);
-    return font;
+    return fontOf({comicFamily()}, points, bold);
 }
 
 namespace {
@@ -139,7 +137,7 @@ void useProgramPalette(QWidget* widget) {
 }
 
 QFont sansFont(double points, bool bold) {
-    return fontOf(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), points, bold);
+    return fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")}, points, bold);
 }
 
 namespace {
