@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -38,7 +39,7 @@ class TestDialogs : public QObject {
   private slots:
     void messageBoxHasOnlyOkAndNoIcon() {
         QString title, text;
-        int buttons = -1;
+        int buttons = -1, lines = 0;
         QMessageBox::Icon icon = QMessageBox::Warning;
         whenModalOpens([&](QWidget* w) {
             auto* box = qobject_cast<QMessageBox*>(w);
@@ -47,13 +48,22 @@ class TestDialogs : public QObject {
             text = box->text();
             buttons = box->buttons().size();
             icon = box->icon();
+            // The carriage return shows as a line break: two rows of ink.
+            const QImage ink = box->findChild<QLabel*>("qt_msgbox_label")->grab().toImage();
+            for (int y = 0, inked = 0; y < ink.height(); ++y) {
+                bool row = false;
+                for (int x = 0; x < ink.width(); ++x)
+                    row = row || ink.pixelColor(x, y).lightness() < 100;
+                lines += row && !inked;
+                inked = row;
+            }
             box->button(QMessageBox::Ok)->click();
         });
         QtDialogs().message(nullptr, QStringLiteral("Мне кажется больше не надо\rOбычно = 5 "),
                             QStringLiteral("Vorel"));
         QCOMPARE(title, QStringLiteral("Vorel"));
-        // The carriage return shows as a line break.
         QCOMPARE(text, QStringLiteral("Мне кажется больше не надо\nOбычно = 5 "));
+        QCOMPARE(lines, 2);
         QCOMPARE(buttons, 1);
         QCOMPARE(icon, QMessageBox::NoIcon);
     }
