@@ -6,6 +6,7 @@
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -83,7 +84,12 @@ class TestDialogs : public QObject {
             confirms = !dialog->testOption(QFileDialog::DontConfirmOverwrite);
             saving = dialog->acceptMode() == QFileDialog::AcceptSave;
             folder = dialog->directory().path();
-            dialog->selectFile(QStringLiteral("mine")); // a bare name lands in the start folder
+            // A bare name lands in the start folder. Typed into the name box:
+            // selectFile leaves a box that has the focus alone, and the box
+            // gets it whenever the window is activated, so the name would
+            // be lost now and then and the dialog never close.
+            dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))
+                ->setText(QStringLiteral("mine"));
             static_cast<QDialog*>(dialog)->accept();
         });
         const QString chosen = QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)"), dir.path());
