@@ -11,7 +11,7 @@ cd "$(dirname "$0")"
 
 PACKAGES=(
     cmake ninja-build g++ pkg-config
-    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev libqt6svg6
+    qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
     qt6-qpa-plugins libgl-dev
     fonts-dejavu-core
     xvfb xauth

@@ -3,6 +3,9 @@
 #include <QMouseEvent>
 #include <QPainter>
 
+#include <algorithm>
+#include <cmath>
+
 namespace quelmar {
 
 namespace {
@@ -40,8 +43,20 @@ void FlameView::timerEvent(QTimerEvent* event) {
 }
 
 void FlameView::paintEvent(QPaintEvent*) {
+    // Each pixel of the flame becomes a square of whole screen pixels, as
+    // many across as the screen's ratio holds whole (1 at 1.5, 2 at 2.5), so
+    // no column of it comes out wider than its neighbour. The image stands
+    // on the strip's bottom edge, in the middle, and the rest stays black.
     QPainter painter(this);
-    painter.drawImage(0, 0, image_);
+    const qreal ratio = devicePixelRatioF();
+    const int block = std::max(1, int(std::floor(ratio + 0.01)));
+    const QSize strip = (QSizeF(size()) * ratio).toSize();
+    const QSize flame = image_.size() * block;
+    painter.scale(1 / ratio, 1 / ratio);
+    painter.fillRect(QRect(QPoint(), strip), Qt::black);
+    painter.drawImage(
+        QRect(QPoint((strip.width() - flame.width()) / 2, strip.height() - flame.height()), flame),
+        image_);
 }
 
 void FlameView::mousePressEvent(QMouseEvent* event) {

@@ -22,7 +22,7 @@ SplashWindow::SplashWindow(QWidget* parent) : QWidget(parent) {
 
     // The window's own background is the same picture, drawn once at its
     // top left: its black field shows around Pic, the navy where it ends.
-    picture_ = QPixmap::fromImage(renderPicture(QStringLiteral("splash"), QSize(400, 300)));
+    picture_ = QPixmap::fromImage(picture(QStringLiteral("splash")));
 
     auto* pic = new QLabel(this);
     pic->setObjectName(QStringLiteral("Pic"));

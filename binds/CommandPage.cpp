@@ -147,6 +147,7 @@ void CommandPage::addViewport() {
 void CommandPage::addScrollBar() {
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     scrollBar_->setObjectName(QStringLiteral("V"));
+    look::useProgramPalette(scrollBar_); // a grey-and-white trough, not black
     scrollBar_->setGeometry(twipsRect(6960, 600, 255, kScrollBarHeight));
     scrollBar_->setRange(0, kPanelHeight - kScrollBarHeight);
     scrollBar_->setSingleStep(500);

@@ -3,23 +3,19 @@
 #include "platform/Look.h"
 #include "resources/Assets.h"
 
-#include <QGuiApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QWidget>
 
 namespace quelmar::buy {
 
 QImage itemPicture(int bitmapId) {
-    return renderPicture(QStringLiteral("items/%1").arg(bitmapId), kPictureSize)
-        .convertToFormat(QImage::Format_RGB888);
+    return picture(QStringLiteral("items/%1").arg(bitmapId)).convertToFormat(QImage::Format_RGB888);
 }
 
 namespace {
 QPixmap cursorPicture(const char* name) {
-    return QPixmap::fromImage(
-        renderPicture(QStringLiteral("cursors/") + QLatin1String(name), QSize(32, 32), true));
+    return QPixmap::fromImage(picture(QStringLiteral("cursors/") + QLatin1String(name)));
 }
 } // namespace
 
@@ -29,13 +25,6 @@ QPixmap smilingCursor() {
 
 QPixmap frowningCursor() {
     return cursorPicture("frown");
-}
-
-void placeOnScreen(QWidget* window, QPoint clientTopLeft) {
-    QPoint origin;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        origin = screen->availableGeometry().topLeft();
-    window->move(origin + clientTopLeft);
 }
 
 QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& text,

@@ -3,8 +3,6 @@
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
-#include <QPoint>
-#include <QSize>
 
 class QLabel;
 class QPushButton;
@@ -14,20 +12,14 @@ class QWidget;
 
 namespace quelmar::buy {
 
-// Size of every item picture.
-inline constexpr QSize kPictureSize(205, 65);
-
-// The picture of an item by its bitmap id: 205 x 65, 24-bit colour.
+// The picture of an item by its bitmap id: 205 x 65, 24-bit colour, in
+// device-independent pixels (twice as many on a high-DPI screen).
 QImage itemPicture(int bitmapId);
 
 // The drag pointers: a smiling face where the drop is taken, a frowning one
 // everywhere else.
 QPixmap smilingCursor();
 QPixmap frowningCursor();
-
-// Both windows of the page stand at the top left of the screen, side by
-// side; clientTopLeft is counted from the screen's usable corner.
-void placeOnScreen(QWidget* window, QPoint clientTopLeft);
 
 // A push button with a coloured face and black "Comic Sans MS" text.
 QPushButton* makeButton(QWidget* parent, const char* objectName, const QString& text,

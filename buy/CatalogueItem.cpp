@@ -52,6 +52,8 @@ void CatalogueItem::mousePressEvent(QMouseEvent* event) {
 void CatalogueItem::paintEvent(QPaintEvent* event) {
     QFrame::paintEvent(event);
     QPainter painter(this);
+    // The 2x picture on a screen at 1.25 or 1.5 is scaled down: smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(contentsRect().topLeft(), picture_);
 }
 

@@ -20,7 +20,7 @@ CatalogueWindow::CatalogueWindow(QWidget* parent) : QWidget(parent) {
     setWindowTitle(QStringLiteral("Weapons"));
     setAttribute(Qt::WA_DeleteOnClose);
     look::makeBorderlessWindow(this, 413, 431);
-    buy::placeOnScreen(this, QPoint(8, 5));
+    look::placeFromCorner(this, QPoint(8, 5));
     buildGroups();
     buildOptions();
     buildTitleAndDone();

@@ -80,6 +80,8 @@ void KeySlot::paintEvent(QPaintEvent* event) {
     if (picture_.isNull())
         return;
     QPainter painter(this);
+    // The 2x picture on a screen at 1.25 or 1.5 is scaled down: smoothly.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
     painter.drawImage(contentsRect().topLeft(), picture_);
 }
 

@@ -19,7 +19,7 @@ KeyboardWindow::KeyboardWindow(Services& services, QWidget* parent)
     setWindowTitle(QStringLiteral("KeyBoard"));
     setAttribute(Qt::WA_DeleteOnClose);
     look::makeBorderlessWindow(this, 438, 562);
-    buy::placeOnScreen(this, QPoint(422, 5));
+    look::placeFromCorner(this, QPoint(422, 5));
     // The section begins when the window opens, whether or not anything is
     // ever recorded.
     services_.config.beginSection(Section::BuyWeapons);

@@ -40,9 +40,11 @@ void ArrowPair::resizeEvent(QResizeEvent*) {
 }
 
 void ArrowPair::placeArrows() {
-    const int upper = height() / 2;
-    up_->setGeometry(0, 0, width(), upper);
-    down_->setGeometry(0, upper, width(), height() - upper);
+    // Two halves of one size, so both arrows come out alike; with an odd
+    // height they share their middle row.
+    const int half = (height() + 1) / 2;
+    up_->setGeometry(0, 0, width(), half);
+    down_->setGeometry(0, height() - half, width(), half);
 }
 
 } // namespace quelmar

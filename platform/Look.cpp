@@ -1,5 +1,7 @@
 #include "platform/Look.h"
 
+#include "resources/Assets.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -7,12 +9,14 @@
 #include <QFontDatabase>
 #include <QLabel>
 #include <QPalette>
+#include <QProxyStyle>
 #include <QRadioButton>
 #include <QScreen>
 #include <QStyle>
 #include <QStyleFactory>
 #include <QStyleOption>
 #include <QWidget>
+#include <qdrawutil.h>
 
 #include <algorithm>
 #include <cmath>
@@ -24,9 +28,11 @@ int pointsToPixels(double points) {
 }
 
 namespace {
-QFont fontOf(const QString& family, const QString& fallback, double points, bool bold) {
-    QFont font(family);
-    font.setFamilies({family, fallback});
+// A face by its families, first choice first, at a size given in points at
+// 96 dots per inch.
+QFont fontOf(const QStringList& families, double points, bool bold) {
+    QFont font(families.first());
+    font.setFamilies(families);
     font.setPixelSize(pointsToPixels(points));
     font.setBold(bold);
     return font;
@@ -61,24 +67,77 @@ QString comicFamily() {
 }
 
 QFont comicFont(double points, bool bold) {
-    QFont font(comicFamily());
-    font.setFamilies({comicFamily()});
-    font.setPixelSize(pointsToPixels(points));
-    font.setBold(bold);
-    return font;
+    return fontOf({comicFamily()}, points, bold);
 }
+
+namespace {
+// The classic sunken well of a list or a box: dark grey and black above and
+// left, the grey face and white below and right.
+void drawWell(QPainter* painter, const QRect& rect, const QPalette& palette, const QBrush* fill) {
+    QPalette shade = palette;
+    shade.setColor(QPalette::Midlight, palette.button().color());
+    qDrawWinPanel(painter, rect, shade, true, fill);
+}
+
+// The classic style, but a drop-down list's field keeps its own colour (the
+// style fills the whole list with the button face), and a text box is sunken
+// the same way as a list.
+class ClassicStyle : public QProxyStyle {
+  public:
+    using QProxyStyle::QProxyStyle;
+
+    void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                       const QWidget* widget) const override {
+        if (element == PE_FrameLineEdit)
+            drawWell(painter, option->rect, option->palette, nullptr);
+        else
+            QProxyStyle::drawPrimitive(element, option, painter, widget);
+    }
+
+    void drawComplexControl(ComplexControl control, const QStyleOptionComplex* option,
+                            QPainter* painter, const QWidget* widget) const override {
+        const auto* list = qstyleoption_cast<const QStyleOptionComboBox*>(option);
+        if (control != CC_ComboBox || !list || !list->frame || list->editable) {
+            QProxyStyle::drawComplexControl(control, option, painter, widget);
+            return;
+        }
+        drawWell(painter, list->rect, list->palette, &list->palette.brush(QPalette::Base));
+        QStyleOptionComboBox rest(*list);
+        rest.subControls &= ~SC_ComboBoxFrame;
+        QProxyStyle::drawComplexControl(control, &rest, painter, widget);
+    }
+};
+} // namespace
 
 void applyProgramLook(QApplication& app) {
     // Qt's own "Windows" style paints a button's face in its given colour
     // with a raised bevel; the platform styles lay a gradient over it.
-    if (QStyle* style = QStyleFactory::create(QStringLiteral("Windows")))
+    if (QStyle* windows = QStyleFactory::create(QStringLiteral("Windows"))) {
+        auto* style = new ClassicStyle(windows);
         app.setStyle(style);
-    // Registers the embedded face before the first picture draws its text.
+        // The style's own grey palette, every role of it, so that no desktop
+        // theme changes a colour: classic grey faces, white wells, a navy
+        // highlight.
+        QApplication::setPalette(programPalette(*style));
+    }
     comicFamily();
+    // Window managers that do not match a window to the menu entry show
+    // this one.
+    QApplication::setWindowIcon(programIcon());
+}
+
+QPalette programPalette(const QStyle& style) {
+    QPalette palette = style.standardPalette();
+    palette.setResolveMask(~QPalette::ResolveMask(0));
+    return palette;
+}
+
+void useProgramPalette(QWidget* widget) {
+    widget->setPalette(programPalette(*widget->style()));
 }
 
 QFont sansFont(double points, bool bold) {
-    return fontOf(QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans"), points, bold);
+    return fontOf({QStringLiteral("MS Sans Serif"), QStringLiteral("DejaVu Sans")}, points, bold);
 }
 
 namespace {
@@ -122,16 +181,25 @@ void fitText(QWidget* widget, const QStringList& texts) {
 }
 
 void setColors(QWidget* widget, const QColor& text, const QColor& background) {
-    QPalette pal = widget->palette();
-    for (auto group : {QPalette::Active, QPalette::Inactive}) {
-        pal.setColor(group, QPalette::WindowText, text);
-        pal.setColor(group, QPalette::Text, text);
-        pal.setColor(group, QPalette::ButtonText, text);
+    // A button's face is its background; anything else keeps the classic
+    // grey face for its parts (a drop-down list's button, the bevel of a
+    // sunken box) and its background is its field. An option's round mark
+    // keeps its white well.
+    QList<QPalette::ColorRole> textRoles{QPalette::WindowText, QPalette::Text};
+    QList<QPalette::ColorRole> backgroundRoles{QPalette::Window};
+    if (qobject_cast<QAbstractButton*>(widget)) {
+        textRoles += QPalette::ButtonText;
+        backgroundRoles += QPalette::Button;
+    } else {
+        backgroundRoles += QPalette::Base;
     }
-    pal.setColor(QPalette::Disabled, QPalette::WindowText, kDisabledGrey);
-    pal.setColor(QPalette::Disabled, QPalette::Text, kDisabledGrey);
-    pal.setColor(QPalette::Disabled, QPalette::ButtonText, kDisabledGrey);
-    for (auto role : {QPalette::Window, QPalette::Base, QPalette::Button})
+    QPalette pal = widget->palette();
+    for (QPalette::ColorRole role : textRoles) {
+        for (auto group : {QPalette::Active, QPalette::Inactive})
+            pal.setColor(group, role, text);
+        pal.setColor(QPalette::Disabled, role, kDisabledGrey);
+    }
+    for (QPalette::ColorRole role : backgroundRoles)
         pal.setColor(role, background);
     widget->setPalette(pal);
     widget->setAutoFillBackground(true);
@@ -151,11 +219,32 @@ void paintBlack(QWidget* widget) {
     widget->setAutoFillBackground(true);
 }
 
+QPoint centredPlace(const QRect& area, QSize size) {
+    if (size.width() > area.width() || size.height() > area.height())
+        return area.topLeft();
+    return area.topLeft() +
+           QPoint((area.width() - size.width()) / 2, (area.height() - size.height()) / 2);
+}
+
+QPoint cornerPlace(const QRect& area, QSize size, QPoint offset) {
+    const int x = std::min(offset.x(), area.width() - size.width());
+    const int y = std::min(offset.y(), area.height() - size.height());
+    return area.topLeft() + QPoint(std::max(x, 0), std::max(y, 0));
+}
+
+namespace {
+QRect usableArea() {
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    return screen ? screen->availableGeometry() : QRect();
+}
+} // namespace
+
 void centreOnScreen(QWidget* window) {
-    if (const QScreen* screen = QGuiApplication::primaryScreen()) {
-        const QRect area = screen->availableGeometry();
-        window->move(area.center() - QPoint(window->width() / 2, window->height() / 2));
-    }
+    window->move(centredPlace(usableArea(), window->frameGeometry().size()));
+}
+
+void placeFromCorner(QWidget* window, QPoint offset) {
+    window->move(cornerPlace(usableArea(), window->frameGeometry().size(), offset));
 }
 
 } // namespace quelmar::look

@@ -2,9 +2,14 @@
 
 #include <QColor>
 #include <QFont>
+#include <QPalette>
+#include <QPoint>
+#include <QRect>
+#include <QSize>
 #include <QStringList>
 
 class QApplication;
+class QStyle;
 class QWidget;
 
 namespace quelmar::look {
@@ -22,6 +27,14 @@ inline const QColor kDisabledGrey(128, 128, 128);
 // The classic widget style with solid button faces, for the whole program.
 // main() calls it once; tests that look at pixels call it too.
 void applyProgramLook(QApplication& app);
+
+// The palette the program sets for itself: the style's own, with every role
+// set, so that nothing of a desktop theme shows through.
+QPalette programPalette(const QStyle& style);
+
+// Gives a widget inside a coloured window the program's palette back, for a
+// control the classic style draws in its own greys (a scroll bar).
+void useProgramPalette(QWidget* widget);
 
 // The family every caption is drawn in: "Comic Sans MS" where it is
 // installed, else the embedded Comic Relief, which has the same metrics.
@@ -60,7 +73,23 @@ void makeBorderlessWindow(QWidget* window, int width, int height);
 // Fills the widget's background with black.
 void paintBlack(QWidget* widget);
 
-// Moves a top-level window to the middle of the primary screen.
+// Where a window of the given size goes to stand in the middle of the area
+// (a screen's usable part). One larger than the area goes to its top-left
+// corner instead, so that its "Done" can be reached on a small screen at a
+// large scale.
+QPoint centredPlace(const QRect& area, QSize size);
+
+// Where a window of the given size goes to stand at offset from the area's
+// top-left corner: moved left and up as far as it must to lie inside the
+// area, never past the corner.
+QPoint cornerPlace(const QRect& area, QSize size, QPoint offset);
+
+// Moves a top-level window to the middle of the primary screen's usable
+// area, as centredPlace says.
 void centreOnScreen(QWidget* window);
+
+// Moves a top-level window to offset from the primary screen's usable
+// corner, as cornerPlace says.
+void placeFromCorner(QWidget* window, QPoint offset);
 
 } // namespace quelmar::look

@@ -16,7 +16,11 @@ QString shownTitle(const QString& title) {
 } // namespace
 
 void QtDialogs::message(QWidget* parent, const QString& text, const QString& title) {
-    QMessageBox box(QMessageBox::NoIcon, shownTitle(title), text, QMessageBox::Ok, parent);
+    // A carriage return breaks the line, as a message box of the system
+    // takes it; Qt would draw it as a blank.
+    QString shown = text;
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n")).replace(u'\r', u'\n');
+    QMessageBox box(QMessageBox::NoIcon, shownTitle(title), shown, QMessageBox::Ok, parent);
     box.setObjectName(QStringLiteral("MessageBox"));
     box.exec();
 }

@@ -1,21 +1,28 @@
 #include "resources/Assets.h"
 
+#include <QDir>
 #include <QFile>
-#include <QPainter>
-#include <QSvgRenderer>
+#include <QGuiApplication>
 
 namespace quelmar {
 
-QImage renderPicture(const QString& name, QSize size, bool transparent) {
-    QSvgRenderer renderer(QStringLiteral(":/pictures/%1.svg").arg(name));
-    if (!renderer.isValid())
-        return {};
-    QImage image(size, transparent ? QImage::Format_ARGB32_Premultiplied : QImage::Format_RGB32);
-    image.fill(transparent ? Qt::transparent : Qt::black);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    renderer.render(&painter);
+QImage picture(const QString& name, qreal ratio) {
+    const bool sharp = ratio > 1.0;
+    QImage image(QStringLiteral(":/pictures/%1%2.png").arg(name, sharp ? "@2x" : ""));
+    image.setDevicePixelRatio(sharp ? 2.0 : 1.0);
     return image;
+}
+
+QImage picture(const QString& name) {
+    return picture(name, qGuiApp ? qGuiApp->devicePixelRatio() : 1.0);
+}
+
+QIcon programIcon() {
+    QIcon icon;
+    const QDir pictures(QStringLiteral(":/pictures"));
+    for (const QString& file : pictures.entryList({QStringLiteral("icon-*.png")}, QDir::Files))
+        icon.addFile(pictures.filePath(file));
+    return icon;
 }
 
 QByteArray assetBytes(const QString& relativePath) {

@@ -15,9 +15,9 @@ mkdir -p "$work"
 deb=$(ls "$work"/quelmar_*.deb)
 depends=$(dpkg-deb --field "$deb" Depends)
 echo "Depends: $depends"
-for package in libqt6widgets6 libqt6multimedia6 libqt6svg6; do
-    [ "$(echo "$depends" | tr ',' '\n' | grep -c "^ *$package\b")" -eq 1 ] ||
-        { echo "$package is not named exactly once"; exit 1; }
+for package in libqt6widgets6:1 libqt6multimedia6:1 libqt6svg6:0; do
+    [ "$(echo "$depends" | tr ',' '\n' | grep -c "^ *${package%:*}\b")" -eq "${package#*:}" ] ||
+        { echo "${package%:*} is not named ${package#*:} times"; exit 1; }
 done
 contents=$(dpkg-deb --contents "$deb")
 for path in usr/bin/quelmar usr/share/applications/$id.desktop \

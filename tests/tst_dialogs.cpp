@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,18 +52,29 @@ class TestDialogs : public QObject {
   private slots:
     void messageBoxHasOnlyOkAndNoIcon() {
         QStringList seen;
+        int lines = 0;
         ModalAnswers answers([&](QWidget* w) {
             if (auto* box = qobject_cast<QMessageBox*>(w)) {
                 seen << box->windowTitle() << box->text() << QString::number(box->buttons().size())
                      << QString::number(box->icon());
+                // The carriage return shows as a line break: two rows of ink.
+                const QImage ink = box->findChild<QLabel*>("qt_msgbox_label")->grab().toImage();
+                for (int y = 0, inked = 0; y < ink.height(); ++y) {
+                    bool row = false;
+                    for (int x = 0; x < ink.width(); ++x)
+                        row = row || ink.pixelColor(x, y).lightness() < 100;
+                    lines += row && !inked;
+                    inked = row;
+                }
                 box->button(QMessageBox::Ok)->click();
             }
         });
         QtDialogs().message(nullptr, QStringLiteral("Мне кажется больше не надо\rOбычно = 5 "),
                             QStringLiteral("Vorel"));
         QVERIFY2(answers.eachClosed(1), "the box did not close on OK");
-        QCOMPARE(seen, QStringList({"Vorel", "Мне кажется больше не надо\rOбычно = 5 ", "1",
+        QCOMPARE(seen, QStringList({"Vorel", "Мне кажется больше не надо\nOбычно = 5 ", "1",
                                     QString::number(QMessageBox::NoIcon)}));
+        QCOMPARE(lines, 2);
     }
 
     // Cancelled, then a name typed into the name field and Enter pressed, as

@@ -1,12 +1,23 @@
 // Every window: each text fits its box in the one caption face, a blue button
-// face is solid blue, a category option takes a press anywhere on its row.
+// face is solid blue, a category option takes a press anywhere on its row;
+// on the screens players have, every window is on screen and its pictures
+// sharp.
+#include "app/FlameView.h"
 #include "app/MainMenu.h"
 #include "app/PageCatalog.h"
+#include "app/SplashWindow.h"
+#include "buy/BuyLook.h"
+#include "buy/CatalogueItem.h"
 #include "platform/Look.h"
 #include "tests/support/Golden.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
+#include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QStyleOption>
 #include <QtTest>
 
 using namespace quelmar;
@@ -16,14 +27,126 @@ class TestLook : public QObject {
 
     test::PageHarness h_;
 
-  private slots:
-    void initTestCase() { look::applyProgramLook(*qApp); }
-
-    void everyWindowAsLaidOut() {
+    QList<QWidget*> everyWindow() {
         QList<QWidget*> windows{new MainMenu(h_.config, h_.dialogs, h_.sound, openProgramPage)};
         for (const MenuPageEntry& entry : kMenuPageEntries)
             windows += openProgramPage(entry.page, h_.services);
+        return windows;
+    }
+
+  private slots:
+    void initTestCase() { look::applyProgramLook(*qApp); }
+
+    // Run by CTest on virtual screens of the sizes and scales in the table
+    // there. A window larger than the usable area stands at its top, its
+    // "Done" on screen; the weapon pair stands side by side where it fits.
+    void everyWindowOnScreen() {
+        const QRect area = QGuiApplication::primaryScreen()->availableGeometry();
+        const qreal ratio = qApp->devicePixelRatio() > 1 ? 2 : 1;
+        QList<QWidget*> windows = everyWindow() << new SplashWindow;
+        QMap<QString, QRect> placed;
         for (QWidget* window : windows) {
+            window->show();
+            QVERIFY(QTest::qWaitForWindowExposed(window, 3000));
+            const QRect frame = window->frameGeometry();
+            const QString name = window->objectName();
+            placed[name] = frame;
+            if (frame.width() <= area.width() && frame.height() <= area.height()) {
+                QVERIFY2(area.contains(frame), qPrintable(name));
+            } else {
+                QVERIFY2(frame.top() == area.top() && frame.left() >= area.left(),
+                         qPrintable(name));
+            }
+            for (auto* done : window->findChildren<QPushButton*>())
+                if (done->text() == QLatin1String("Done"))
+                    QVERIFY2(area.contains(QRect(done->mapToGlobal(QPoint()), done->size())),
+                             qPrintable(name));
+        }
+        if (area.width() >= 422 + 438)
+            QCOMPARE(placed["Form2"].topLeft() - placed["Form1"].topLeft(), QPoint(414, 0));
+        // Drawn for the screen: twice the pixels at a high ratio, the flame in
+        // whole screen pixels (along a row, a run of one colour that touches
+        // neither end of the strip spans whole flame pixels).
+        QCOMPARE(windows[7]->findChild<CatalogueItem*>("Picture1")->picture().size(),
+                 QSize(205, 65) * ratio);
+        QCOMPARE(windows.last()->findChild<QLabel*>("Pic")->pixmap().devicePixelRatio(), ratio);
+        QCOMPARE(buy::smilingCursor().size(), QSize(32, 32) * ratio);
+        auto* flame = windows[0]->findChild<FlameView*>("Picture1");
+        for (flame->seed(); flame->frameCount() < 30;)
+            flame->step();
+        const QImage strip = flame->grab().toImage();
+        const int block = int(qApp->devicePixelRatio() + 0.01);
+        for (int y = 0; y < strip.height(); ++y)
+            for (int x = 1, start = 1; x < strip.width(); ++x)
+                if (strip.pixel(x, y) != strip.pixel(x - 1, y)) {
+                    QVERIFY2(start == 1 || (x - start) % block == 0,
+                             qPrintable(QString::number(y)));
+                    start = x;
+                }
+        qDeleteAll(windows);
+    }
+
+    // The classic look, told by its pixels: the colour the classic style
+    // gives each place (what was wrong there before in the note).
+    void classicLook() {
+        const QList<QWidget*> windows = everyWindow();
+        auto* list = windows[1]->findChild<QComboBox*>("Combo3");
+        QWidget* box = windows[1]->findChild<QWidget*>("UPDW1_Text1");
+        QWidget* trough = windows[5]->findChild<QWidget*>("V");
+        auto* option = windows[7]->findChild<QRadioButton*>("Option1");
+        QStyleOptionComboBox listOption;
+        listOption.initFrom(list);
+        const QRect arrow = list->style()->subControlRect(QStyle::CC_ComboBox, &listOption,
+                                                          QStyle::SC_ComboBoxArrow, list);
+        const QColor face(212, 208, 200), dark(106, 104, 100), white(Qt::white), black(Qt::black);
+        const QPoint inTrough(trough->width() / 2, trough->height() - 40);
+        struct Probe {
+            QWidget* widget;
+            QPoint at;
+            QColor colour;
+            QString before;
+        };
+        QList<Probe> probes{
+            {list, {arrow.left() - 3, list->height() / 2}, black, "list field: black"},
+            {list, arrow.topLeft() + QPoint(3, 3), face, "drop button: black"},
+            {list, arrow.center() + QPoint(0, 1), black, "drop arrow: blue"},
+            {trough, inTrough, white, "trough: black and white"},
+            {trough, inTrough + QPoint(1, 0), face, "trough: black and white"},
+            {trough, inTrough + QPoint(1, 1), white, "trough: black and white"},
+            {option, {6, 13}, white, "option well: hollow grey"},
+        };
+        for (QWidget* w : {static_cast<QWidget*>(list), box}) { // box: a flat grey edge
+            const QPoint corner(w->width() - 1, w->height() - 1);
+            probes << Probe{w, {0, 0}, dark, "sunken"} << Probe{w, {1, 1}, black, "sunken"}
+                   << Probe{w, corner, white, "sunken"}
+                   << Probe{w, corner - QPoint(1, 1), face, "sunken"};
+        }
+        for (const Probe& probe : probes) {
+            const QColor seen = probe.widget->grab().toImage().pixelColor(probe.at);
+            QVERIFY2(seen == probe.colour,
+                     qPrintable(probe.widget->objectName() + probe.before + seen.name()));
+        }
+        // Both arrows of a spin editor alike.
+        const auto ink = [&](const char* name) {
+            const QImage image = windows[1]->findChild<QWidget*>(name)->grab().toImage();
+            QRect inked;
+            for (int y = 2; y < image.height() - 2; ++y)
+                for (int x = 2; x < image.width() - 2; ++x)
+                    inked |= QRect(x, y, image.pixelColor(x, y) == black, 1);
+            return inked.size();
+        };
+        QCOMPARE(ink("UPDW1_B_Up"), ink("UPDW1_B_Down"));
+        // The chosen entry of an open list on the classic navy.
+        list->showPopup();
+        const QRect chosen = list->view()->visualRect(list->view()->currentIndex());
+        QCOMPARE(list->view()->viewport()->grab().toImage().pixelColor(chosen.right() - 2,
+                                                                       chosen.center().y()),
+                 QColor(0, 0, 128));
+        qDeleteAll(windows);
+    }
+
+    void everyWindowAsLaidOut() {
+        for (QWidget* window : everyWindow()) {
             for (QWidget* w : window->findChildren<QWidget*>()) {
                 if (w->mapTo(window, QPoint()).x() >= window->width())
                     continue; // out of the player's sight

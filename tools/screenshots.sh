@@ -5,24 +5,33 @@
 #   splash.png, main-menu.png, video.png (with its "2-ой прицел" list open),
 #   sound.png, player.png, mouse.png, other.png, commands.png,
 #   weapons.png (the catalogue on "Rifles") and keyboard.png
-# Usage: tools/screenshots.sh [path/to/quelmar]   (default build/quelmar)
+# Usage: tools/screenshots.sh [path/to/quelmar [SCALE [FOLDER]]]
+#   default build/quelmar at scale 1 into docs/; SCALE 2 runs the program
+#   with QT_SCALE_FACTOR=2 on a screen twice as large, to look at the
+#   high-DPI pictures (for example: tools/screenshots.sh build/quelmar 2 /tmp/2x).
 # Needs xvfb-run, xdotool and ImageMagick's import.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 binary=$(realpath "${1:-build/quelmar}")
+scale=${2:-1}
+out=${3:-docs}
 if [ -z "${QUELMAR_SHOTS_INNER:-}" ]; then
     export QUELMAR_SHOTS_INNER=1
-    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$binary"
+    mkdir -p "$out"
+    exec xvfb-run -a -s "-screen 0 $((1280 * scale))x$((1024 * scale))x24" \
+        "$0" "$binary" "$scale" "$out"
 fi
+export QT_SCALE_FACTOR=$scale
 
 export TMPDIR=$(mktemp -d)
 trap 'kill $pid 2>/dev/null; rm -rf "$TMPDIR"' EXIT
 "$binary" &
 pid=$!
 
-# The one visible window of the program that is width x height, waited for
-# up to 5 s.
+# The one visible window of the program that is width x height (at scale 1),
+# waited for up to 5 s.
 window_of_size() {
+    set -- $(($1 * scale)) $(($2 * scale))
     local id tries
     for tries in $(seq 50); do
         for id in $(xdotool search --onlyvisible --pid $pid 2>/dev/null || true); do
@@ -39,12 +48,12 @@ window_of_size() {
 }
 shoot() { # window id, name
     sleep 0.3 # let it paint
-    import -window "$1" "docs/$2.png"
-    echo "docs/$2.png"
+    import -window "$1" "$out/$2.png"
+    echo "$out/$2.png"
 }
-click() { # window id, x and y inside it
+click() { # window id, x and y inside it (at scale 1)
     eval "$(xdotool getwindowgeometry --shell "$1")"
-    xdotool mousemove $((X + $2)) $((Y + $3)) click 1
+    xdotool mousemove $((X + $2 * scale)) $((Y + $3 * scale)) click 1
 }
 
 shoot "$(window_of_size 408 311)" splash
@@ -66,8 +75,8 @@ video=$(window_of_size 494 345)
 eval "$(xdotool getwindowgeometry --shell "$video")"
 click "$video" 430 316
 sleep 0.5
-import -window root -crop 494x420+"$X"+"$Y" +repage docs/video.png
-echo docs/video.png
+import -window root -crop $((494 * scale))x$((420 * scale))+"$X"+"$Y" +repage "$out/video.png"
+echo "$out/video.png"
 xdotool key Escape
 click "$video" 20 17
 menu=$(window_of_size 203 299)
