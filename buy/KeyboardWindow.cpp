@@ -89,7 +89,7 @@ void KeyboardWindow::addClicked() {
         services_.dialogs.input(this, QStringLiteral("New key"), QString(), QString());
     if (keyboard_.addKey(answer)) {
         QSignalBlocker quiet(list_);
-        list_->addItem(answer);
+        list_->addItem(keyboard_.keys().last()); // as it goes into the script
     } else {
         services_.sound.play(Cue::KeyRefused);
     }
