@@ -1,0 +1,117 @@
+// The file rules through the Windows file API itself, run under Wine: one
+// running copy, a target another program holds open, and paths that only
+// the wide-character calls reach (a Cyrillic user folder, past MAX_PATH).
+#include "config/ConfigStream.h"
+#include "config/SaveCopy.h"
+#include "config/TempConfigFile.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <windows.h>
+
+using namespace quelmar;
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// How another program (the game, a virus scanner) may hold the file.
+HANDLE holdOpen(const QString& path, DWORD share) {
+    return ::CreateFileW(QDir::toNativeSeparators(path).toStdWString().c_str(), GENERIC_READ, share,
+                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+} // namespace
+
+class TestWinFiles : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // A second copy is refused while the first runs, in a folder whose name
+    // the ANSI code page cannot spell, and starts once the first has ended.
+    void oneRunningCopyInACyrillicFolder() {
+        QTemporaryDir tmp;
+        const QString folder = tmp.filePath(QStringLiteral("Вася ☺"));
+        QVERIFY(QDir().mkpath(folder));
+        const ScriptPlaces places{folder, false, {}};
+        {
+            ConfigStream first;
+            const auto created = TempConfigFile::create(first, places);
+            QCOMPARE(created.outcome, TempConfigFile::Outcome::Created);
+            first.writeLine(QStringLiteral("bind \"w\" \"+forward\""));
+            ConfigStream second;
+            const auto refused = TempConfigFile::create(second, places);
+            QCOMPARE(refused.outcome, TempConfigFile::Outcome::AlreadyRunning);
+            QVERIFY(contentOf(created.path).endsWith("bind \"w\" \"+forward\"\r\n"));
+        }
+        ConfigStream again;
+        QCOMPARE(TempConfigFile::create(again, places).outcome, TempConfigFile::Outcome::Created);
+    }
+
+    // The target held by another program: without delete sharing the
+    // replace is refused and the file is rewritten in place where its
+    // sharing lets us write; held with no sharing at all it stays as it
+    // was and the save says it is busy.
+    void targetHeldOpen_data() {
+        QTest::addColumn<int>("share");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("problem");
+        QTest::newRow("read and write shared") << int(FILE_SHARE_READ | FILE_SHARE_WRITE)
+                                               << int(SaveOutcome::Saved) << int(FileProblem::None);
+        QTest::newRow("delete shared too")
+            << int(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE)
+            << int(SaveOutcome::Saved) << int(FileProblem::None);
+        QTest::newRow("nothing shared")
+            << 0 << int(SaveOutcome::Unchanged) << int(FileProblem::Busy);
+    }
+    void targetHeldOpen() {
+        QFETCH(int, share);
+        QFETCH(int, outcome);
+        QFETCH(int, problem);
+        QTemporaryDir tmp;
+        const QString target = tmp.filePath(QStringLiteral("autoexec.cfg"));
+        QVERIFY(writeFile(target, "old\r\n"));
+        const HANDLE held = holdOpen(target, DWORD(share));
+        QVERIFY(held != INVALID_HANDLE_VALUE);
+        const SaveResult result = saveScript("new script\r\n", target);
+        ::CloseHandle(held);
+        QCOMPARE(int(result.outcome), outcome);
+        QCOMPARE(int(result.error.problem), problem);
+        QCOMPARE(contentOf(target), outcome == int(SaveOutcome::Saved)
+                                        ? QByteArray("new script\r\n")
+                                        : QByteArray("old\r\n"));
+        // Nothing is left beside it.
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("autoexec.cfg")});
+    }
+
+    // A path far past the 260 characters of MAX_PATH, under a Cyrillic name.
+    void longNonAsciiPath() {
+        QTemporaryDir tmp;
+        QString folder = tmp.path();
+        for (int i = 0; i < 6; ++i)
+            folder += QStringLiteral("/Папка с длинным именем номер %1 для проверки").arg(i);
+        QVERIFY(folder.size() > 300);
+        QVERIFY(QDir().mkpath(folder));
+        const QString target = folder + QStringLiteral("/конфиг.cfg");
+        for (const QByteArray& script : {QByteArray("first\r\n"), QByteArray("second\r\n")}) {
+            const SaveResult result = saveScript(script, target);
+            QCOMPARE(result.outcome, SaveOutcome::Saved);
+            QCOMPARE(contentOf(target), script);
+        }
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWinFiles)
+#include "tst_winfiles.moc"
