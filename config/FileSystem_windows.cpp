@@ -44,6 +44,15 @@ FileKind kindOf(DWORD attributes) {
     return FileKind::Regular;
 }
 
+std::uint64_t volumeSerialOf(const QString& path) {
+    const std::wstring name = native(path);
+    std::wstring volume(name.size() + 1, L'\0');
+    DWORD serial = 0;
+    if (::GetVolumePathNameW(name.c_str(), volume.data(), DWORD(volume.size())))
+        ::GetVolumeInformationW(volume.c_str(), nullptr, 0, &serial, nullptr, nullptr, nullptr, 0);
+    return serial;
+}
+
 FileError statusOfHandle(HANDLE handle, const QString& path, FileStatus& status) {
     BY_HANDLE_FILE_INFORMATION info{};
     if (!::GetFileInformationByHandle(handle, &info))
@@ -59,6 +68,10 @@ FileError statusOfHandle(HANDLE handle, const QString& path, FileStatus& status)
     status.links = info.nNumberOfLinks;
     status.id = {info.dwVolumeSerialNumber,
                  (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+    // Wine forgets the volume of a handle whose file has been renamed; a
+    // rename never leaves its volume, so the volume of the name is the one.
+    if (status.id.device == 0)
+        status.id.device = volumeSerialOf(path);
     return {};
 }
 
