@@ -33,7 +33,7 @@ TEST_PACKAGES=(
 # tools and our picture renderer.
 WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64
-    dpkg-dev python3
+    dpkg-dev python3 locales
 )
 
 install_missing() { # packages...
@@ -101,8 +101,11 @@ windows)
     # The pictures are rendered on this machine, by a renderer built for it.
     cmake -S . -B build -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
     cmake --build build -j2 --target quelmar_render
+    # Qt's own toolchain file puts its prefix among the cross build's roots
+    # and loads ours, which names the compilers.
     cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
-        -DCMAKE_TOOLCHAIN_FILE="$PWD/packaging/windows/mingw-toolchain.cmake" \
+        -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
+        -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/packaging/windows/mingw-toolchain.cmake" \
         -DCMAKE_PREFIX_PATH="$qt" \
         -DQT_HOST_PATH=/usr -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake \
         -DQUELMAR_RENDER_TOOL="$PWD/build/resources/quelmar_render" \
@@ -122,6 +125,13 @@ windows)
     export WINEPREFIX=$PWD/build-windows/wineprefix WINEDEBUG=-all
     gcc_dir=$(dirname "$(x86_64-w64-mingw32-g++-posix -print-file-name=libstdc++-6.dll)")
     export WINEPATH="$(winepath -w "$qt/bin");$(winepath -w "$gcc_dir");$(winepath -w /usr/x86_64-w64-mingw32/lib)"
+    # Wine takes its ANSI code page from the locale: Russian, as the golden
+    # scripts are, from a locale made here rather than in the system.
+    if [ ! -d build-windows/locale/ru_RU.UTF-8 ]; then
+        mkdir -p build-windows/locale
+        localedef -i ru_RU -f UTF-8 build-windows/locale/ru_RU.UTF-8
+    fi
+    export LOCPATH=$PWD/build-windows/locale
     (cd build-windows && ctest --output-on-failure)
     ;;
 *)
