@@ -1,0 +1,52 @@
+#!/usr/bin/env bash
+# Starts the Windows program as a player would: unzipped from the package
+# into a fresh folder, in a fresh Wine prefix with no WINEPATH (so a DLL
+# missing from the zip shows), Wine's locale Russian, on a virtual X server.
+# Waits for the main menu (a 203x299 window), saves a screenshot of the
+# screen and prints how long the start took.
+# Usage: tools/windows-smoke.sh [ZIP [SCREENSHOT]]
+#   default build-windows/quelmar-*-windows-x64.zip, /tmp/quelmar-windows.png
+# Needs wine, xvfb-run, xdotool, ImageMagick's import and unzip.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+zip=$(realpath "${1:-$(ls build-windows/quelmar-*-windows-x64.zip | head -n1)}")
+shot=$(realpath -m "${2:-/tmp/quelmar-windows.png}")
+if [ -z "${QUELMAR_SMOKE_INNER:-}" ]; then
+    export QUELMAR_SMOKE_INNER=1
+    exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$zip" "$shot"
+fi
+
+work=$(mktemp -d)
+trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
+unset WINEPATH
+export WINEPREFIX=$work/prefix WINEDEBUG=-all
+if [ -d build-windows/locale/ru_RU.UTF-8 ]; then
+    export LOCPATH=$PWD/build-windows/locale LC_ALL=ru_RU.UTF-8
+fi
+wineboot -i >/dev/null 2>&1
+(cd "$work" && unzip -q "$zip")
+exe=$(ls "$work"/quelmar-*/quelmar.exe)
+
+start=$(date +%s.%N)
+wine "$exe" >"$work/out.txt" 2>&1 &
+menu=
+for _ in $(seq 300); do
+    for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
+        eval "$(xdotool getwindowgeometry --shell "$id")"
+        if [ "$WIDTH" = 203 ] && [ "$HEIGHT" = 299 ]; then
+            menu=$id
+            break 2
+        fi
+    done
+    sleep 0.1
+done
+if [ -z "$menu" ]; then
+    echo "no main menu within 30 s; the program said:" >&2
+    cat "$work/out.txt" >&2
+    import -window root "$shot"
+    exit 1
+fi
+echo "main menu after $(echo "$(date +%s.%N) - $start" | bc) s (splash included)"
+sleep 1 # the flame runs
+import -window root "$shot"
+echo "$shot"
