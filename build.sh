@@ -117,6 +117,10 @@ windows)
     stage=build-windows/quelmar-$version-windows-x64
     rm -rf "$stage" "$stage.zip"
     cmake --install build-windows --prefix "$stage" >/dev/null
+    # Debian's MinGW runtime and our Qt keep their symbols; the player
+    # needs none of them.
+    find "$stage" -name '*.dll' -o -name '*.exe' -o -name '*.com' |
+        xargs x86_64-w64-mingw32-strip --strip-unneeded
     (cd build-windows && cmake -E tar cf "quelmar-$version-windows-x64.zip" --format=zip \
         "quelmar-$version-windows-x64")
     ls -l "$stage.zip"
