@@ -29,15 +29,20 @@ exe=$(ls "$work"/quelmar-*/quelmar.exe)
 
 start=$(date +%s.%N)
 wine "$exe" >"$work/out.txt" 2>&1 &
+# The menu is made while the splash still shows: it counts once the splash
+# (408x311) has gone.
 menu=
 for _ in $(seq 300); do
+    found= splash=
     for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
         eval "$(xdotool getwindowgeometry --shell "$id")"
-        if [ "$WIDTH" = 203 ] && [ "$HEIGHT" = 299 ]; then
-            menu=$id
-            break 2
-        fi
+        [ "$WIDTH" = 203 ] && [ "$HEIGHT" = 299 ] && found=$id
+        [ "$WIDTH" = 408 ] && [ "$HEIGHT" = 311 ] && splash=$id
     done
+    if [ -n "$found" ] && [ -z "$splash" ]; then
+        menu=$found
+        break
+    fi
     sleep 0.1
 done
 if [ -z "$menu" ]; then
