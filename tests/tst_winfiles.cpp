@@ -1,9 +1,10 @@
-// The file rules through the Windows file API itself, run under Wine: one
-// running copy, a target another program holds open, and paths that only
-// the wide-character calls reach (a Cyrillic user folder, past MAX_PATH).
+// The Windows seams themselves, run under Wine: the file rules (one
+// running copy, a target another program holds open, paths that only
+// the wide-character calls reach) and Steam found through the registry.
 #include "config/ConfigStream.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
+#include "platform/GameFolder.h"
 
 #include <QDir>
 #include <QFile>
@@ -109,6 +110,31 @@ class TestWinFiles : public QObject {
             QCOMPARE(result.outcome, SaveOutcome::Saved);
             QCOMPARE(contentOf(target), script);
         }
+    }
+
+    // Steam's folder as the Steam client leaves it in the registry (forward
+    // slashes, lower case), under a Cyrillic user name; the game is found
+    // there.
+    void steamFromTheRegistry() {
+        QTemporaryDir tmp;
+        const QString steam = tmp.filePath(QStringLiteral("Вася/Steam"));
+        const QString game = steam + QStringLiteral("/steamapps/common/Half-Life/cstrike");
+        QVERIFY(QDir().mkpath(game));
+        QVERIFY(writeFile(steam + QStringLiteral("/steamapps/appmanifest_10.acf"),
+                          "\"AppState\"\n{\n\t\"appid\"\t\t\"10\"\n\t\"StateFlags\"\t\t\"4\"\n"
+                          "\t\"installdir\"\t\t\"Half-Life\"\n}\n"));
+        const std::wstring value = steam.toLower().toStdWString();
+        QCOMPARE(::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath",
+                                   REG_SZ, value.c_str(), DWORD((value.size() + 1) * 2)),
+                 LONG(ERROR_SUCCESS));
+        const QStringList roots = steamRoots({});
+        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath");
+        QCOMPARE(roots.value(0), steam.toLower());
+        // Names on Windows match in any case.
+        const QString found = findGameFolder(roots);
+        QVERIFY2(QDir(found).canonicalPath().compare(QDir(game).canonicalPath(),
+                                                     Qt::CaseInsensitive) == 0,
+                 qPrintable(found));
     }
 };
 
