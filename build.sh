@@ -34,6 +34,7 @@ TEST_PACKAGES=(
 WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64
     dpkg-dev python3 locales
+    xdotool imagemagick unzip bc
 )
 
 install_missing() { # packages...
@@ -137,6 +138,8 @@ windows)
     fi
     export LOCPATH=$PWD/build-windows/locale
     (cd build-windows && ctest --output-on-failure)
+    # The program from the unzipped package, as a player starts it.
+    tools/windows-smoke.sh "$stage.zip" build-windows/smoke.png
     ;;
 *)
     echo "usage: $0 run|test|windows" >&2
