@@ -5,7 +5,7 @@
 #include "app/WaiT.h"
 #include "config/ConfigStream.h"
 #include "platform/QtDialogs.h"
-#include "platform/QtSoundCue.h"
+#include "platform/SoundCue.h"
 
 #include <QApplication>
 
@@ -34,14 +34,13 @@ std::unique_ptr<MainMenu> startProgram(ConfigStream& config, Dialogs& dialogs, S
 
 int runProgram(QApplication& app) {
     app.setQuitOnLastWindowClosed(false);
-    quietAudioWarnings();
 
     // Program-wide: they live until the program ends.
     ConfigStream config;
     QtDialogs dialogs;
-    QtSoundCue sound;
+    const std::unique_ptr<SoundCue> sound = makeSoundCue();
 
-    const auto menu = startProgram(config, dialogs, sound, &openProgramPage);
+    const auto menu = startProgram(config, dialogs, *sound, &openProgramPage);
     if (!menu)
         return 1;
     QObject::connect(menu.get(), &MainMenu::unloaded, &app, [&app] { app.exit(0); });

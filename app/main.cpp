@@ -1,5 +1,6 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
+#include "platform/Console.h"
 #include "platform/Look.h"
 
 #include <QApplication>
@@ -8,16 +9,16 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
-    QStringList arguments;
-    for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
-    const quelmar::CommandLine commandLine = quelmar::CommandLine::parse(arguments);
+    const quelmar::CommandLine commandLine =
+        quelmar::CommandLine::parse(quelmar::programArguments(argc, argv));
     if (commandLine.mode != quelmar::CommandLine::Mode::Program) {
         // The tools need no display: no window system is touched.
         QCoreApplication tool(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("quelmar"));
-        QTextStream out(stdout);
-        QTextStream err(stderr);
+        const auto outDevice = quelmar::consoleDevice(stdout);
+        const auto errDevice = quelmar::consoleDevice(stderr);
+        QTextStream out(outDevice.get());
+        QTextStream err(errDevice.get());
         return quelmar::runCommandLine(commandLine, out, err);
     }
     quelmar::NoDisplayGuard noDisplay;

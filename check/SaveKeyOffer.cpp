@@ -2,14 +2,14 @@
 
 #include "check/ConsoleKeys.h"
 #include "check/KeyNameFix.h"
-#include "config/Cp1251.h"
+#include "config/ScriptCodePage.h"
 #include "config/StringResources.h"
 
 namespace quelmar {
 
 SaveKeyOffer SaveKeyOffer::of(const QByteArray& script) {
     // The preamble as the script file begins: the resource and one more line end.
-    static const QByteArray preamble = toWindows1251(stringResource(101)) + "\r\n";
+    static const QByteArray preamble = toScriptCodePage(stringResource(101)) + "\r\n";
     KeyNameFix fix = KeyNameFix::apply(script, ConsoleKeys::embedded(),
                                        script.startsWith(preamble) ? preamble.size() : 0);
     SaveKeyOffer offer;
@@ -31,7 +31,7 @@ QString SaveKeyOffer::question() const {
     QString list;
     for (qsizetype i = 0; i < names.size(); ++i)
         list += QStringLiteral("%1  →  %2\n")
-                    .arg(fromWindows1251(names.at(i)), QString::fromLatin1(consoleNames.at(i)));
+                    .arg(fromScriptCodePage(names.at(i)), QString::fromLatin1(consoleNames.at(i)));
     return QStringLiteral("Консоль игры не примет эти названия клавиш: у неё для тех же клавиш "
                           "свои имена.\n\n%1\nСохранить их так, как их пишет консоль?\n"
                           "«Нет» сохранит названия как есть.")

@@ -1,6 +1,6 @@
 #include "check/ScriptText.h"
 
-#include "config/Cp1251.h"
+#include "config/ScriptCodePage.h"
 
 #include <array>
 
@@ -12,7 +12,7 @@ const std::array<QString, 256>& byteTexts() {
         std::array<QString, 256> table;
         for (int b = 0; b < 256; ++b) {
             table[b] = b < 32 || b == 127 ? QStringLiteral("\\x%1").arg(b, 2, 16, QChar(u'0'))
-                                          : fromWindows1251(QByteArray(1, char(b)));
+                                          : fromScriptCodePage(QByteArray(1, char(b)));
         }
         return table;
     }();

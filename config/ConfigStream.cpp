@@ -1,7 +1,7 @@
 #include "config/ConfigStream.h"
 
-#include "config/Cp1251.h"
 #include "config/OwnFile.h"
+#include "config/ScriptCodePage.h"
 
 namespace quelmar {
 
@@ -41,7 +41,7 @@ FileError ConfigStream::readWritten(QByteArray& bytes) {
 }
 
 void ConfigStream::writeLine(const QString& text) {
-    put(toWindows1251(text) + kLineEnd);
+    put(toScriptCodePage(text) + kLineEnd);
 }
 
 void ConfigStream::writeEmptyLine() {

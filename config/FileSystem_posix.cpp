@@ -183,22 +183,6 @@ ScriptPlaces scriptPlaces() {
     return places;
 }
 
-File::~File() {
-    close();
-}
-
-File::File(File&& other) noexcept
-    : handle_(std::exchange(other.handle_, kNone)), path_(std::move(other.path_)) {}
-
-File& File::operator=(File&& other) noexcept {
-    if (this != &other) {
-        close();
-        handle_ = std::exchange(other.handle_, kNone);
-        path_ = std::move(other.path_);
-    }
-    return *this;
-}
-
 FileError File::open(const QString& path, File& file) {
     file.close();
     file.path_ = path;
@@ -235,12 +219,6 @@ FileError File::status(FileStatus& status) const {
         return FileError::system(FileStep::Open, path_, errno);
     status = statusFrom(info);
     return {};
-}
-
-bool File::isAtPath() const {
-    FileStatus open, named;
-    return isOpen() && !status(open) && !statusOf(path_, named) && open.id == named.id &&
-           named.kind != FileKind::Missing;
 }
 
 void File::takeOver(const FileStatus& old) {

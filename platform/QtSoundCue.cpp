@@ -42,6 +42,11 @@ void quietAudioWarnings() {
     Q_UNUSED(installed);
 }
 
+std::unique_ptr<SoundCue> makeSoundCue() {
+    quietAudioWarnings();
+    return std::make_unique<QtSoundCue>();
+}
+
 QtSoundCue::QtSoundCue(QObject* parent) : QObject(parent) {}
 
 QtSoundCue::~QtSoundCue() {

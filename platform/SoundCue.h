@@ -1,5 +1,7 @@
 #pragma once
 
+#include <memory>
+
 namespace quelmar {
 
 // The five short confirmation sounds; each value is the id of its embedded
@@ -20,5 +22,10 @@ class SoundCue {
     virtual ~SoundCue() = default;
     virtual void play(Cue cue) = 0;
 };
+
+// This platform's player of the embedded cues (Qt Multimedia on Linux, the
+// system's own PlaySound on Windows). Made once as the program starts: it
+// may set process-wide things, such as which log messages show.
+std::unique_ptr<SoundCue> makeSoundCue();
 
 } // namespace quelmar

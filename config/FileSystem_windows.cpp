@@ -1,0 +1,385 @@
+// The Windows side of FileSystem.h: wide-character paths throughout (a user
+// folder named in Cyrillic, a path past MAX_PATH), LockFileEx for the one
+// running copy, FlushFileBuffers, and MoveFileExW for the one-step replace.
+#include "config/FileSystem.h"
+
+#include <QDir>
+#include <QThread>
+
+#include <utility>
+#include <windows.h>
+
+namespace quelmar {
+
+namespace {
+
+// An absolute path in the \\?\ form, which lifts the MAX_PATH limit; the
+// form takes no '/' and no "..", hence the cleaning.
+std::wstring native(const QString& path) {
+    QString clean = QDir::cleanPath(path);
+    if (clean.size() > 2 && clean.at(1) == QLatin1Char(':') && clean.at(2) == QLatin1Char('/'))
+        clean.prepend(QStringLiteral("//?/"));
+    else if (clean.startsWith(QLatin1String("//")) && !clean.startsWith(QLatin1String("//?/")))
+        clean.replace(0, 2, QStringLiteral("//?/UNC/"));
+    return QDir::toNativeSeparators(clean).toStdWString();
+}
+
+HANDLE handleOf(std::intptr_t handle) {
+    return reinterpret_cast<HANDLE>(handle);
+}
+
+// Other programs may read the script, and a second copy of ours may open
+// it to find it locked; FILE_SHARE_DELETE lets a file we hold be renamed.
+constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+
+// The lock is one byte far past any script's end: Windows' locks are
+// mandatory, and one on the data would make our own reads fail.
+constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
+
+FileKind kindOf(DWORD attributes) {
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
+        return FileKind::SymbolicLink;
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return FileKind::Folder;
+    return FileKind::Regular;
+}
+
+std::uint64_t volumeSerialOf(const QString& path) {
+    const std::wstring name = native(path);
+    std::wstring volume(name.size() + 1, L'\0');
+    DWORD serial = 0;
+    if (::GetVolumePathNameW(name.c_str(), volume.data(), DWORD(volume.size())))
+        ::GetVolumeInformationW(volume.c_str(), nullptr, 0, &serial, nullptr, nullptr, nullptr, 0);
+    return serial;
+}
+
+FileError statusOfHandle(HANDLE handle, const QString& path, FileStatus& status) {
+    BY_HANDLE_FILE_INFORMATION info{};
+    if (!::GetFileInformationByHandle(handle, &info))
+        return FileError::system(FileStep::Open, path, int(::GetLastError()));
+    status = {};
+    status.kind = kindOf(info.dwFileAttributes);
+    if (status.kind == FileKind::Regular && ::GetFileType(handle) != FILE_TYPE_DISK)
+        status.kind = FileKind::Other;
+    // The folder for temporary files is the user's own, and who else may
+    // touch a file is the business of its access list, which a replace
+    // inherits from the folder: every file counts as ours.
+    status.ours = true;
+    status.links = info.nNumberOfLinks;
+    status.id = {info.dwVolumeSerialNumber,
+                 (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
+    // Wine forgets the volume of a handle whose file has been renamed; a
+    // rename never leaves its volume, so the volume of the name is the one.
+    if (status.id.device == 0)
+        status.id.device = volumeSerialOf(path);
+    return {};
+}
+
+bool isFolder(const std::wstring& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// A failed open of a name says more when we look at what stands there.
+FileError openFailure(FileStep step, const QString& path, const std::wstring& name, DWORD code) {
+    if (code == ERROR_ACCESS_DENIED && isFolder(name))
+        return FileError::found(step, path, FileProblem::Folder);
+    return FileError::system(step, path, int(code));
+}
+
+// An open that is not a regular file on a disk (a link, a device such as
+// CON or NUL) is closed again.
+FileError checkRegular(HANDLE handle, FileStep step, const QString& path) {
+    FileStatus status;
+    if (FileError error = statusOfHandle(handle, path, status))
+        return error;
+    if (status.kind == FileKind::Regular)
+        return {};
+    return FileError::found(step, path,
+                            status.kind == FileKind::SymbolicLink ? FileProblem::SymbolicLink
+                                                                  : FileProblem::NotRegular);
+}
+
+FileError openHandle(const QString& path, DWORD disposition, FileStep step, std::intptr_t& out) {
+    const std::wstring name = native(path);
+    // Never through a link: the link itself is opened, then refused.
+    const HANDLE handle =
+        ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, disposition,
+                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return openFailure(step, path, name, ::GetLastError());
+    if (FileError error = checkRegular(handle, step, path)) {
+        ::CloseHandle(handle);
+        return error;
+    }
+    out = reinterpret_cast<std::intptr_t>(handle);
+    return {};
+}
+
+} // namespace
+
+FileError FileError::system(FileStep step, const QString& path, int code) {
+    FileProblem problem = FileProblem::Other;
+    switch (DWORD(code)) {
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL:
+    case ERROR_FILE_TOO_LARGE:
+        problem = FileProblem::NoSpace;
+        break;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_PRIVILEGE_NOT_HELD:
+        problem = FileProblem::NoPermission;
+        break;
+    case ERROR_WRITE_PROTECT:
+        problem = FileProblem::ReadOnly;
+        break;
+    case ERROR_FILENAME_EXCED_RANGE:
+    case ERROR_BUFFER_OVERFLOW:
+        problem = FileProblem::NameTooLong;
+        break;
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH:
+        problem = FileProblem::Missing;
+        break;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS:
+        problem = FileProblem::Exists;
+        break;
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_BUSY:
+        problem = FileProblem::Busy;
+        break;
+    case ERROR_LOCK_VIOLATION:
+        problem = step == FileStep::Lock ? FileProblem::Locked : FileProblem::Busy;
+        break;
+    case ERROR_CANT_ACCESS_FILE:
+    case ERROR_CANT_RESOLVE_FILENAME:
+        problem = FileProblem::SymbolicLink;
+        break;
+    case ERROR_DIRECTORY:
+        problem = FileProblem::Folder;
+        break;
+    default:
+        break;
+    }
+    return {problem, step, path, code};
+}
+
+QString systemText(int code) {
+    wchar_t* text = nullptr;
+    const DWORD length = ::FormatMessageW(
+        FORMAT_MESSAGE_ALLOCATE_BUFFER | FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
+        nullptr, DWORD(code), 0, reinterpret_cast<wchar_t*>(&text), 0, nullptr);
+    QString result = length ? QString::fromWCharArray(text, int(length)).trimmed()
+                            : QStringLiteral("error %1").arg(code);
+    ::LocalFree(text);
+    return result;
+}
+
+FileError statusOf(const QString& path, FileStatus& status) {
+    status = {};
+    const std::wstring name = native(path);
+    const DWORD attributes = ::GetFileAttributesW(name.c_str());
+    if (attributes == INVALID_FILE_ATTRIBUTES) {
+        const DWORD code = ::GetLastError();
+        return code == ERROR_FILE_NOT_FOUND || code == ERROR_PATH_NOT_FOUND
+                   ? FileError{}
+                   : FileError::system(FileStep::Open, path, int(code));
+    }
+    // Only asking for attributes: no share mode of another program stops it.
+    const HANDLE handle =
+        ::CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                      FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE) {
+        status.kind = kindOf(attributes);
+        status.ours = true;
+        status.links = 1;
+        return {};
+    }
+    const FileError error = statusOfHandle(handle, path, status);
+    ::CloseHandle(handle);
+    return error;
+}
+
+FileError makePrivateFolder(const QString& path) {
+    // The folder for temporary files is the user's own on Windows; the
+    // folder made here inherits its access list.
+    const std::wstring name = native(path);
+    if (!::CreateDirectoryW(name.c_str(), nullptr) && ::GetLastError() != ERROR_ALREADY_EXISTS)
+        return FileError::system(FileStep::MakeFolder, path, int(::GetLastError()));
+    FileStatus status;
+    if (FileError error = statusOf(path, status)) {
+        error.step = FileStep::MakeFolder;
+        return error;
+    }
+    if (status.kind == FileKind::SymbolicLink)
+        return FileError::found(FileStep::MakeFolder, path, FileProblem::SymbolicLink);
+    if (status.kind != FileKind::Folder)
+        return FileError::found(FileStep::MakeFolder, path, FileProblem::NotRegular);
+    return {};
+}
+
+FileError replaceFile(const QString& from, const QString& to) {
+    const std::wstring source = native(from), target = native(to);
+    // The game or a virus scanner may hold the target for a moment: try
+    // again for about a second before calling it busy.
+    DWORD code = ERROR_SUCCESS;
+    for (int attempt = 0; attempt < 20; ++attempt) {
+        if (::MoveFileExW(source.c_str(), target.c_str(),
+                          MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
+            return {};
+        code = ::GetLastError();
+        if ((code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED &&
+             code != ERROR_LOCK_VIOLATION) ||
+            isFolder(target))
+            break;
+        QThread::msleep(50);
+    }
+    if (code == ERROR_SHARING_VIOLATION || code == ERROR_LOCK_VIOLATION ||
+        (code == ERROR_ACCESS_DENIED && !isFolder(target) &&
+         ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES))
+        return {FileProblem::Busy, FileStep::Replace, to, int(code)};
+    return FileError::system(FileStep::Replace, to, int(code));
+}
+
+void removeFile(const QString& path) {
+    ::DeleteFileW(native(path).c_str());
+}
+
+void syncFolder(const QString&) {
+    // MOVEFILE_WRITE_THROUGH has already put the replace on the disk.
+}
+
+ScriptPlaces scriptPlaces() {
+    // %TEMP%: the user's own folder under the profile.
+    return {QDir::tempPath(), false, {}};
+}
+
+FileError File::open(const QString& path, File& file) {
+    file.close();
+    file.path_ = path;
+    return openHandle(path, OPEN_EXISTING, FileStep::Open, file.handle_);
+}
+
+FileError File::create(const QString& path, File& file) {
+    file.close();
+    file.path_ = path;
+    return openHandle(path, CREATE_NEW, FileStep::Create, file.handle_);
+}
+
+FileError File::status(FileStatus& status) const {
+    return statusOfHandle(handleOf(handle_), path_, status);
+}
+
+void File::takeOver(const FileStatus&) {
+    // Access lists come from the folder; there is no mode to carry over.
+}
+
+FileError File::writeSome(QByteArrayView bytes, qint64& written) {
+    DWORD done = 0;
+    const DWORD size = DWORD(std::min<qsizetype>(bytes.size(), 1 << 30));
+    if (!::WriteFile(handleOf(handle_), bytes.data(), size, &done, nullptr)) {
+        written = 0;
+        return FileError::system(FileStep::Write, path_, int(::GetLastError()));
+    }
+    written = done;
+    return {};
+}
+
+FileError File::readAll(QByteArray& bytes) const {
+    bytes.clear();
+    // A positioned read moves a synchronous handle's position; it is put back.
+    qint64 was = 0;
+    if (FileError error = position(was))
+        return error;
+    QByteArray chunk(64 * 1024, Qt::Uninitialized);
+    FileError error;
+    for (;;) {
+        OVERLAPPED at{};
+        at.Offset = DWORD(quint64(bytes.size()) & 0xFFFFFFFF);
+        at.OffsetHigh = DWORD(quint64(bytes.size()) >> 32);
+        DWORD got = 0;
+        if (!::ReadFile(handleOf(handle_), chunk.data(), DWORD(chunk.size()), &got, &at) &&
+            ::GetLastError() != ERROR_HANDLE_EOF) {
+            error = FileError::system(FileStep::Read, path_, int(::GetLastError()));
+            break;
+        }
+        if (got == 0)
+            break;
+        bytes.append(chunk.constData(), got);
+    }
+    LARGE_INTEGER back{};
+    back.QuadPart = was;
+    ::SetFilePointerEx(handleOf(handle_), back, nullptr, FILE_BEGIN);
+    return error;
+}
+
+FileError File::position(qint64& offset) const {
+    LARGE_INTEGER zero{}, now{};
+    if (!::SetFilePointerEx(handleOf(handle_), zero, &now, FILE_CURRENT))
+        return FileError::system(FileStep::Write, path_, int(::GetLastError()));
+    offset = now.QuadPart;
+    return {};
+}
+
+FileError File::seek(qint64 offset) {
+    LARGE_INTEGER to{};
+    to.QuadPart = offset;
+    if (!::SetFilePointerEx(handleOf(handle_), to, nullptr, FILE_BEGIN))
+        return FileError::system(FileStep::Write, path_, int(::GetLastError()));
+    return {};
+}
+
+FileError File::truncate(qint64 size) {
+    // Sets the end without moving the position, as ftruncate does.
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile.QuadPart = size;
+    if (!::SetFileInformationByHandle(handleOf(handle_), FileEndOfFileInfo, &end, sizeof end))
+        return FileError::system(FileStep::Write, path_, int(::GetLastError()));
+    return {};
+}
+
+FileError File::reserve(qint64 size) {
+    if (size <= 0)
+        return {};
+    FILE_ALLOCATION_INFO allocation{};
+    allocation.AllocationSize.QuadPart = size;
+    if (::SetFileInformationByHandle(handleOf(handle_), FileAllocationInfo, &allocation,
+                                     sizeof allocation))
+        return {};
+    // Only a full disk matters here; a file system that keeps no allocation
+    // of its own still shows a full disk at the write, which is checked.
+    const DWORD code = ::GetLastError();
+    if (code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL)
+        return FileError::system(FileStep::Reserve, path_, int(code));
+    return {};
+}
+
+FileError File::sync() {
+    if (!::FlushFileBuffers(handleOf(handle_)))
+        return FileError::system(FileStep::Sync, path_, int(::GetLastError()));
+    return {};
+}
+
+FileError File::tryLock() {
+    OVERLAPPED at{};
+    at.OffsetHigh = kLockOffsetHigh;
+    if (!::LockFileEx(handleOf(handle_), LOCKFILE_EXCLUSIVE_LOCK | LOCKFILE_FAIL_IMMEDIATELY, 0, 1,
+                      0, &at))
+        return FileError::system(FileStep::Lock, path_, int(::GetLastError()));
+    return {};
+}
+
+FileError File::close() {
+    if (handle_ == kNone)
+        return {};
+    // The system drops the lock with the handle.
+    const HANDLE handle = handleOf(std::exchange(handle_, kNone));
+    if (!::CloseHandle(handle))
+        return FileError::system(FileStep::Write, path_, int(::GetLastError()));
+    return {};
+}
+
+} // namespace quelmar

@@ -1,0 +1,142 @@
+// The Windows seams themselves, run under Wine: the file rules (one
+// running copy, a target another program holds open, paths that only
+// the wide-character calls reach) and Steam found through the registry.
+#include "config/ConfigStream.h"
+#include "config/SaveCopy.h"
+#include "config/TempConfigFile.h"
+#include "platform/GameFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <windows.h>
+
+using namespace quelmar;
+
+namespace {
+
+QByteArray contentOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+bool writeFile(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+// How another program (the game, a virus scanner) may hold the file.
+HANDLE holdOpen(const QString& path, DWORD share) {
+    return ::CreateFileW(QDir::toNativeSeparators(path).toStdWString().c_str(), GENERIC_READ, share,
+                         nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+}
+
+} // namespace
+
+class TestWinFiles : public QObject {
+    Q_OBJECT
+
+  private slots:
+    // A second copy is refused while the first runs, in a folder whose name
+    // the ANSI code page cannot spell, and starts once the first has ended.
+    void oneRunningCopyInACyrillicFolder() {
+        QTemporaryDir tmp;
+        const QString folder = tmp.filePath(QStringLiteral("Вася ☺"));
+        QVERIFY(QDir().mkpath(folder));
+        const ScriptPlaces places{folder, false, {}};
+        {
+            ConfigStream first;
+            const auto created = TempConfigFile::create(first, places);
+            QCOMPARE(created.outcome, TempConfigFile::Outcome::Created);
+            first.writeLine(QStringLiteral("bind \"w\" \"+forward\""));
+            ConfigStream second;
+            const auto refused = TempConfigFile::create(second, places);
+            QCOMPARE(refused.outcome, TempConfigFile::Outcome::AlreadyRunning);
+            QVERIFY(contentOf(created.path).endsWith("bind \"w\" \"+forward\"\r\n"));
+        }
+        ConfigStream again;
+        QCOMPARE(TempConfigFile::create(again, places).outcome, TempConfigFile::Outcome::Created);
+    }
+
+    // The target held by another program: without delete sharing the
+    // replace is refused and the file is rewritten in place where its
+    // sharing lets us write; held with no sharing at all it stays as it
+    // was and the save says it is busy.
+    void targetHeldOpen_data() {
+        QTest::addColumn<int>("share");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<int>("problem");
+        QTest::newRow("read and write shared") << int(FILE_SHARE_READ | FILE_SHARE_WRITE)
+                                               << int(SaveOutcome::Saved) << int(FileProblem::None);
+        QTest::newRow("delete shared too")
+            << int(FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE)
+            << int(SaveOutcome::Saved) << int(FileProblem::None);
+        QTest::newRow("nothing shared")
+            << 0 << int(SaveOutcome::Unchanged) << int(FileProblem::Busy);
+    }
+    void targetHeldOpen() {
+        QFETCH(int, share);
+        QFETCH(int, outcome);
+        QFETCH(int, problem);
+        QTemporaryDir tmp;
+        const QString target = tmp.filePath(QStringLiteral("autoexec.cfg"));
+        QVERIFY(writeFile(target, "old\r\n"));
+        const HANDLE held = holdOpen(target, DWORD(share));
+        QVERIFY(held != INVALID_HANDLE_VALUE);
+        const SaveResult result = saveScript("new script\r\n", target);
+        ::CloseHandle(held);
+        QCOMPARE(int(result.outcome), outcome);
+        QCOMPARE(int(result.error.problem), problem);
+        QCOMPARE(contentOf(target), outcome == int(SaveOutcome::Saved)
+                                        ? QByteArray("new script\r\n")
+                                        : QByteArray("old\r\n"));
+        // Nothing is left beside it.
+        QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("autoexec.cfg")});
+    }
+
+    // A path far past the 260 characters of MAX_PATH, under a Cyrillic name.
+    void longNonAsciiPath() {
+        QTemporaryDir tmp;
+        QString folder = tmp.path();
+        for (int i = 0; folder.size() <= 300; ++i)
+            folder += QStringLiteral("/Папка с длинным именем номер %1 для проверки").arg(i);
+        QVERIFY(QDir().mkpath(folder));
+        const QString target = folder + QStringLiteral("/конфиг.cfg");
+        for (const QByteArray& script : {QByteArray("first\r\n"), QByteArray("second\r\n")}) {
+            const SaveResult result = saveScript(script, target);
+            QCOMPARE(result.outcome, SaveOutcome::Saved);
+            QCOMPARE(contentOf(target), script);
+        }
+    }
+
+    // Steam's folder as the Steam client leaves it in the registry (forward
+    // slashes, lower case), under a Cyrillic user name; the game is found
+    // there.
+    void steamFromTheRegistry() {
+        QTemporaryDir tmp;
+        const QString steam = tmp.filePath(QStringLiteral("Вася/Steam"));
+        const QString game = steam + QStringLiteral("/steamapps/common/Half-Life/cstrike");
+        QVERIFY(QDir().mkpath(game));
+        QVERIFY(writeFile(steam + QStringLiteral("/steamapps/appmanifest_10.acf"),
+                          "\"AppState\"\n{\n\t\"appid\"\t\t\"10\"\n\t\"StateFlags\"\t\t\"4\"\n"
+                          "\t\"installdir\"\t\t\"Half-Life\"\n}\n"));
+        const std::wstring value = steam.toLower().toStdWString();
+        QCOMPARE(::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath",
+                                   REG_SZ, value.c_str(), DWORD((value.size() + 1) * 2)),
+                 LONG(ERROR_SUCCESS));
+        const QStringList roots = steamRoots({});
+        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath");
+        QCOMPARE(roots.value(0), steam.toLower());
+        // Names on Windows match in any case.
+        const QString found = findGameFolder(roots);
+        QVERIFY2(QDir(found).canonicalPath().compare(QDir(game).canonicalPath(),
+                                                     Qt::CaseInsensitive) == 0,
+                 qPrintable(found));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWinFiles)
+#include "tst_winfiles.moc"
