@@ -5,7 +5,8 @@
 #                     with warnings as errors and runs every test (the tests
 #                     that show windows ten times over), then an
 #                     AddressSanitizer and UndefinedBehaviorSanitizer build
-#                     of the same tests
+#                     of the same tests, then the Windows build below with
+#                     its tests under Wine; it prints where the time went
 #   ./build.sh windows  builds the Windows program (Qt for Windows built once
 #                     per machine and cached), runs its tests under Wine and
 #                     packs build-windows/quelmar-<version>-windows-x64.zip
@@ -70,33 +71,7 @@ check_format() {
     echo "Formatting: every tracked C++ file as .clang-format has it."
 }
 
-case "${1:-}" in
-run)
-    install_missing "${PACKAGES[@]}"
-    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
-    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-        echo "No display found: starting under Xvfb (nothing will be visible)."
-        exec xvfb-run -a -s "-screen 0 1280x1024x24" build/quelmar
-    fi
-    exec build/quelmar
-    ;;
-test)
-    install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
-    check_format
-    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELMAR_WERROR=ON
-    (cd build &&
-        ctest -j2 --output-on-failure -LE windows &&
-        ctest -j2 --output-on-failure -L windows --repeat until-fail:10)
-    echo "== Again with AddressSanitizer and UndefinedBehaviorSanitizer"
-    configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUELMAR_SANITIZE=ON \
-        -DQUELMAR_BENCH=OFF -DQUELMAR_WERROR=ON
-    (cd build-asan &&
-        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
-        LSAN_OPTIONS=suppressions=$PWD/../tests/lsan.supp:print_suppressions=0 \
-        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        ctest -j2 --output-on-failure)
-    ;;
-windows)
+build_windows() { # the zip, its tests under Wine and a run of the unzipped program
     install_missing "${PACKAGES[@]}" "${WINDOWS_PACKAGES[@]}"
     qt=$(packaging/windows/build-qt.sh | tail -n1)
     # The pictures are rendered on this machine, by a renderer built for it.
@@ -140,6 +115,44 @@ windows)
     (cd build-windows && ctest --output-on-failure)
     # The program from the unzipped package, as a player starts it.
     tools/windows-smoke.sh "$stage.zip" build-windows/smoke.png
+}
+
+case "${1:-}" in
+run)
+    install_missing "${PACKAGES[@]}"
+    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo
+    if [ -z "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
+        echo "No display found: starting under Xvfb (nothing will be visible)."
+        exec xvfb-run -a -s "-screen 0 1280x1024x24" build/quelmar
+    fi
+    exec build/quelmar
+    ;;
+test)
+    install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
+    SECONDS=0
+    check_format
+    configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELMAR_WERROR=ON
+    (cd build &&
+        ctest -j2 --output-on-failure -LE windows &&
+        ctest -j2 --output-on-failure -L windows --repeat until-fail:10)
+    echo "== Linux: ${SECONDS} s"
+    echo "== Again with AddressSanitizer and UndefinedBehaviorSanitizer"
+    SECONDS=0
+    configure_and_build build-asan -DCMAKE_BUILD_TYPE=Debug -DQUELMAR_SANITIZE=ON \
+        -DQUELMAR_BENCH=OFF -DQUELMAR_WERROR=ON
+    (cd build-asan &&
+        ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
+        LSAN_OPTIONS=suppressions=$PWD/../tests/lsan.supp:print_suppressions=0 \
+        UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+        ctest -j2 --output-on-failure)
+    echo "== Sanitizers: ${SECONDS} s"
+    echo "== The Windows build, its tests under Wine and a run of the package"
+    SECONDS=0
+    build_windows
+    echo "== Windows: ${SECONDS} s"
+    ;;
+windows)
+    build_windows
     ;;
 *)
     echo "usage: $0 run|test|windows" >&2
