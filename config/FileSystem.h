@@ -11,8 +11,8 @@
 
 // The one place where config/ meets the operating system's files. Each
 // platform implements this header in its own source file, picked by the
-// build (FileSystem_posix.cpp here); the rules built on it are the same
-// everywhere.
+// build (FileSystem_posix.cpp, FileSystem_windows.cpp); the rules built on
+// it are the same everywhere.
 
 namespace quelmar {
 

@@ -31,6 +31,8 @@ exe=$(ls "$work"/quelmar-*/quelmar.exe)
 
 start=$(date +%s.%N)
 wine "$exe" >"$work/out.txt" 2>&1 &
+pid=$!
+trap 'status=$?; { wineserver -k; wait $pid; } 2>/dev/null || true; rm -rf "$work"; exit $status' EXIT
 # The menu is made while the splash still shows: it counts once the splash
 # (408x311) has gone.
 menu=
