@@ -6,6 +6,8 @@
 # screen and prints how long the start took; then opens and closes the
 # video page and compares %TEMP%\cfg.cfg byte for byte with what the Linux
 # program writes for the same steps (the tests' golden files).
+# With QUELMAR_SMOKE_VIDEO_SHOT set, the screen with the video page open is
+# saved there too.
 # Usage: tools/windows-smoke.sh [ZIP [SCREENSHOT]]
 #   default build-windows/quelmar-*-windows-x64.zip, /tmp/quelmar-windows.png
 # Needs wine, xvfb-run, xdotool, ImageMagick's import and unzip.
@@ -87,6 +89,10 @@ click() { # window id, x and y inside it
 click "$menu" 64 50 # "Видео"
 video=$(window_of_size 494 345)
 sleep 0.5
+if [ -n "${QUELMAR_SMOKE_VIDEO_SHOT:-}" ]; then
+    sleep 3 # Wine paints a new window's lists a while after it maps it
+    import -window root "$QUELMAR_SMOKE_VIDEO_SHOT"
+fi
 click "$video" 20 17 # Done
 for _ in $(seq 50); do
     xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$video" || break
