@@ -67,7 +67,14 @@ QString comicFamily() {
 }
 
 QFont comicFont(double points, bool bold) {
-    return fontOf({comicFamily()}, points, bold);
+    QFont font = fontOf({comicFamily()}, points, bold);
+    // The boxes are laid out for the face's own advance widths. Windows hints
+    // fully by default, rounding every glyph's advance to whole pixels, which
+    // makes a bold caption a few pixels wider and cuts its last letter off;
+    // hinted only up and down, as Linux desktops hint, the widths stay
+    // the face's own on both.
+    font.setHintingPreference(QFont::PreferVerticalHinting);
+    return font;
 }
 
 namespace {

@@ -5,7 +5,11 @@
 # Waits for the main menu (a 203x299 window), saves a screenshot of the
 # screen and prints how long the start took; then opens and closes the
 # video page and compares %TEMP%\cfg.cfg byte for byte with what the Linux
-# program writes for the same steps (the tests' golden files).
+# program writes for the same steps (the tests' golden files); then saves
+# through the Save As dialog and compares the saved file the same way.
+# With QUELMAR_SMOKE_VIDEO_SHOT set, the screen with the video page open is
+# saved there too.
+# QUELMAR_SMOKE_DIALOG_SHOT likewise for the Save As dialog.
 # Usage: tools/windows-smoke.sh [ZIP [SCREENSHOT]]
 #   default build-windows/quelmar-*-windows-x64.zip, /tmp/quelmar-windows.png
 # Needs wine, xvfb-run, xdotool, ImageMagick's import and unzip.
@@ -87,6 +91,10 @@ click() { # window id, x and y inside it
 click "$menu" 64 50 # "Видео"
 video=$(window_of_size 494 345)
 sleep 0.5
+if [ -n "${QUELMAR_SMOKE_VIDEO_SHOT:-}" ]; then
+    sleep 3 # Wine paints a new window's lists a while after it maps it
+    import -window root "$QUELMAR_SMOKE_VIDEO_SHOT"
+fi
 click "$video" 20 17 # Done
 for _ in $(seq 50); do
     xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$video" || break
@@ -98,3 +106,41 @@ if ! cmp <(cat tests/data/preamble_only.cfg tests/data/video_defaults.cfg) "$scr
     exit 1
 fi
 echo "cfg.cfg after the video page: $(wc -c <"$script") bytes, as the Linux program writes them"
+
+# "Сохранить", then a name typed into the system's Save As dialog (it has no
+# title, so it is found as the one new window): the program saves there and
+# ends.
+before=$(xdotool search --onlyvisible --class . 2>/dev/null | sort)
+click "$menu" 64 228 # "Сохранить"
+dialog=
+for _ in $(seq 100); do
+    dialog=$(comm -13 <(echo "$before") <(xdotool search --onlyvisible --class . 2>/dev/null | sort) | head -n1)
+    [ -n "$dialog" ] && break
+    sleep 0.1
+done
+if [ -z "$dialog" ]; then
+    echo "no Save As dialog within 10 s" >&2
+    import -window root "$shot"
+    exit 1
+fi
+sleep 1
+[ -n "${QUELMAR_SMOKE_DIALOG_SHOT:-}" ] && import -window root "$QUELMAR_SMOKE_DIALOG_SHOT"
+xdotool windowfocus --sync "$dialog"
+xdotool type --delay 50 'C:\saved.cfg'
+xdotool key Return
+saved=$WINEPREFIX/drive_c/saved.cfg
+for _ in $(seq 100); do
+    kill -0 $pid 2>/dev/null || break
+    sleep 0.1
+done
+if kill -0 $pid 2>/dev/null; then
+    echo "the program still runs 10 s after the save" >&2
+    import -window root "$shot"
+    exit 1
+fi
+if ! [ -f "$saved" ] || ! cmp <(cat tests/data/preamble_only.cfg tests/data/video_defaults.cfg) "$saved"; then
+    echo "the saved script differs from what the Linux program saves" >&2
+    import -window root "$shot"
+    exit 1
+fi
+echo "saved through the dialog: $(wc -c <"$saved") bytes, as the Linux program saves them"
