@@ -1,6 +1,7 @@
 // The Windows seams themselves, run under Wine: the file rules (one
 // running copy, a target another program holds open, paths that only
-// the wide-character calls reach) and Steam found through the registry.
+// the wide-character calls reach, a full disk) and Steam found through
+// the registry.
 #include "config/ConfigStream.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
@@ -110,6 +111,24 @@ class TestWinFiles : public QObject {
             QCOMPARE(result.outcome, SaveOutcome::Saved);
             QCOMPARE(contentOf(target), script);
         }
+    }
+
+    // A save that does not fit: the target keeps every byte it had and the
+    // save says the disk is full. The folder is the small disk that
+    // small_disk.sh mounts for the run of this case alone.
+    void fullDestination() {
+        const QString folder = qEnvironmentVariable("QUELMAR_SMALL_DISK");
+        if (folder.isEmpty())
+            QSKIP("runs as tst_winfiles_full_disk, on a small disk mounted for it");
+        const QString target = QDir(folder).filePath(QStringLiteral("autoexec.cfg"));
+        const QByteArray old = QByteArray("bind \"w\" \"+forward\"\r\n").repeated(400);
+        QVERIFY(writeFile(target, old));
+        const SaveResult result = saveScript(QByteArray(128 * 1024, 'x'), target);
+        QCOMPARE(int(result.outcome), int(SaveOutcome::Unchanged));
+        QCOMPARE(int(result.error.problem), int(FileProblem::NoSpace));
+        QCOMPARE(contentOf(target), old);
+        QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
+                 QStringList{QStringLiteral("autoexec.cfg")});
     }
 
     // Steam's folder as the Steam client leaves it in the registry (forward
