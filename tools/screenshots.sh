@@ -30,22 +30,8 @@ pid=$!
 
 # The one visible window of the program that is width x height (at scale 1),
 # waited for up to 5 s.
-window_of_size() {
-    set -- $(($1 * scale)) $(($2 * scale))
-    local id tries
-    for tries in $(seq 50); do
-        for id in $(xdotool search --onlyvisible --pid $pid 2>/dev/null || true); do
-            eval "$(xdotool getwindowgeometry --shell "$id")"
-            if [ "$WIDTH" = "$1" ] && [ "$HEIGHT" = "$2" ]; then
-                echo "$id"
-                return
-            fi
-        done
-        sleep 0.1
-    done
-    echo "no ${1}x$2 window came up" >&2
-    exit 1
-}
+source tools/x-window.sh
+window_of_size() { wait_for_window 50 $(($1 * scale)) $(($2 * scale)) --pid $pid; }
 shoot() { # window id, name
     sleep 0.3 # let it paint
     import -window "$1" "$out/$2.png"

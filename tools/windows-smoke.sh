@@ -64,21 +64,9 @@ sleep 1 # the flame runs
 import -window root "$shot"
 echo "$shot"
 
-window_of_size() { # width height: the visible window of that size, waited for up to 10 s
-    local id
-    for _ in $(seq 100); do
-        for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
-            eval "$(xdotool getwindowgeometry --shell "$id")"
-            if [ "$WIDTH" = "$1" ] && [ "$HEIGHT" = "$2" ]; then
-                echo "$id"
-                return
-            fi
-        done
-        sleep 0.1
-    done
-    echo "no ${1}x$2 window came up" >&2
-    exit 1
-}
+# The visible window of that size, waited for up to 10 s.
+source tools/x-window.sh
+window_of_size() { wait_for_window 100 "$1" "$2" --name .; }
 # With no window manager, Wine takes a click only in the window that has
 # the focus.
 click() { # window id, x and y inside it
