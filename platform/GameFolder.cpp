@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QRegularExpression>
 
 #include <optional>
 
@@ -104,9 +105,60 @@ Manifest manifestIn(const QString& steamapps) {
     return manifest;
 }
 
+// The file a command line or an icon reference starts with: a quoted path,
+// or up to the first ".exe", ".ico" or ".dll" ending a word, or the whole
+// text less an icon's ",index".
+QString leadingFile(const QString& text) {
+    const QString trimmed = text.trimmed();
+    if (trimmed.startsWith(u'"')) {
+        const qsizetype end = trimmed.indexOf(u'"', 1);
+        return end < 0 ? QString() : trimmed.mid(1, end - 1);
+    }
+    static const QRegularExpression file(QStringLiteral(R"(^(.*?\.(?:exe|ico|dll))(?=$|[\s,]))"),
+                                         QRegularExpression::CaseInsensitiveOption);
+    if (const QRegularExpressionMatch m = file.match(trimmed); m.hasMatch())
+        return m.captured(1);
+    static const QRegularExpression iconIndex(QStringLiteral(R"(,\s*-?\d+$)"));
+    return QString(trimmed).remove(iconIndex);
+}
+
+// A drive's or a network share's path, with forward slashes and no
+// trailing one; empty for anything relative.
+QString absoluteFolder(QString path) {
+    static const QRegularExpression absolute(QStringLiteral(R"(^(?:[A-Za-z]:[\\/]|\\\\))"));
+    if (!absolute.match(path).hasMatch())
+        return {};
+    path.replace(u'\\', u'/');
+    while (path.size() > 3 && path.endsWith(u'/'))
+        path.chop(1);
+    return path;
+}
+
+QString parentFolder(const QString& file) {
+    const QString path = absoluteFolder(file);
+    const qsizetype slash = path.lastIndexOf(u'/');
+    return slash < 0 ? QString() : path.left(slash == 2 ? 3 : slash);
+}
+
 } // namespace
 
-QString findGameFolder(const QStringList& roots) {
+QString installFolderOf(const InstalledProgram& program) {
+    static const QRegularExpression game(
+        QStringLiteral(R"(counter[- ]?strike|half[- ]?life|\bcs ?1\.6\b)"),
+        QRegularExpression::CaseInsensitiveOption);
+    if (!game.match(program.displayName).hasMatch())
+        return {};
+    QString location = program.installLocation.trimmed();
+    if (location.size() > 1 && location.startsWith(u'"') && location.endsWith(u'"'))
+        location = location.mid(1, location.size() - 2);
+    if (QString folder = absoluteFolder(location); !folder.isEmpty())
+        return folder;
+    if (QString folder = parentFolder(leadingFile(program.displayIcon)); !folder.isEmpty())
+        return folder;
+    return parentFolder(leadingFile(program.uninstallString));
+}
+
+QString findGameFolder(const QStringList& roots, const QList<InstalledProgram>& programs) {
     // ~/.steam/steam is usually a link to one of the others: each library
     // once, by its real path.
     QStringList libraries;
@@ -129,6 +181,14 @@ QString findGameFolder(const QStringList& roots) {
             return game;
         if (leftover.isEmpty())
             leftover = game;
+    }
+    // Steam's own uninstall entry names the Half-Life folder too; other
+    // games with a "cstrike" folder (Counter-Strike: Source) have no hl.exe.
+    for (const InstalledProgram& program : programs) {
+        const QString folder = installFolderOf(program);
+        const QString game = entryIn(folder, QStringLiteral("cstrike"), QDir::Dirs);
+        if (!game.isEmpty() && !entryIn(folder, QStringLiteral("hl.exe"), QDir::Files).isEmpty())
+            return game;
     }
     return leftover;
 }

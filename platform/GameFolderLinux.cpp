@@ -16,4 +16,10 @@ QStringList steamRoots(const QString& home) {
     };
 }
 
+QList<InstalledProgram> installedPrograms() {
+    // Linux has no register of what was installed where outside the
+    // package manager, and the game does not come from it.
+    return {};
+}
+
 } // namespace quelmar

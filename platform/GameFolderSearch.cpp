@@ -38,7 +38,8 @@ std::optional<QString> resultWithin(std::function<QString()> search,
 
 QString findGameFolderWithin(std::chrono::milliseconds deadline) {
     const QString home = QDir::homePath();
-    return resultWithin([home] { return findGameFolder(steamRoots(home)); }, deadline)
+    return resultWithin([home] { return findGameFolder(steamRoots(home), installedPrograms()); },
+                        deadline)
         .value_or(QString());
 }
 

@@ -1,3 +1,4 @@
+#include "platform/GameFolder.h"
 #include "platform/GameFolderSearch.h"
 
 #include <QtTest>
@@ -67,6 +68,47 @@ class TestGameFolder : public QObject {
         const QString result = quelmar::findGameFolderWithin(1s);
         QDir::setCurrent(previous);
         QCOMPARE(result, QFileInfo(found).canonicalFilePath());
+    }
+
+    // Uninstall entries as installers of the game write them on Windows:
+    // the folder they name, with forward slashes.
+    void installFolder_data() {
+        QTest::addColumn<QString>("entry"); // name|location|icon|uninstaller
+        QTest::addColumn<QString>("folder");
+        QTest::newRow("Inno Setup")
+            << "Counter-Strike 1.6|C:\\Games\\Counter-Strike 1.6\\|C:\\Games\\Counter-Strike "
+               "1.6\\hl.exe|\"C:\\Games\\Counter-Strike 1.6\\unins000.exe\""
+            << "C:/Games/Counter-Strike 1.6";
+        QTest::newRow("Steam's own") << "Counter-Strike|C:\\Program Files "
+                                        "(x86)\\Steam\\steamapps\\common\\Half-Life||\"C:\\Program "
+                                        "Files (x86)\\Steam\\steam.exe\" steam://uninstall/10"
+                                     << "C:/Program Files (x86)/Steam/steamapps/common/Half-Life";
+        QTest::newRow("uninstaller only") << "CS 1.6 Final|||D:\\Игры\\CS 1.6\\uninst.exe /S"
+                                          << "D:/Игры/CS 1.6";
+        QTest::newRow("quoted icon") << "Half-Life|| \"D:\\HL\\hl.exe\",0|"
+                                     << "D:/HL";
+        QTest::newRow("icon index") << "counter strike||D:\\HL\\cs.ico,-101|x"
+                                    << "D:/HL";
+        QTest::newRow("quoted location") << "Counter-Strike|\"E:\\\"||"
+                                         << "E:/";
+        QTest::newRow("network share") << "Counter-Strike|\\\\nas\\games\\cs16\\||"
+                                       << "//nas/games/cs16";
+        QTest::newRow("file at a drive's root") << "Counter-Strike||F:\\hl.exe|"
+                                                << "F:/";
+        QTest::newRow("relative") << "Counter-Strike|Games\\CS|hl.exe|"
+                                  << "";
+        QTest::newRow("Windows Installer") << "Counter-Strike 1.6|||MsiExec.exe /X{1234}"
+                                           << "";
+        QTest::newRow("another program") << "Notepad++|C:\\Program Files\\Notepad++||"
+                                         << "";
+        QTest::newRow("unclosed quote") << "Counter-Strike||\"C:\\CS\\hl.exe|"
+                                        << "";
+    }
+    void installFolder() {
+        QFETCH(QString, entry);
+        QFETCH(QString, folder);
+        const QStringList f = entry.split('|');
+        QCOMPARE(quelmar::installFolderOf({f[0], f[1], f[2], f[3]}), folder);
     }
 
     void deadline() {

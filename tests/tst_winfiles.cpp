@@ -155,6 +155,39 @@ class TestWinFiles : public QObject {
                                                      Qt::CaseInsensitive) == 0,
                  qPrintable(found));
     }
+
+    // A game installed by its own installer, known only by its uninstall
+    // entry; Counter-Strike: Source has a "cstrike" folder too, but no
+    // hl.exe beside it.
+    void installedOutsideSteam() {
+        QTemporaryDir tmp;
+        const QString source = tmp.filePath(QStringLiteral("Source"));
+        const QString game = tmp.filePath(QStringLiteral("Игры/CS 1.6"));
+        QVERIFY(QDir().mkpath(source + "/cstrike") && writeFile(source + "/hl2.exe", "MZ"));
+        QVERIFY(QDir().mkpath(game + "/cstrike") && writeFile(game + "/hl.exe", "MZ"));
+        const auto entry = [](const wchar_t* key, const wchar_t* name, const QString& value) {
+            const std::wstring text = QDir::toNativeSeparators(value).toStdWString();
+            const std::wstring path =
+                std::wstring(L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + key;
+            return ::RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), name, REG_SZ, text.c_str(),
+                                     DWORD((text.size() + 1) * 2)) == ERROR_SUCCESS;
+        };
+        QVERIFY(
+            entry(L"Steam App 240", L"DisplayName", "Counter-Strike: Source") &&
+            entry(L"Steam App 240", L"InstallLocation", source) &&
+            entry(L"{5E1B2C4D-7A0F-4D1E-9C3B-QUELMAR}_is1", L"DisplayName", "Counter-Strike 1.6") &&
+            entry(L"{5E1B2C4D-7A0F-4D1E-9C3B-QUELMAR}_is1", L"UninstallString",
+                  '"' + game + "/unins000.exe\""));
+        const QList<InstalledProgram> programs = installedPrograms();
+        for (const wchar_t* key : {L"Steam App 240", L"{5E1B2C4D-7A0F-4D1E-9C3B-QUELMAR}_is1"})
+            ::RegDeleteKeyW(
+                HKEY_CURRENT_USER,
+                (std::wstring(L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + key)
+                    .c_str());
+        QCOMPARE(programs.size(), 2);
+        const QString found = findGameFolder({}, programs);
+        QVERIFY2(QDir(found) == QDir(game + "/cstrike"), qPrintable(found));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestWinFiles)
