@@ -25,22 +25,26 @@ QString folderProblemText(const FileError& error) {
 
 // What the player can do about the temporary script's folder.
 QString tempAdvice(const FileError& error) {
+    const TempFolderSetting setting = tempFolderSetting();
     switch (error.problem) {
     case FileProblem::NoSpace:
         return QStringLiteral("Освободите место на диске или укажите в переменной окружения "
-                              "TMPDIR папку на другом диске.");
+                              "%1 папку на другом диске.")
+            .arg(setting.variable);
     case FileProblem::SymbolicLink:
     case FileProblem::Folder:
     case FileProblem::NotRegular:
     case FileProblem::SharedName:
     case FileProblem::OtherOwner:
         return QStringLiteral("Удалите или переименуйте его либо укажите в переменной окружения "
-                              "TMPDIR другую папку, свою.");
+                              "%1 другую папку, свою.")
+            .arg(setting.variable);
     case FileProblem::Replaced:
         return QStringLiteral("Запустите программу снова.");
     default:
-        return QStringLiteral("Укажите в переменной окружения TMPDIR папку, в которую вы можете "
-                              "писать, например: TMPDIR=~/tmp quelmar");
+        return QStringLiteral("Укажите в переменной окружения %1 папку, в которую вы можете "
+                              "писать, например: %2")
+            .arg(setting.variable, setting.example);
     }
 }
 

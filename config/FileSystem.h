@@ -58,6 +58,15 @@ struct ScriptPlaces {
 };
 ScriptPlaces scriptPlaces();
 
+// How a player names another temporary folder: the environment variable
+// that chooses it on this platform, and a command line that sets it for
+// one run.
+struct TempFolderSetting {
+    QString variable;
+    QString example;
+};
+TempFolderSetting tempFolderSetting();
+
 // One open file, closed when it goes.
 class File {
   public:

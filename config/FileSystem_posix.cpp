@@ -183,6 +183,10 @@ ScriptPlaces scriptPlaces() {
     return places;
 }
 
+TempFolderSetting tempFolderSetting() {
+    return {QStringLiteral("TMPDIR"), QStringLiteral("TMPDIR=~/tmp quelmar")};
+}
+
 FileError File::open(const QString& path, File& file) {
     file.close();
     file.path_ = path;

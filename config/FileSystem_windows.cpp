@@ -257,6 +257,12 @@ ScriptPlaces scriptPlaces() {
     return {QDir::tempPath(), false, {}};
 }
 
+TempFolderSetting tempFolderSetting() {
+    // GetTempPath reads TMP before TEMP. The quotes keep cmd.exe from
+    // taking the blank before "&" into the value.
+    return {QStringLiteral("TMP"), QStringLiteral("set \"TMP=D:\\Temp\" & quelmar")};
+}
+
 FileError File::open(const QString& path, File& file) {
     file.close();
     file.path_ = path;

@@ -21,7 +21,7 @@ class TestConfig : public QObject {
     // A second run replaces what the first one left.
     void tempFileHoldsPreambleAndOneEmptyLine() {
         QTemporaryDir dir;
-        qputenv("TMPDIR", dir.path().toLocal8Bit());
+        TempFolderAs tempFolder(dir.path());
         {
             ConfigStream first;
             QCOMPARE(TempConfigFile::create(first).outcome, TempConfigFile::Outcome::Created);

@@ -79,6 +79,7 @@ class TestMainMenu : public QObject {
     Q_OBJECT
 
     QTemporaryDir tmp_;
+    TempFolderAs tempFolder_{tmp_.path()};
     std::unique_ptr<ConfigStream> config_;
     std::unique_ptr<ScriptedDialogs> dialogs_;
     std::unique_ptr<RecordingSoundCue> sound_;
@@ -89,7 +90,6 @@ class TestMainMenu : public QObject {
 
   private slots:
     void init() {
-        qputenv("TMPDIR", tmp_.path().toLocal8Bit());
         config_ = std::make_unique<ConfigStream>();
         dialogs_ = std::make_unique<ScriptedDialogs>();
         sound_ = std::make_unique<RecordingSoundCue>();
@@ -174,9 +174,8 @@ class TestMainMenu : public QObject {
     void saveCancelledChangesNothing() {
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
         const QString game =
-            tmp_.filePath(QStringLiteral(".steam/steam/steamapps/common/Half-Life/cstrike"));
+            fakeSteamFolder(tmp_.path()) + QStringLiteral("/steamapps/common/Half-Life/cstrike");
         QVERIFY(QDir().mkpath(game));
-        qputenv("HOME", tmp_.path().toLocal8Bit());
         click("Command3");
         QCOMPARE(dialogs_->asked.size(), 1);
         QCOMPARE(dialogs_->asked[0].kind, AskedDialog::SaveAs);
@@ -194,7 +193,7 @@ class TestMainMenu : public QObject {
         dialogs_->answerSaveAs(bad);
         click("Command3");
         QCOMPARE(dialogs_->asked.size(), 2);
-        QVERIFY(dialogs_->asked[1].text.contains(bad));
+        QVERIFY(dialogs_->asked[1].text.contains(QDir::toNativeSeparators(bad)));
         QVERIFY(dialogs_->asked[1].text.contains(QStringLiteral("Файл не создан.")));
         QCOMPARE(dialogs_->asked[1].title, QStringLiteral("Vorel"));
         QVERIFY(sound_->played.isEmpty() && menu_->isVisible() && unloaded.isEmpty());
@@ -309,7 +308,7 @@ class TestProgram : public QObject {
     // events went on in that second.
     void menuLoadsBeforeTheSplashGoesAndShowsAfter() {
         QTemporaryDir tmp;
-        qputenv("TMPDIR", tmp.path().toLocal8Bit());
+        TempFolderAs tempFolder(tmp.path());
         ConfigStream config;
         ScriptedDialogs dialogs;
         RecordingSoundCue sound;
@@ -339,13 +338,15 @@ class TestProgram : public QObject {
     }
 
     void startWithoutATempFolderSaysWhereAndFails() {
-        qputenv("TMPDIR", "/nonexistent/quelmar");
+        QTemporaryDir tmp;
+        const QString missing = tmp.filePath(QStringLiteral("nonexistent/quelmar"));
+        TempFolderAs tempFolder(missing);
         ConfigStream config;
         ScriptedDialogs dialogs;
         RecordingSoundCue sound;
         QVERIFY(!startProgram(config, dialogs, sound, {}, 0));
         QCOMPARE(dialogs.asked.size(), 1);
-        QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("/nonexistent/quelmar\n")));
+        QVERIFY(dialogs.asked[0].text.contains(QDir::toNativeSeparators(missing) + '\n'));
         QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("такой папки нет")));
         QCOMPARE(dialogs.asked[0].title, QStringLiteral("Vorel"));
         for (QWidget* w : QApplication::topLevelWidgets())
@@ -382,7 +383,7 @@ class TestProgram : public QObject {
     // then saved: the preamble and the seven sections in the order visited.
     void everyPageInTurnThenSave() {
         QTemporaryDir tmp;
-        qputenv("TMPDIR", tmp.path().toLocal8Bit());
+        TempFolderAs tempFolder(tmp.path());
         ConfigStream config;
         ScriptedDialogs dialogs;
         RecordingSoundCue sound;

@@ -2,7 +2,12 @@
 
 #include "config/Cp1251.h"
 
+#include <QDir>
 #include <QFile>
+
+#ifdef Q_OS_WIN
+#include <windows.h>
+#endif
 
 namespace quelmar::test {
 
@@ -15,6 +20,72 @@ QByteArray readBytes(const QString& path) {
 
 QByteArray goldenBytes(const QString& name) {
     return readBytes(QStringLiteral(QUELMAR_TEST_DATA_DIR "/") + name);
+}
+
+namespace {
+
+// The process's own environment, where the system's calls read it.
+#ifdef Q_OS_WIN
+const char* const kTempVariables[] = {"TMP", "TEMP"};
+
+std::optional<QString> environmentValue(const char* name) {
+    const std::wstring key = QString::fromLatin1(name).toStdWString();
+    const DWORD size = ::GetEnvironmentVariableW(key.c_str(), nullptr, 0);
+    if (size == 0)
+        return std::nullopt;
+    std::wstring value(size, L'\0');
+    value.resize(::GetEnvironmentVariableW(key.c_str(), value.data(), size));
+    return QString::fromStdWString(value);
+}
+
+void setEnvironmentValue(const char* name, const std::optional<QString>& value) {
+    const std::wstring key = QString::fromLatin1(name).toStdWString();
+    const std::wstring text = value ? QDir::toNativeSeparators(*value).toStdWString() : L"";
+    ::SetEnvironmentVariableW(key.c_str(), value ? text.c_str() : nullptr);
+}
+#else
+const char* const kTempVariables[] = {"TMPDIR"};
+
+std::optional<QString> environmentValue(const char* name) {
+    if (!qEnvironmentVariableIsSet(name))
+        return std::nullopt;
+    return qEnvironmentVariable(name);
+}
+
+void setEnvironmentValue(const char* name, const std::optional<QString>& value) {
+    if (value)
+        qputenv(name, value->toLocal8Bit());
+    else
+        qunsetenv(name);
+}
+#endif
+
+} // namespace
+
+TempFolderAs::TempFolderAs(const QString& path) {
+    for (const char* name : kTempVariables) {
+        saved_.append({name, environmentValue(name)});
+        setEnvironmentValue(name, path);
+    }
+}
+
+TempFolderAs::~TempFolderAs() {
+    for (const auto& [name, value] : saved_)
+        setEnvironmentValue(name, value);
+}
+
+QString fakeSteamFolder(const QString& home) {
+#ifdef Q_OS_WIN
+    const QString steam = QDir(home).filePath(QStringLiteral("Steam"));
+    const std::wstring value = QDir::toNativeSeparators(steam).toStdWString();
+    ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath", REG_SZ,
+                      value.c_str(), DWORD((value.size() + 1) * sizeof(wchar_t)));
+#else
+    const QString steam = QDir(home).filePath(QStringLiteral(".steam/steam"));
+    qputenv("HOME", home.toLocal8Bit());
+#endif
+    QDir().mkpath(steam);
+    return steam;
 }
 
 QByteArray crlfLines(const QStringList& lines) {

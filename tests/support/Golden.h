@@ -9,6 +9,9 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+#include <optional>
+#include <utility>
+
 namespace quelmar::test {
 
 // Bytes of a file, or an empty array when it cannot be read.
@@ -27,6 +30,24 @@ QString goldenDifference(const QByteArray& actual, const QString& name);
 #define QUELMAR_COMPARE_GOLDEN(actual, name)                                                       \
     QVERIFY2(quelmar::test::goldenDifference((actual), (name)).isEmpty(),                          \
              qPrintable(quelmar::test::goldenDifference((actual), (name))))
+
+// Points the program's temporary folder, where cfg.cfg goes, at path for
+// as long as it lives (the variables that choose it differ by platform).
+class TempFolderAs {
+  public:
+    explicit TempFolderAs(const QString& path);
+    ~TempFolderAs();
+    TempFolderAs(const TempFolderAs&) = delete;
+    TempFolderAs& operator=(const TempFolderAs&) = delete;
+
+  private:
+    QList<std::pair<const char*, std::optional<QString>>> saved_;
+};
+
+// Makes the Steam folder under home that the game-folder lookup finds
+// first (on Windows: the one the registry names for the user) and gives
+// its path.
+QString fakeSteamFolder(const QString& home);
 
 // A config stream on a fresh file in a temporary folder, with fake dialogs,
 // sound and menu around it: everything a page needs to be opened in a test.
