@@ -35,7 +35,7 @@ TEST_PACKAGES=(
 WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64
     dpkg-dev python3 locales
-    xdotool imagemagick unzip bc
+    xdotool x11-xkb-utils imagemagick unzip bc
 )
 
 install_missing() { # packages...
