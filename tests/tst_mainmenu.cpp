@@ -170,11 +170,12 @@ class TestMainMenu : public QObject {
         QCOMPARE(sound_->played, QList<Cue>(2, Cue::AboutClosed));
     }
 
-    // The dialog starts in the game's folder when Steam has one.
+    // The dialog starts in the game's folder when Steam has one (under a
+    // player's home, or registered on Windows, with a Cyrillic name).
     void saveCancelledChangesNothing() {
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
-        const QString game =
-            fakeSteamFolder(tmp_.path()) + QStringLiteral("/steamapps/common/Half-Life/cstrike");
+        const QString game = fakeSteamFolder(tmp_.filePath(QStringLiteral("Вася"))) +
+                             QStringLiteral("/steamapps/common/Half-Life/cstrike");
         QVERIFY(QDir().mkpath(game));
         click("Command3");
         QCOMPARE(dialogs_->asked.size(), 1);

@@ -1,7 +1,7 @@
 // The Windows seams themselves, run under Wine: the file rules (one
 // running copy, a target another program holds open, paths that only
-// the wide-character calls reach, a full disk) and Steam found through
-// the registry.
+// the wide-character calls reach, a full disk) and a game found through
+// the registry's uninstall entries.
 #include "config/ConfigStream.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
@@ -131,31 +131,6 @@ class TestWinFiles : public QObject {
                  QStringList{QStringLiteral("autoexec.cfg")});
     }
 
-    // Steam's folder as the Steam client leaves it in the registry (forward
-    // slashes, lower case), under a Cyrillic user name; the game is found
-    // there.
-    void steamFromTheRegistry() {
-        QTemporaryDir tmp;
-        const QString steam = tmp.filePath(QStringLiteral("Вася/Steam"));
-        const QString game = steam + QStringLiteral("/steamapps/common/Half-Life/cstrike");
-        QVERIFY(QDir().mkpath(game));
-        QVERIFY(writeFile(steam + QStringLiteral("/steamapps/appmanifest_10.acf"),
-                          "\"AppState\"\n{\n\t\"appid\"\t\t\"10\"\n\t\"StateFlags\"\t\t\"4\"\n"
-                          "\t\"installdir\"\t\t\"Half-Life\"\n}\n"));
-        const std::wstring value = steam.toLower().toStdWString();
-        QCOMPARE(::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath",
-                                   REG_SZ, value.c_str(), DWORD((value.size() + 1) * 2)),
-                 LONG(ERROR_SUCCESS));
-        const QStringList roots = steamRoots({});
-        ::RegDeleteKeyValueW(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath");
-        QCOMPARE(roots.value(0), steam.toLower());
-        // Names on Windows match in any case.
-        const QString found = findGameFolder(roots);
-        QVERIFY2(QDir(found).canonicalPath().compare(QDir(game).canonicalPath(),
-                                                     Qt::CaseInsensitive) == 0,
-                 qPrintable(found));
-    }
-
     // A game installed by its own installer, known only by its uninstall
     // entry; Counter-Strike: Source has a "cstrike" folder too, but no
     // hl.exe beside it.
@@ -165,25 +140,21 @@ class TestWinFiles : public QObject {
         const QString game = tmp.filePath(QStringLiteral("Игры/CS 1.6"));
         QVERIFY(QDir().mkpath(source + "/cstrike") && writeFile(source + "/hl2.exe", "MZ"));
         QVERIFY(QDir().mkpath(game + "/cstrike") && writeFile(game + "/hl.exe", "MZ"));
-        const auto entry = [](const wchar_t* key, const wchar_t* name, const QString& value) {
+        const std::wstring uninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
+        const std::wstring sourceKey = uninstall + L"Steam App 240",
+                           gameKey = uninstall + L"{5E1B2C4D-7A0F-4D1E-9C3B-QUELMAR}_is1";
+        const auto set = [](const std::wstring& key, const wchar_t* name, const QString& value) {
             const std::wstring text = QDir::toNativeSeparators(value).toStdWString();
-            const std::wstring path =
-                std::wstring(L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + key;
-            return ::RegSetKeyValueW(HKEY_CURRENT_USER, path.c_str(), name, REG_SZ, text.c_str(),
+            return ::RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, text.c_str(),
                                      DWORD((text.size() + 1) * 2)) == ERROR_SUCCESS;
         };
-        QVERIFY(
-            entry(L"Steam App 240", L"DisplayName", "Counter-Strike: Source") &&
-            entry(L"Steam App 240", L"InstallLocation", source) &&
-            entry(L"{5E1B2C4D-7A0F-4D1E-9C3B-QUELMAR}_is1", L"DisplayName", "Counter-Strike 1.6") &&
-            entry(L"{5E1B2C4D-7A0F-4D1E-9C3B-QUELMAR}_is1", L"UninstallString",
-                  '"' + game + "/unins000.exe\""));
+        QVERIFY(set(sourceKey, L"DisplayName", "Counter-Strike: Source") &&
+                set(sourceKey, L"InstallLocation", source) &&
+                set(gameKey, L"DisplayName", "Counter-Strike 1.6") &&
+                set(gameKey, L"UninstallString", '"' + game + "/unins000.exe\""));
         const QList<InstalledProgram> programs = installedPrograms();
-        for (const wchar_t* key : {L"Steam App 240", L"{5E1B2C4D-7A0F-4D1E-9C3B-QUELMAR}_is1"})
-            ::RegDeleteKeyW(
-                HKEY_CURRENT_USER,
-                (std::wstring(L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\") + key)
-                    .c_str());
+        for (const std::wstring& key : {sourceKey, gameKey})
+            ::RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str());
         QCOMPARE(programs.size(), 2);
         const QString found = findGameFolder({}, programs);
         QVERIFY2(QDir(found) == QDir(game + "/cstrike"), qPrintable(found));

@@ -23,55 +23,26 @@ QByteArray goldenBytes(const QString& name) {
 }
 
 namespace {
-
-// The process's own environment, where the system's calls read it.
+// Windows reads TMP first, then TEMP; the C runtime passes a change of its
+// environment on to the process's own, where Windows looks.
 #ifdef Q_OS_WIN
 const char* const kTempVariables[] = {"TMP", "TEMP"};
-
-std::optional<QString> environmentValue(const char* name) {
-    const std::wstring key = QString::fromLatin1(name).toStdWString();
-    const DWORD size = ::GetEnvironmentVariableW(key.c_str(), nullptr, 0);
-    if (size == 0)
-        return std::nullopt;
-    std::wstring value(size, L'\0');
-    value.resize(::GetEnvironmentVariableW(key.c_str(), value.data(), size));
-    return QString::fromStdWString(value);
-}
-
-void setEnvironmentValue(const char* name, const std::optional<QString>& value) {
-    const std::wstring key = QString::fromLatin1(name).toStdWString();
-    const std::wstring text = value ? QDir::toNativeSeparators(*value).toStdWString() : L"";
-    ::SetEnvironmentVariableW(key.c_str(), value ? text.c_str() : nullptr);
-}
 #else
 const char* const kTempVariables[] = {"TMPDIR"};
-
-std::optional<QString> environmentValue(const char* name) {
-    if (!qEnvironmentVariableIsSet(name))
-        return std::nullopt;
-    return qEnvironmentVariable(name);
-}
-
-void setEnvironmentValue(const char* name, const std::optional<QString>& value) {
-    if (value)
-        qputenv(name, value->toLocal8Bit());
-    else
-        qunsetenv(name);
-}
 #endif
-
 } // namespace
 
 TempFolderAs::TempFolderAs(const QString& path) {
     for (const char* name : kTempVariables) {
-        saved_.append({name, environmentValue(name)});
-        setEnvironmentValue(name, path);
+        saved_.append(
+            {name, qEnvironmentVariableIsSet(name) ? std::optional(qgetenv(name)) : std::nullopt});
+        qputenv(name, QDir::toNativeSeparators(path).toLocal8Bit());
     }
 }
 
 TempFolderAs::~TempFolderAs() {
     for (const auto& [name, value] : saved_)
-        setEnvironmentValue(name, value);
+        value ? qputenv(name, *value) : qunsetenv(name);
 }
 
 QString fakeSteamFolder(const QString& home) {

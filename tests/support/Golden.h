@@ -41,7 +41,7 @@ class TempFolderAs {
     TempFolderAs& operator=(const TempFolderAs&) = delete;
 
   private:
-    QList<std::pair<const char*, std::optional<QString>>> saved_;
+    QList<std::pair<const char*, std::optional<QByteArray>>> saved_;
 };
 
 // Makes the Steam folder under home that the game-folder lookup finds
