@@ -38,7 +38,19 @@ if [ ! -f "$src/CMakeLists.txt" ]; then
             >/etc/apt/sources.list.d/quelmar-debian-src.sources
         apt-get update -qq
     fi
-    (cd "$cache/src" && apt-get source -qq --download-only "qt6-base=$QT_VERSION*" >&2)
+    # apt-get source takes an exact version only: Debian's newest of this Qt
+    # (the source lists fetched first where they are missing).
+    source_version() {
+        apt-cache showsrc qt6-base 2>/dev/null | sed -n 's/^Version: //p' |
+            grep "^$QT_VERSION[+-]" | sort -V | tail -n1
+    }
+    version=$(source_version)
+    [ -n "$version" ] || { apt-get update -qq && version=$(source_version); }
+    if [ -z "$version" ]; then
+        echo "Debian's sources offer no qt6-base $QT_VERSION" >&2
+        exit 1
+    fi
+    (cd "$cache/src" && apt-get source -qq --download-only "qt6-base=$version" >&2)
     rm -rf "$src.tmp"
     dpkg-source -x --no-check "$cache"/src/qt6-base_"$QT_VERSION"*.dsc "$src.tmp" >&2
     mv "$src.tmp" "$src"
