@@ -60,7 +60,7 @@ fi
 build="$cache/build/qt-$QT_VERSION-mingw64-$key"
 rm -rf "$prefix"
 mkdir -p "$build"
-echo "Building Qt $QT_VERSION for Windows into $prefix (once per machine, about 25 minutes on 2 cores)" >&2
+echo "Building Qt $QT_VERSION for Windows into $prefix (once per machine, about 20 minutes on 2 cores)" >&2
 cmake -S "$src" -B "$build" -G Ninja \
     -DCMAKE_TOOLCHAIN_FILE="$here/mingw-toolchain.cmake" \
     -DCMAKE_INSTALL_PREFIX="$prefix" \
