@@ -2,14 +2,16 @@
 # Starts the Windows program as a player would: unzipped from the package
 # into a fresh folder, in a fresh Wine prefix with no WINEPATH (so a DLL
 # missing from the zip shows), Wine's locale Russian, on a virtual X server.
-# Waits for the main menu (a 203x299 window), saves a screenshot of the
+# Waits for the splash (a 408x311 window), then the main menu (203x299)
+# once the splash has gone, saves a screenshot of the
 # screen and prints how long the start took; then opens and closes the
 # video page and compares %TEMP%\cfg.cfg byte for byte with what the Linux
 # program writes for the same steps (the tests' golden files); then saves
 # through the Save As dialog and compares the saved file the same way.
 # With QUELMAR_SMOKE_VIDEO_SHOT set, the screen with the video page open is
 # saved there too.
-# QUELMAR_SMOKE_DIALOG_SHOT likewise for the Save As dialog.
+# QUELMAR_SMOKE_DIALOG_SHOT and QUELMAR_SMOKE_SPLASH_SHOT likewise for the
+# Save As dialog and the splash.
 # Usage: tools/windows-smoke.sh [ZIP [SCREENSHOT]]
 #   default build-windows/quelmar-*-windows-x64.zip, /tmp/quelmar-windows.png
 # Needs wine, xvfb-run, xdotool, ImageMagick's import and unzip.
@@ -26,20 +28,24 @@ work=$(mktemp -d)
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 unset WINEPATH
 export WINEPREFIX=$work/prefix WINEDEBUG=-all
+# The Russian locale made for the tests, for Wine alone (this shell's own
+# C library could not load it).
+russian=()
 if [ -d build-windows/locale/ru_RU.UTF-8 ]; then
-    export LOCPATH=$PWD/build-windows/locale LC_ALL=ru_RU.UTF-8
+    export LOCPATH=$PWD/build-windows/locale
+    russian=(env LC_ALL=ru_RU.UTF-8)
 fi
-wineboot -i >/dev/null 2>&1
+"${russian[@]}" wineboot -i >/dev/null 2>&1
 (cd "$work" && unzip -q "$zip")
 exe=$(ls "$work"/quelmar-*/quelmar.exe)
 
 start=$(date +%s.%N)
-wine "$exe" >"$work/out.txt" 2>&1 &
+"${russian[@]}" wine "$exe" >"$work/out.txt" 2>&1 &
 pid=$!
 trap 'status=$?; { wineserver -k; wait $pid; } 2>/dev/null || true; rm -rf "$work"; exit $status' EXIT
 # The menu is made while the splash still shows: it counts once the splash
 # (408x311) has gone.
-menu=
+menu= splash_seen=
 for _ in $(seq 300); do
     found= splash=
     for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
@@ -47,12 +53,21 @@ for _ in $(seq 300); do
         [ "$WIDTH" = 203 ] && [ "$HEIGHT" = 299 ] && found=$id
         [ "$WIDTH" = 408 ] && [ "$HEIGHT" = 311 ] && splash=$id
     done
+    if [ -n "$splash" ] && [ -z "$splash_seen" ]; then
+        splash_seen=$(echo "$(date +%s.%N) - $start" | bc)
+        [ -n "${QUELMAR_SMOKE_SPLASH_SHOT:-}" ] && import -window root "$QUELMAR_SMOKE_SPLASH_SHOT"
+    fi
     if [ -n "$found" ] && [ -z "$splash" ]; then
         menu=$found
         break
     fi
     sleep 0.1
 done
+if [ -z "$splash_seen" ]; then
+    echo "the splash never showed" >&2
+    exit 1
+fi
+echo "splash after $splash_seen s"
 if [ -z "$menu" ]; then
     echo "no main menu within 30 s; the program said:" >&2
     cat "$work/out.txt" >&2
