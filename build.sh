@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Quelmar's two set-up commands:
 #   ./build.sh run    installs what is missing, builds, and starts the program
-#   ./build.sh test   installs what is missing, checks the formatting, builds
-#                     with warnings as errors and runs every test (the tests
+#   ./build.sh test   installs what is missing, builds with warnings as
+#                     errors and runs every test, the formatting check among
+#                     them (the tests
 #                     that show windows ten times over), then an
 #                     AddressSanitizer and UndefinedBehaviorSanitizer build
 #                     of the same tests, then the Windows build below with
@@ -59,16 +60,6 @@ configure_and_build() { # dir, extra cmake args...
     shift
     cmake -S . -B "$dir" -G Ninja "$@"
     cmake --build "$dir" -j2
-}
-
-# Every tracked C++ file as the project's .clang-format lays it out.
-check_format() {
-    if ! git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
-        echo "Not a git checkout: formatting not checked."
-        return
-    fi
-    git ls-files -z -- '*.cpp' '*.h' | xargs -0 clang-format --dry-run --Werror
-    echo "Formatting: every tracked C++ file as .clang-format has it."
 }
 
 build_windows() { # the zip, its tests under Wine and a run of the unzipped program
@@ -130,7 +121,6 @@ run)
 test)
     install_missing "${PACKAGES[@]}" "${TEST_PACKAGES[@]}"
     SECONDS=0
-    check_format
     configure_and_build build -DCMAKE_BUILD_TYPE=RelWithDebInfo -DQUELMAR_WERROR=ON
     (cd build &&
         ctest -j2 --output-on-failure -LE windows &&

@@ -50,6 +50,12 @@ QString tempAdvice(const FileError& error) {
 
 } // namespace
 
+QString damagedProgramText(const QStringList& missing) {
+    return QStringLiteral("Программа повреждена: в ней нет %1. Без них сценарий получится "
+                          "неверным. Установите программу заново.")
+        .arg(missing.join(QStringLiteral(", ")));
+}
+
 QString problemText(const FileError& error) {
     if (error.step == FileStep::MakeFolder) {
         if (QString text = folderProblemText(error); !text.isEmpty())

@@ -5,12 +5,16 @@
 #include "config/TempConfigFile.h"
 
 #include <QString>
+#include <QStringList>
 
 namespace quelmar {
 
 // Every text that tells the player what went wrong with a file. Each names
 // the file at fault, says what is wrong with it in plain Russian, says
 // truthfully what became of it, and what the player can do.
+
+// The program lacks some of its fixed texts (the resource files named).
+QString damagedProgramText(const QStringList& missing);
 
 // What is wrong, in our own words (the system's text only for rare codes).
 QString problemText(const FileError& error);

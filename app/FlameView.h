@@ -21,12 +21,9 @@ class FlameView : public QWidget {
     void seed();
     // Starts the frames; a second call changes nothing.
     void start();
-    bool isRunning() const { return timer_.isActive(); }
 
     // One frame, as the timer runs it.
     void step();
-
-    int frameCount() const { return frames_; }
 
   protected:
     void paintEvent(QPaintEvent* event) override;
@@ -39,7 +36,6 @@ class FlameView : public QWidget {
     FireBuffer::Picture picture_{};
     QImage image_; // a view on picture_, no copy
     QBasicTimer timer_;
-    int frames_ = 0;
 };
 
 } // namespace quelmar

@@ -7,10 +7,10 @@
 #include "config/ConfigStream.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
-#include "platform/Dialogs.h"
 #include "platform/GameFolderSearch.h"
-#include "platform/Look.h"
 #include "platform/SoundCue.h"
+#include "ui/Dialogs.h"
+#include "ui/Look.h"
 
 #include <QCloseEvent>
 #include <QDir>
@@ -37,8 +37,7 @@ class PlainLabel : public QLabel {
 
 MainMenu::MainMenu(ConfigStream& config, Dialogs& dialogs, SoundCue& sound, PageFactory pages,
                    QWidget* parent)
-    : QWidget(parent), config_(config), services_{config, dialogs, sound, *this},
-      pages_(std::move(pages)) {
+    : QWidget(parent), config_(config), dialogs_(dialogs), sound_(sound), pages_(std::move(pages)) {
     setObjectName(QStringLiteral("Form4"));
     setWindowTitle(QStringLiteral("Quelmar"));
     // A title bar with a close button only: no minimise, no maximise.
@@ -64,11 +63,11 @@ void MainMenu::buildControls() {
     heading->setFont(look::comicFont(14.25, true));
     look::setColors(heading, look::kRed, look::kBlack);
 
-    for (const MenuPageEntry& place : kMenuPageEntries) {
+    for (const MenuPageEntry& place : menuPageEntries()) {
         auto* entry =
             new MenuEntry(QString::fromLatin1(place.entry), QString::fromUtf8(place.caption),
                           place.geometry, look::kListBlue, 12, false, frame);
-        connect(entry, &MenuEntry::clicked, this, [this, page = place.page] { openPage(page); });
+        connect(entry, &MenuEntry::clicked, this, [this, &place] { openPage(place); });
         entries_.append(entry);
     }
 
@@ -108,11 +107,17 @@ bool MainMenu::load(QString* error) {
         return false;
     }
     if (created.toldOfFallback)
-        services_.dialogs.message(nullptr, fallbackFolderText(created), applicationTitle());
+        dialogs_.message(nullptr, fallbackFolderText(created), applicationTitle());
     config_.setFailureHandler([this] { reportWriteFailure(); });
+    startGameFolderLookup(GameFolderLookup::gameFolderSearch());
     flame_->seed();
     timer2_.start();
     return true;
+}
+
+void MainMenu::startGameFolderLookup(GameFolderLookup::Search search,
+                                     std::chrono::milliseconds deadline) {
+    gameFolder_ = std::make_unique<GameFolderLookup>(std::move(search), deadline);
 }
 
 MenuEntry* MainMenu::entry(const QString& name) const {
@@ -123,14 +128,17 @@ MenuEntry* MainMenu::entry(const QString& name) const {
     return nullptr;
 }
 
-void MainMenu::openPage(MenuPage page) {
-    const QList<QWidget*> windows = pages_ ? pages_(page, services_) : QList<QWidget*>{};
+void MainMenu::openPage(const MenuPageEntry& place) {
+    const Services services{
+        config_, dialogs_, sound_,
+        [this, entry = QString::fromLatin1(place.entry)] { ReturnToMainMenu(entry); }};
+    const QList<QWidget*> windows = pages_ ? pages_(place.page, services) : QList<QWidget*>{};
     if (windows.isEmpty())
         return;
     for (QWidget* window : windows)
         window->show();
     hide();
-    services_.sound.play(Cue::PageOpened);
+    sound_.play(Cue::PageOpened);
 }
 
 void MainMenu::ReturnToMainMenu(const QString& entryName) {
@@ -141,8 +149,8 @@ void MainMenu::ReturnToMainMenu(const QString& entryName) {
 }
 
 void MainMenu::save() {
-    const QString destination =
-        services_.dialogs.saveAs(this, QStringLiteral("(*.cfg)"), findGameFolderWithin());
+    const QString destination = dialogs_.saveAs(this, QStringLiteral("(*.cfg)"),
+                                                gameFolder_ ? gameFolder_->folder() : QString());
     if (destination.isEmpty())
         return;
     // Read through our own open file: it holds exactly this session, even
@@ -150,7 +158,7 @@ void MainMenu::save() {
     QByteArray script;
     // Key names the console would turn down are offered in its own spelling.
     const auto ask = [this](const QString& question) {
-        return services_.dialogs.ask(this, question, applicationTitle());
+        return dialogs_.ask(this, question, applicationTitle());
     };
     SaveResult saved{SaveOutcome::Unchanged, config_.readWritten(script)};
     if (!saved.error)
@@ -158,12 +166,11 @@ void MainMenu::save() {
     if (saved.outcome != SaveOutcome::Saved) {
         // Ending now would throw the whole session away: say what happened
         // and stay, so the player can choose another place.
-        services_.dialogs.message(
-            this, saveFailureText(destination, saved, QFileInfo::exists(destination)),
-            applicationTitle());
+        dialogs_.message(this, saveFailureText(destination, saved, QFileInfo::exists(destination)),
+                         applicationTitle());
         return;
     }
-    services_.sound.play(Cue::ScriptSaved);
+    sound_.play(Cue::ScriptSaved);
     close();
 }
 
@@ -171,15 +178,15 @@ void MainMenu::reportWriteFailure() {
     if (writeFailed_)
         return;
     writeFailed_ = true;
-    services_.dialogs.message(nullptr, writeFailureText(config_.error(), config_.isAtPath()),
-                              applicationTitle());
+    dialogs_.message(nullptr, writeFailureText(config_.error(), config_.isAtPath()),
+                     applicationTitle());
     hide();
     emit writeFailed();
 }
 
 void MainMenu::showAbout() {
-    services_.dialogs.message(this, QStringLiteral("    Made by Vorel"), QString());
-    services_.sound.play(Cue::AboutClosed);
+    dialogs_.message(this, QStringLiteral("    Made by Vorel"), QString());
+    sound_.play(Cue::AboutClosed);
 }
 
 void MainMenu::mousePressEvent(QMouseEvent* event) {

@@ -1,14 +1,14 @@
 #pragma once
 
-#include "platform/MainMenuLink.h"
-#include "platform/MenuPages.h"
-#include "platform/Services.h"
+#include "app/MenuTable.h"
+#include "platform/GameFolderSearch.h"
 
 #include <QList>
 #include <QTimer>
 #include <QWidget>
 
 #include <functional>
+#include <memory>
 
 class QPushButton;
 
@@ -22,10 +22,10 @@ class SoundCue;
 
 // Creates the window(s) of a page, in the order they are to be shown; an
 // empty list leaves the menu as it is.
-using PageFactory = std::function<QList<QWidget*>(MenuPage page, Services& services)>;
+using PageFactory = std::function<QList<QWidget*>(MenuPage page, const Services& services)>;
 
 // Form4, the main menu: opens every page, takes it back, saves the script.
-class MainMenu : public QWidget, public MainMenuLink {
+class MainMenu : public QWidget {
     Q_OBJECT
   public:
     MainMenu(ConfigStream& config, Dialogs& dialogs, SoundCue& sound, PageFactory pages,
@@ -37,10 +37,17 @@ class MainMenu : public QWidget, public MainMenuLink {
     // temporary script cannot be created or another running copy writes it.
     bool load(QString* error);
 
+    // Starts the one look-up of the game's folder for this run (load starts
+    // the real one); the Save As dialog opens there.
+    void startGameFolderLookup(GameFolderLookup::Search search,
+                               std::chrono::milliseconds deadline = std::chrono::seconds(2));
+
     MenuEntry* entry(const QString& name) const;
     FlameView* flame() const { return flame_; }
 
-    void ReturnToMainMenu(const QString& entry) override;
+    // A page of entry has closed: the entry is disabled and the menu shows
+    // itself again.
+    void ReturnToMainMenu(const QString& entry);
 
   signals:
     // The menu has been closed, by its close button or by a save: the
@@ -58,17 +65,19 @@ class MainMenu : public QWidget, public MainMenuLink {
 
   private:
     void buildControls();
-    void openPage(MenuPage page);
+    void openPage(const MenuPageEntry& place);
     void save();
     void reportWriteFailure();
     void showAbout();
 
     ConfigStream& config_;
-    Services services_;
+    Dialogs& dialogs_;
+    SoundCue& sound_;
     PageFactory pages_;
     QList<MenuEntry*> entries_;
     FlameView* flame_ = nullptr;
     QPushButton* command9_ = nullptr;
+    std::unique_ptr<GameFolderLookup> gameFolder_;
     QTimer timer2_;
     bool unloaded_ = false;
     bool writeFailed_ = false;

@@ -1,6 +1,6 @@
 #include "app/MenuEntry.h"
 
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QMouseEvent>
 

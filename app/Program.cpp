@@ -1,11 +1,13 @@
 #include "app/Program.h"
 
-#include "app/PageCatalog.h"
+#include "app/FailureMessages.h"
+#include "app/MenuTable.h"
 #include "app/SplashWindow.h"
 #include "app/WaiT.h"
 #include "config/ConfigStream.h"
-#include "platform/QtDialogs.h"
+#include "config/StringResources.h"
 #include "platform/SoundCue.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 
@@ -13,9 +15,15 @@ namespace quelmar {
 
 std::unique_ptr<MainMenu> startProgram(ConfigStream& config, Dialogs& dialogs, SoundCue& sound,
                                        PageFactory pages, double splashSeconds) {
-    auto* splash = new SplashWindow;
-    splash->setAttribute(Qt::WA_DeleteOnClose);
-    splash->show();
+    // Without its fixed texts every script would come out wrong.
+    if (const QStringList missing = missingStringResources(); !missing.isEmpty()) {
+        dialogs.message(nullptr, damagedProgramText(missing), applicationTitle());
+        return nullptr;
+    }
+    // The splash is ours to delete, never deleted by its own close: the
+    // player may close it (Alt+F4, the window manager) during the wait.
+    SplashWindow splash;
+    splash.show();
     WaiT waiT1;
     waiT1.setObjectName(QStringLiteral("WaiT1"));
     waiT1.wait(splashSeconds);
@@ -23,12 +31,17 @@ std::unique_ptr<MainMenu> startProgram(ConfigStream& config, Dialogs& dialogs, S
     auto menu = std::make_unique<MainMenu>(config, dialogs, sound, std::move(pages));
     QString error;
     if (!menu->load(&error)) {
-        splash->close();
+        splash.close();
         dialogs.message(nullptr, error, applicationTitle());
         return nullptr;
     }
-    QObject::connect(splash, &SplashWindow::unloaded, menu.get(), &QWidget::show);
-    splash->close();
+    // The splash's going shows the menu; one already gone shows it now.
+    if (splash.isVisible()) {
+        QObject::connect(&splash, &SplashWindow::unloaded, menu.get(), &QWidget::show);
+        splash.close();
+    } else {
+        menu->show();
+    }
     return menu;
 }
 

@@ -1,7 +1,7 @@
 #include "app/SplashWindow.h"
 
-#include "platform/Look.h"
 #include "resources/Assets.h"
+#include "ui/Look.h"
 
 #include <QCloseEvent>
 #include <QLabel>

@@ -2,7 +2,6 @@
 
 #include <QEventLoop>
 
-#include <cfenv>
 #include <cmath>
 #include <limits>
 
@@ -17,20 +16,12 @@ WaiT::WaiT(QObject* parent) : QObject(parent) {
 }
 
 int WaiT::intervalFor(double seconds) {
-    // Both the product and its rounding follow the current rounding mode,
-    // which is to-nearest-even unless someone changed it: make sure of it for
-    // both. The volatiles keep the arithmetic between the two mode changes.
-    const int saved = std::fegetround();
-    std::fesetround(FE_TONEAREST);
-    const volatile double given = seconds;
-    const double ms = given * 1000.0;
-    volatile int result = 0;
+    // Half to even, as the default rounding mode has it; NaN compares false
+    // both ways and so is no wait.
+    const double ms = seconds * 1000.0;
     if (ms >= double(std::numeric_limits<int>::max()))
-        result = std::numeric_limits<int>::max();
-    else if (ms > 0.0)
-        result = int(std::nearbyint(ms));
-    std::fesetround(saved);
-    return result;
+        return std::numeric_limits<int>::max();
+    return ms > 0.0 ? int(std::nearbyint(ms)) : 0;
 }
 
 void WaiT::wait(double seconds) {

@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
 #include "platform/Console.h"
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QApplication>
 #include <QTextStream>

@@ -4,7 +4,7 @@
 #include "binds/DoubleClickLabel.h"
 #include "binds/KeyField.h"
 #include "config/ConfigStream.h"
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QCoreApplication>
 #include <QFrame>
@@ -63,9 +63,8 @@ constexpr int kTargetHeight = 375;
 
 } // namespace
 
-CommandPage::CommandPage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("Set1"), MenuPage::Commands, px(kWidth), px(kHeight),
-                 parent),
+CommandPage::CommandPage(const Services& services, QWidget* parent)
+    : PageWindow(services, QStringLiteral("Set1"), px(kWidth), px(kHeight), parent),
       fields_(commands::kFieldCount, services.sound) {
     auto* shape = new QFrame(this);
     shape->setObjectName(QStringLiteral("Shape1"));

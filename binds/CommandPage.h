@@ -18,7 +18,7 @@ class KeyField;
 class CommandPage : public PageWindow {
     Q_OBJECT
   public:
-    explicit CommandPage(Services& services, QWidget* parent = nullptr);
+    explicit CommandPage(const Services& services, QWidget* parent = nullptr);
     ~CommandPage() override;
 
     const KeyFieldGroup& fields() const { return fields_; }

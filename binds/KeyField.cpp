@@ -2,7 +2,7 @@
 
 #include "binds/KeyFieldGroup.h"
 #include "binds/VirtualKeys.h"
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QFocusEvent>
 #include <QGuiApplication>

@@ -94,7 +94,7 @@ std::optional<QString> BuyKeyboard::record() {
 QString BuyKeyboard::recordLine() const {
     // The aliases carry their own ";", so they are joined with nothing
     // between them; the resource's reset" closes the command list.
-    static const QString tail = stringResource(102);
+    static const QString tail = stringResource(StringResource::BuyTail);
     QString commands;
     for (const Slot& s : slots_)
         commands += s.alias;

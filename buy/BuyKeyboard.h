@@ -43,9 +43,6 @@ class BuyKeyboard {
     bool isFilled(int slot) const;
     QString alias(int slot) const;
 
-    // The key of the next line, already in quotes; empty before any drop.
-    const QString& boundKey() const { return boundKey_; }
-
     // The bind line for the slots as they stand; the slots are emptied and
     // the selection moves on, wrapping from the last entry to the first.
     // Nothing happens and nothing is returned while recording is disabled.

@@ -1,7 +1,7 @@
 #include "buy/BuyLook.h"
 
-#include "platform/Look.h"
 #include "resources/Assets.h"
+#include "ui/Look.h"
 
 #include <QLabel>
 #include <QPushButton>

@@ -2,22 +2,21 @@
 
 #include "buy/CatalogueWindow.h"
 #include "buy/KeyboardWindow.h"
-#include "platform/MainMenuLink.h"
-#include "platform/MenuPages.h"
 
 #include <QEvent>
 
 namespace quelmar {
 
-QList<QWidget*> BuyPage::open(Services& services) {
+QList<QWidget*> BuyPage::open(const Services& services) {
     auto* catalogue = new CatalogueWindow;
     auto* keyboard = new KeyboardWindow(services);
-    new BuyPage(services.menu, catalogue, keyboard);
+    new BuyPage(services.handBack, catalogue, keyboard);
     return {catalogue, keyboard};
 }
 
-BuyPage::BuyPage(MainMenuLink& menu, CatalogueWindow* catalogue, KeyboardWindow* keyboard)
-    : menu_(menu), catalogue_(catalogue), keyboard_(keyboard) {
+BuyPage::BuyPage(std::function<void()> handBack, CatalogueWindow* catalogue,
+                 KeyboardWindow* keyboard)
+    : handBack_(std::move(handBack)), catalogue_(catalogue), keyboard_(keyboard) {
     connect(catalogue, &CatalogueWindow::done, this, &BuyPage::finish);
     connect(keyboard, &KeyboardWindow::done, this, &BuyPage::finish);
     watch(catalogue);
@@ -45,7 +44,8 @@ void BuyPage::finish() {
         catalogue_->close();
     if (keyboard_)
         keyboard_->close();
-    menu_.ReturnToMainMenu(menuEntryOf(MenuPage::Weapons));
+    if (handBack_)
+        handBack_();
     deleteLater();
 }
 

@@ -1,8 +1,8 @@
 #include "buy/CatalogueItem.h"
 
 #include "buy/BuyLook.h"
-#include "buy/CatalogueTable.h"
 #include "buy/DragPayload.h"
+#include "config/CatalogueTable.h"
 
 #include <QDrag>
 #include <QMimeData>

@@ -2,9 +2,9 @@
 
 #include "buy/BuyLook.h"
 #include "buy/CatalogueItem.h"
-#include "buy/CatalogueTable.h"
 #include "buy/CategoryOption.h"
-#include "platform/Look.h"
+#include "config/CatalogueTable.h"
+#include "ui/Look.h"
 
 #include <QPushButton>
 

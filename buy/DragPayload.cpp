@@ -1,6 +1,6 @@
 #include "buy/DragPayload.h"
 
-#include "buy/CatalogueTable.h"
+#include "config/CatalogueTable.h"
 
 #include <QMimeData>
 

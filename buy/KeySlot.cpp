@@ -1,7 +1,7 @@
 #include "buy/KeySlot.h"
 
 #include "buy/DragPayload.h"
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QDragEnterEvent>
 #include <QDropEvent>

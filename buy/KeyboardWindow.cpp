@@ -3,9 +3,9 @@
 #include "buy/BuyLook.h"
 #include "buy/KeySlot.h"
 #include "config/ConfigStream.h"
-#include "platform/Dialogs.h"
-#include "platform/Look.h"
 #include "platform/SoundCue.h"
+#include "ui/Dialogs.h"
+#include "ui/Look.h"
 
 #include <QComboBox>
 #include <QPushButton>
@@ -13,7 +13,7 @@
 
 namespace quelmar {
 
-KeyboardWindow::KeyboardWindow(Services& services, QWidget* parent)
+KeyboardWindow::KeyboardWindow(const Services& services, QWidget* parent)
     : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("KeyBoard"));

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "buy/BuyKeyboard.h"
-#include "platform/Services.h"
+#include "ui/Services.h"
 
 #include <QList>
 #include <QWidget>
@@ -23,7 +23,7 @@ struct DragPayload;
 class KeyboardWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit KeyboardWindow(Services& services, QWidget* parent = nullptr);
+    explicit KeyboardWindow(const Services& services, QWidget* parent = nullptr);
 
   signals:
     // "Done" was clicked: the page's pair ends.
@@ -39,7 +39,7 @@ class KeyboardWindow : public QWidget {
     void addClicked();
     void refresh();
 
-    Services& services_;
+    Services services_;
     BuyKeyboard keyboard_;
     QComboBox* list_ = nullptr;
     QPushButton* record_ = nullptr;

@@ -9,7 +9,8 @@ namespace quelmar {
 
 SaveKeyOffer SaveKeyOffer::of(const QByteArray& script) {
     // The preamble as the script file begins: the resource and one more line end.
-    static const QByteArray preamble = toScriptCodePage(stringResource(101)) + "\r\n";
+    static const QByteArray preamble =
+        toScriptCodePage(stringResource(StringResource::Preamble)) + "\r\n";
     KeyNameFix fix = KeyNameFix::apply(script, ConsoleKeys::embedded(),
                                        script.startsWith(preamble) ? preamble.size() : 0);
     SaveKeyOffer offer;

@@ -1,7 +1,7 @@
 #include "check/ScriptCheck.h"
 
-#include "buy/CatalogueTable.h"
 #include "check/ConsoleKeys.h"
+#include "config/CatalogueTable.h"
 
 #include <algorithm>
 

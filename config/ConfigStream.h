@@ -13,7 +13,9 @@ namespace quelmar {
 
 // The one open text stream on the script being built. Every write is a whole
 // line ended by CR LF and goes to the operating system at once, so a crash
-// at any moment loses no line already written. Text is Windows-1251.
+// at any moment loses no line already written. Typed text goes out in the
+// script's code page (see ScriptCodePage.h): Windows-1251 here, the system's
+// ANSI code page on Windows.
 //
 // Every write is checked. The first line that does not reach the system
 // whole is taken back out of the file, the stream stops writing, and the

@@ -8,8 +8,9 @@
 namespace quelmar {
 namespace {
 
-// Unicode code points of bytes 0x80 to 0xFF; 0 marks the one unassigned byte (0x98).
-constexpr std::array<char16_t, 128> kHighHalf = {
+// Unicode code points of bytes 0x80 to 0xBF; 0 marks the one unassigned byte
+// (0x98). Bytes 0xC0 to 0xFF are А to я in order and need no table.
+constexpr std::array<char16_t, 64> kHighHalf = {
     0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021, // 80
     0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F, // 88
     0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014, // 90
@@ -25,7 +26,7 @@ char encodeOne(char32_t cp) {
         return static_cast<char>(cp);
     if (cp >= 0x0410 && cp <= 0x044F) // А..я, the bulk of any Russian text
         return static_cast<char>(0xC0 + (cp - 0x0410));
-    for (std::size_t i = 0; i < 64; ++i) {
+    for (std::size_t i = 0; i < kHighHalf.size(); ++i) {
         if (kHighHalf[i] != 0 && kHighHalf[i] == cp)
             return static_cast<char>(0x80 + i);
     }

@@ -5,18 +5,7 @@
 namespace quelmar {
 
 // What was being done with a file when it failed.
-enum class FileStep {
-    MakeFolder,
-    Lock,
-    Open,
-    Create,
-    Write,
-    Read,
-    Sync,
-    Reserve,
-    Replace,
-    Restore
-};
+enum class FileStep { MakeFolder, Lock, Open, Create, Write, Read, Sync, Reserve, Replace };
 
 // What is wrong, in terms a message can explain. The system's common codes
 // are sorted into these; Other keeps the code for the system's own text.

@@ -12,7 +12,6 @@ class FileLock {
     // is replaced by a fresh lock file of our own, or named in the error.
     FileError acquire(const QString& path);
 
-    bool isHeld() const { return file_.isOpen(); }
     // The lock file we hold is still the one at its name: a lock on a file
     // that lost its name keeps nobody out.
     bool isAtPath() const { return file_.isAtPath(); }

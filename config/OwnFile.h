@@ -4,9 +4,6 @@
 
 namespace quelmar {
 
-// Writes all of bytes at the current position, going on after a short write.
-FileError writeAll(File& file, QByteArrayView bytes, const FileCalls& calls);
-
 // What makes the thing at a name unfit for us to write into: anything but a
 // regular file of our own that no other name shares. None for a fit file or
 // for no file at all.

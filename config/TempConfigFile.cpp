@@ -77,7 +77,7 @@ TempConfigFile::Result TempConfigFile::create(ConfigStream& stream, const Script
         return result;
     }
     stream.keepLock(std::move(lock));
-    stream.writeLine(stringResource(101));
+    stream.writeLine(stringResource(StringResource::Preamble));
     if (stream.failed()) {
         result.error = stream.error();
         result.outcome = Outcome::WriteFailed;

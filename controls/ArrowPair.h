@@ -14,9 +14,6 @@ class ArrowPair : public QWidget {
   public:
     ArrowPair(const QString& objectName, const QRect& geometry, QWidget* parent);
 
-    QToolButton* upArrow() const { return up_; }
-    QToolButton* downArrow() const { return down_; }
-
     // Lets go of a held arrow, so that no repeat fires behind a modal box
     // that has taken the mouse away from it.
     void release();

@@ -1,7 +1,7 @@
 #include "controls/ColorEditor.h"
 
 #include "controls/ArrowPair.h"
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QLabel>
 #include <QLineEdit>

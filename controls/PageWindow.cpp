@@ -2,8 +2,7 @@
 
 #include "config/ConfigStream.h"
 #include "controls/SpinEditor.h"
-#include "platform/Look.h"
-#include "platform/MainMenuLink.h"
+#include "ui/Look.h"
 
 #include <QCloseEvent>
 #include <QComboBox>
@@ -13,9 +12,9 @@
 
 namespace quelmar {
 
-PageWindow::PageWindow(Services& services, const QString& objectName, MenuPage page, int width,
-                       int height, QWidget* parent)
-    : QWidget(parent), services_(services), menuEntry_(menuEntryOf(page)) {
+PageWindow::PageWindow(const Services& services, const QString& objectName, int width, int height,
+                       QWidget* parent)
+    : QWidget(parent), services_(services) {
     setObjectName(objectName);
     setAttribute(Qt::WA_DeleteOnClose);
     look::makeBorderlessWindow(this, width, height);
@@ -27,7 +26,8 @@ void PageWindow::closeEvent(QCloseEvent* event) {
         return;
     unloaded_ = true;
     writeSection(services_.config);
-    services_.menu.ReturnToMainMenu(menuEntry_);
+    if (services_.handBack)
+        services_.handBack();
 }
 
 QPushButton* PageWindow::addDoneButton(const QRect& geometry) {

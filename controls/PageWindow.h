@@ -1,7 +1,6 @@
 #pragma once
 
-#include "platform/MenuPages.h"
-#include "platform/Services.h"
+#include "ui/Services.h"
 
 #include <QStringList>
 #include <QWidget>
@@ -22,12 +21,12 @@ enum class SpinKind;
 //
 // Closing the window by any way (Done, a window-manager close, Alt+F4) unloads
 // the page: its section is written exactly once, the window is deleted, and
-// the main menu gets its entry back through ReturnToMainMenu, so the player is
-// never left without a window.
+// the page is handed back to whoever opened it, so the player is never left
+// without a window.
 class PageWindow : public QWidget {
     Q_OBJECT
   public:
-    PageWindow(Services& services, const QString& objectName, MenuPage page, int width, int height,
+    PageWindow(const Services& services, const QString& objectName, int width, int height,
                QWidget* parent = nullptr);
 
   protected:
@@ -52,8 +51,7 @@ class PageWindow : public QWidget {
     void addFrame(int headingBottom, const QColor& color, int thickness = 1);
 
   private:
-    Services& services_;
-    QString menuEntry_;
+    Services services_;
     bool unloaded_ = false;
 };
 

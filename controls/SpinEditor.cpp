@@ -2,8 +2,8 @@
 
 #include "controls/ArrowPair.h"
 #include "controls/ValueBox.h"
-#include "platform/Dialogs.h"
-#include "platform/Look.h"
+#include "ui/Dialogs.h"
+#include "ui/Look.h"
 
 #include <QLineEdit>
 #include <QPointer>

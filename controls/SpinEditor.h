@@ -25,7 +25,6 @@ class SpinEditor : public QWidget {
     QString valueText() const { return value_.valueText(); }
 
     QLineEdit* box() const { return box_; }
-    ArrowPair* arrows() const { return arrows_; }
 
   private:
     void up();

@@ -1,6 +1,6 @@
 #include "controls/SpinMember.h"
 
-#include "platform/Dialogs.h"
+#include "ui/Dialogs.h"
 
 namespace quelmar {
 

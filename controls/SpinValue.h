@@ -35,7 +35,6 @@ class SpinValue {
     bool pressUp();
     void pressDown();
     void warningClosed();
-    bool warningOpen() const { return warningOpen_; }
 
   private:
     const SpinMember& member_;

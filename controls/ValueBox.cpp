@@ -1,6 +1,6 @@
 #include "controls/ValueBox.h"
 
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QLineEdit>
 

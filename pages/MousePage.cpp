@@ -4,7 +4,7 @@
 #include "controls/SpinEditor.h"
 #include "pages/ListItems.h"
 #include "pages/RowGrid.h"
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QComboBox>
 
@@ -19,8 +19,8 @@ QRect twoLineCaption(int y) {
 }
 } // namespace
 
-MousePage::MousePage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("SET4"), MenuPage::Mouse, 374, 266, parent) {
+MousePage::MousePage(const Services& services, QWidget* parent)
+    : PageWindow(services, QStringLiteral("SET4"), 374, 266, parent) {
     addFrame(27, look::kBlue);
     addHeading(QStringLiteral("Настройки мышки"), QRect(104, 0, 172, 27));
     addDoneButton(QRect(8, 8, 41, 19));

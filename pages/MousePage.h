@@ -10,7 +10,7 @@ namespace quelmar {
 class MousePage : public PageWindow {
     Q_OBJECT
   public:
-    explicit MousePage(Services& services, QWidget* parent = nullptr);
+    explicit MousePage(const Services& services, QWidget* parent = nullptr);
 
     MouseChoices choices() const;
 

@@ -6,7 +6,7 @@
 #include "controls/ValueBox.h"
 #include "pages/ListItems.h"
 #include "pages/RowGrid.h"
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QComboBox>
 #include <QLineEdit>
@@ -37,8 +37,8 @@ QStringList connectionItems() {
 
 } // namespace
 
-OtherPage::OtherPage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("SET2"), MenuPage::Other, 466, 554, parent) {
+OtherPage::OtherPage(const Services& services, QWidget* parent)
+    : PageWindow(services, QStringLiteral("SET2"), 466, 554, parent) {
     addFrame(27, look::kBlue, 3);
     addHeading(QStringLiteral("Остальные настройки"), QRect(113, 0, 240, 27));
     QPushButton* done = addDoneButton(QRect(8, 8, 41, 19));

@@ -14,7 +14,7 @@ class ColorEditor;
 class OtherPage : public PageWindow {
     Q_OBJECT
   public:
-    explicit OtherPage(Services& services, QWidget* parent = nullptr);
+    explicit OtherPage(const Services& services, QWidget* parent = nullptr);
 
     OtherChoices choices() const;
 

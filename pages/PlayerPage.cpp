@@ -4,7 +4,7 @@
 #include "controls/SpinEditor.h"
 #include "pages/ListItems.h"
 #include "pages/RowGrid.h"
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QComboBox>
 
@@ -14,8 +14,8 @@ namespace {
 const RowGrid kGrid{384, RowGrid::evenRows(48, 6), QSize(81, 24), QSize(89, 25)};
 } // namespace
 
-PlayerPage::PlayerPage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("SET6"), MenuPage::Player, 478, 202, parent) {
+PlayerPage::PlayerPage(const Services& services, QWidget* parent)
+    : PageWindow(services, QStringLiteral("SET6"), 478, 202, parent) {
     addFrame(27, look::kBlue);
     addHeading(QStringLiteral("Настройки игрока"), QRect(144, 0, 169, 27));
     addDoneButton(QRect(8, 8, 41, 19));

@@ -10,7 +10,7 @@ namespace quelmar {
 class PlayerPage : public PageWindow {
     Q_OBJECT
   public:
-    explicit PlayerPage(Services& services, QWidget* parent = nullptr);
+    explicit PlayerPage(const Services& services, QWidget* parent = nullptr);
 
     PlayerChoices choices() const;
 

@@ -4,7 +4,7 @@
 #include "controls/SpinEditor.h"
 #include "pages/ListItems.h"
 #include "pages/RowGrid.h"
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QComboBox>
 
@@ -14,8 +14,8 @@ namespace {
 const RowGrid kGrid{328, RowGrid::evenRows(40, 6), QSize(81, 24), QSize(97, 25)};
 } // namespace
 
-SoundPage::SoundPage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("SET5"), MenuPage::Sound, 422, 194, parent) {
+SoundPage::SoundPage(const Services& services, QWidget* parent)
+    : PageWindow(services, QStringLiteral("SET5"), 422, 194, parent) {
     addFrame(27, look::kBlue);
     addHeading(QStringLiteral("Настройки звука"), QRect(104, 0, 156, 27));
     addDoneButton(QRect(8, 8, 41, 19));

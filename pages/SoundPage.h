@@ -10,7 +10,7 @@ namespace quelmar {
 class SoundPage : public PageWindow {
     Q_OBJECT
   public:
-    explicit SoundPage(Services& services, QWidget* parent = nullptr);
+    explicit SoundPage(const Services& services, QWidget* parent = nullptr);
 
     SoundChoices choices() const;
 

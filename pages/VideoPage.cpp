@@ -4,7 +4,7 @@
 #include "controls/SpinEditor.h"
 #include "pages/ListItems.h"
 #include "pages/RowGrid.h"
-#include "platform/Look.h"
+#include "ui/Look.h"
 
 #include <QComboBox>
 
@@ -14,8 +14,8 @@ namespace {
 const RowGrid kGrid{384, RowGrid::evenRows(40, 12), QSize(97, 24), QSize(105, 25)};
 } // namespace
 
-VideoPage::VideoPage(Services& services, QWidget* parent)
-    : PageWindow(services, QStringLiteral("set3"), MenuPage::Video, 494, 345, parent) {
+VideoPage::VideoPage(const Services& services, QWidget* parent)
+    : PageWindow(services, QStringLiteral("set3"), 494, 345, parent) {
     addFrame(27, look::kBlue);
     addHeading(QStringLiteral("Видео настройки"), QRect(152, 0, 160, 27));
     addDoneButton(QRect(8, 8, 41, 19));

@@ -9,7 +9,7 @@ namespace quelmar {
 class VideoPage : public PageWindow {
     Q_OBJECT
   public:
-    explicit VideoPage(Services& services, QWidget* parent = nullptr);
+    explicit VideoPage(const Services& services, QWidget* parent = nullptr);
 
     VideoChoices choices() const;
 

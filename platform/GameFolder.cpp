@@ -18,8 +18,11 @@ namespace {
 constexpr qint64 kMaxListSize = 1 << 20;
 
 // Counter-Strike's Steam app id and the folder its manifest names by default.
-const QString kAppManifest = QStringLiteral("appmanifest_10.acf");
-const QString kDefaultInstallDir = QStringLiteral("Half-Life");
+// Everything here is made per call, never kept in a static: a search hung on
+// a network folder may wake while the program ends and destroys its statics.
+QString appManifest() {
+    return QStringLiteral("appmanifest_10.acf");
+}
 
 // The entry `name` of `folder` as it is spelt on disk: Steam on Linux keeps
 // the case of a library copied from Windows ("SteamApps", "half-life").
@@ -85,14 +88,14 @@ QStringList librariesListedIn(const QString& steamapps) {
 
 struct Manifest {
     bool installed = false;
-    QString installDir = kDefaultInstallDir;
+    QString installDir = QStringLiteral("Half-Life");
 };
 
 // StateFlags is a bit set; 4 means fully installed (an update under way or
 // an unfinished download leaves it out).
 Manifest manifestIn(const QString& steamapps) {
     Manifest manifest;
-    const auto entries = readKeyValues(entryIn(steamapps, kAppManifest, QDir::Files));
+    const auto entries = readKeyValues(entryIn(steamapps, appManifest(), QDir::Files));
     for (const KeyValue& entry : entries.value_or(QList<KeyValue>{})) {
         if (entry.keys.size() != 2)
             continue;
@@ -114,18 +117,18 @@ QString leadingFile(const QString& text) {
         const qsizetype end = trimmed.indexOf(u'"', 1);
         return end < 0 ? QString() : trimmed.mid(1, end - 1);
     }
-    static const QRegularExpression file(QStringLiteral(R"(^(.*?\.(?:exe|ico|dll))(?=$|[\s,]))"),
-                                         QRegularExpression::CaseInsensitiveOption);
+    const QRegularExpression file(QStringLiteral(R"(^(.*?\.(?:exe|ico|dll))(?=$|[\s,]))"),
+                                  QRegularExpression::CaseInsensitiveOption);
     if (const QRegularExpressionMatch m = file.match(trimmed); m.hasMatch())
         return m.captured(1);
-    static const QRegularExpression iconIndex(QStringLiteral(R"(,\s*-?\d+$)"));
+    const QRegularExpression iconIndex(QStringLiteral(R"(,\s*-?\d+$)"));
     return QString(trimmed).remove(iconIndex);
 }
 
 // A drive's or a network share's path, with forward slashes and no
 // trailing one; empty for anything relative.
 QString absoluteFolder(QString path) {
-    static const QRegularExpression absolute(QStringLiteral(R"(^(?:[A-Za-z]:[\\/]|\\\\))"));
+    const QRegularExpression absolute(QStringLiteral(R"(^(?:[A-Za-z]:[\\/]|\\\\))"));
     if (!absolute.match(path).hasMatch())
         return {};
     path.replace(u'\\', u'/');
@@ -143,7 +146,7 @@ QString parentFolder(const QString& file) {
 } // namespace
 
 QString installFolderOf(const InstalledProgram& program) {
-    static const QRegularExpression game(
+    const QRegularExpression game(
         QStringLiteral(R"(counter[- ]?strike|half[- ]?life|\bcs ?1\.6\b)"),
         QRegularExpression::CaseInsensitiveOption);
     if (!game.match(program.displayName).hasMatch())

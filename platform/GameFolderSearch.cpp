@@ -5,42 +5,42 @@
 #include <QDir>
 
 #include <condition_variable>
-#include <memory>
 #include <mutex>
+#include <optional>
 #include <system_error>
 #include <thread>
 
 namespace quelmar {
 
-std::optional<QString> resultWithin(std::function<QString()> search,
-                                    std::chrono::milliseconds deadline) {
-    // Shared with the thread, which may outlive this call.
-    struct Outcome {
-        std::mutex mutex;
-        std::condition_variable done;
-        std::optional<QString> result;
-    };
-    const auto outcome = std::make_shared<Outcome>();
+struct GameFolderLookup::Outcome {
+    std::mutex mutex;
+    std::condition_variable done;
+    std::optional<QString> result;
+};
+
+GameFolderLookup::Search GameFolderLookup::gameFolderSearch() {
+    return
+        [home = QDir::homePath()] { return findGameFolder(steamRoots(home), installedPrograms()); };
+}
+
+GameFolderLookup::GameFolderLookup(Search search, std::chrono::milliseconds deadline)
+    : outcome_(std::make_shared<Outcome>()), due_(std::chrono::steady_clock::now() + deadline) {
     try {
-        std::thread([outcome, search = std::move(search)] {
+        std::thread([outcome = outcome_, search = std::move(search)] {
             QString found = search();
             const std::lock_guard lock(outcome->mutex);
             outcome->result = std::move(found);
             outcome->done.notify_all();
         }).detach();
     } catch (const std::system_error&) {
-        return std::nullopt;
+        outcome_->result = QString();
     }
-    std::unique_lock lock(outcome->mutex);
-    outcome->done.wait_for(lock, deadline, [&] { return outcome->result.has_value(); });
-    return outcome->result;
 }
 
-QString findGameFolderWithin(std::chrono::milliseconds deadline) {
-    const QString home = QDir::homePath();
-    return resultWithin([home] { return findGameFolder(steamRoots(home), installedPrograms()); },
-                        deadline)
-        .value_or(QString());
+QString GameFolderLookup::folder() const {
+    std::unique_lock lock(outcome_->mutex);
+    outcome_->done.wait_until(lock, due_, [this] { return outcome_->result.has_value(); });
+    return outcome_->result.value_or(QString());
 }
 
 } // namespace quelmar

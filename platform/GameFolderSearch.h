@@ -4,19 +4,39 @@
 
 #include <chrono>
 #include <functional>
-#include <optional>
+#include <memory>
 
 namespace quelmar {
 
-// The game's folder for the Save As dialog, looked up on a thread of its
-// own under the player's home: a hung network folder must not freeze the
-// window. Past the deadline the answer is the empty string (the dialog's
-// default folder) and the lookup is left to finish or hang on its own.
-QString findGameFolderWithin(std::chrono::milliseconds deadline = std::chrono::seconds(2));
+// The game's folder for the Save As dialog, looked up once a run on a
+// thread of its own: a hung network folder must not freeze the window.
+// The thread is never joined. It works only on what it owns (copies of its
+// inputs and a shared outcome), so a search still hung when the program
+// ends touches nothing that the end destroys.
+class GameFolderLookup {
+  public:
+    using Search = std::function<QString()>;
 
-// Runs search on a new thread and gives its result, or nothing when it has
-// not returned within the deadline (or no thread could be started).
-std::optional<QString> resultWithin(std::function<QString()> search,
-                                    std::chrono::milliseconds deadline);
+    // The real search: Steam's folders under the player's home, then the
+    // system's list of installed programs. The home is read now, on the
+    // calling thread.
+    static Search gameFolderSearch();
+
+    // Starts search at once; without a thread to run it, the answer is
+    // "not found".
+    explicit GameFolderLookup(Search search,
+                              std::chrono::milliseconds deadline = std::chrono::seconds(2));
+
+    // The search's answer once it has come. Until then this waits for what
+    // is left of the deadline, counted from the start, and then gives the
+    // empty string (the dialog's default folder); a late answer is still
+    // taken by a later call.
+    QString folder() const;
+
+  private:
+    struct Outcome;
+    std::shared_ptr<Outcome> outcome_;
+    std::chrono::steady_clock::time_point due_;
+};
 
 } // namespace quelmar

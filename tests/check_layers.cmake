@@ -1,37 +1,61 @@
-# Fails on an include that runs up against the layers of the README,
-#   app -> pages, binds, buy, check -> controls -> platform -> config -> resources
-# A folder includes its own headers and those of folders below it; the four
-# page folders stand side by side. Nothing of the program includes tests/,
-# bench/ or tools/.
-# usage: cmake -DROOT=<source folder> -P check_layers.cmake
-set(layers resources config platform controls pages binds buy check app)
+# Holds the program's folders to the layers the README draws,
+#   app -> pages, binds, buy, check -> controls -> ui -> platform -> config -> resources
+# A folder includes its own headers and those of folders below it, never
+# those of a folder beside it (data two of them need moves down a level).
+# Every include across folders matches a direct link between their targets
+# (quelmar_<folder>), and every such link is used by an include. Nothing of
+# the program includes tests/, bench/ or tools/.
+# usage: cmake -DROOT=<source folder> -DLINKS=<from>to|... -P check_layers.cmake
+cmake_minimum_required(VERSION 3.21)
+set(layers resources config platform ui controls pages binds buy check app)
 set(rank_resources 0)
 set(rank_config 1)
 set(rank_platform 2)
-set(rank_controls 3)
+set(rank_ui 3)
+set(rank_controls 4)
 foreach(folder pages binds buy check)
-    set(rank_${folder} 4)
+    set(rank_${folder} 5)
 endforeach()
-set(rank_app 5)
+set(rank_app 6)
 foreach(folder tests bench tools)
-    set(rank_${folder} 6)
+    set(rank_${folder} 7)
 endforeach()
 
+string(REPLACE "|" ";" links "${LINKS}")
 set(wrong "")
+set(used "")
 set(count 0)
 foreach(layer ${layers})
     file(GLOB_RECURSE sources ${ROOT}/${layer}/*.cpp ${ROOT}/${layer}/*.h)
     foreach(source ${sources})
+        file(RELATIVE_PATH shown ${ROOT} ${source})
         file(STRINGS ${source} includes REGEX "^[ \t]*#[ \t]*include[ \t]*\"[^\"/]+/")
         foreach(line ${includes})
             math(EXPR count "${count} + 1")
             string(REGEX REPLACE "^[^\"]*\"([^\"/]+)/.*$" "\\1" folder "${line}")
+            if(folder STREQUAL layer)
+                continue()
+            endif()
             if(NOT DEFINED rank_${folder} OR rank_${folder} GREATER rank_${layer})
-                file(RELATIVE_PATH shown ${ROOT} ${source})
-                string(APPEND wrong "\n  ${shown}: ${line}")
+                string(APPEND wrong "\n  ${shown}: ${line} (up the layers)")
+            elseif(rank_${folder} EQUAL rank_${layer})
+                string(APPEND wrong "\n  ${shown}: ${line} (sideways, into a folder beside it)")
+            elseif(NOT "${layer}>${folder}" IN_LIST links)
+                string(APPEND wrong
+                    "\n  ${shown}: ${line} (quelmar_${layer} does not link quelmar_${folder})")
+            else()
+                list(APPEND used "${layer}>${folder}")
             endif()
         endforeach()
     endforeach()
+endforeach()
+foreach(link ${links})
+    if(NOT link IN_LIST used)
+        string(REPLACE ">" ";" ends ${link})
+        list(GET ends 0 from)
+        list(GET ends 1 to)
+        string(APPEND wrong "\n  quelmar_${from} links quelmar_${to} but includes nothing of it")
+    endif()
 endforeach()
 
 if(count EQUAL 0)
@@ -40,4 +64,4 @@ endif()
 if(wrong)
     message(FATAL_ERROR "includes against the layers:${wrong}")
 endif()
-message(STATUS "${count} includes, all down the layers")
+message(STATUS "${count} includes, all down the layers and along the links")

@@ -1,6 +1,6 @@
 // The real dialogs behind the Dialogs seam, answered the way a player's
 // click reaches them; each must close on its answer.
-#include "platform/QtDialogs.h"
+#include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QDialogButtonBox>

@@ -65,7 +65,8 @@ class TestGameFolder : public QObject {
         qputenv("HOME", dir.path().toLocal8Bit());
         const QString previous = QDir::currentPath(); // a relative "lib" must not be found here
         QDir::setCurrent(dir.path());
-        const QString result = quelmar::findGameFolderWithin(1s);
+        const QString result =
+            quelmar::GameFolderLookup(quelmar::GameFolderLookup::gameFolderSearch(), 1s).folder();
         QDir::setCurrent(previous);
         QCOMPARE(result, QFileInfo(found).canonicalFilePath());
     }
@@ -111,13 +112,23 @@ class TestGameFolder : public QObject {
         QCOMPARE(quelmar::installFolderOf({f[0], f[1], f[2], f[3]}), folder);
     }
 
+    // Past the deadline the answer is "not found"; a late answer is still
+    // taken by a later call; the thread's state is its own, so it may end
+    // after the lookup has gone.
     void deadline() {
-        static QSemaphore go, finished; // the thread may still be leaving release()
-        const auto search = [] { return go.acquire(), finished.release(), QString("late"); };
-        QVERIFY(!quelmar::resultWithin(search, 100ms));
-        go.release();
-        QVERIFY(finished.tryAcquire(1, 2000));
-        QCOMPARE(quelmar::resultWithin([] { return QString("soon"); }, 2s), "soon");
+        const auto go = std::make_shared<QSemaphore>();
+        const auto finished = std::make_shared<QSemaphore>();
+        auto lookup = std::make_unique<quelmar::GameFolderLookup>(
+            [go, finished] { return go->acquire(), finished->release(), QString("late"); }, 100ms);
+        QCOMPARE(lookup->folder(), QString());
+        go->release();
+        QVERIFY(finished->tryAcquire(1, 2000));
+        QTRY_COMPARE_WITH_TIMEOUT(lookup->folder(), "late", 2000);
+        QCOMPARE(quelmar::GameFolderLookup([] { return QString("soon"); }, 2s).folder(), "soon");
+        lookup = std::make_unique<quelmar::GameFolderLookup>(
+            [go] { return go->acquire(), QString("gone"); }, 0ms);
+        lookup.reset();
+        go->release();
     }
 };
 

@@ -4,12 +4,12 @@
 // sharp.
 #include "app/FlameView.h"
 #include "app/MainMenu.h"
-#include "app/PageCatalog.h"
+#include "app/MenuTable.h"
 #include "app/SplashWindow.h"
 #include "buy/BuyLook.h"
 #include "buy/CatalogueItem.h"
-#include "platform/Look.h"
 #include "tests/support/Golden.h"
+#include "ui/Look.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -29,7 +29,7 @@ class TestLook : public QObject {
 
     QList<QWidget*> everyWindow() {
         QList<QWidget*> windows{new MainMenu(h_.config, h_.dialogs, h_.sound, openProgramPage)};
-        for (const MenuPageEntry& entry : kMenuPageEntries)
+        for (const MenuPageEntry& entry : menuPageEntries())
             windows += openProgramPage(entry.page, h_.services);
         return windows;
     }
@@ -72,7 +72,8 @@ class TestLook : public QObject {
         QCOMPARE(windows.last()->findChild<QLabel*>("Pic")->pixmap().devicePixelRatio(), ratio);
         QCOMPARE(buy::smilingCursor().size(), QSize(32, 32) * ratio);
         auto* flame = windows[0]->findChild<FlameView*>("Picture1");
-        for (flame->seed(); flame->frameCount() < 30;)
+        flame->seed();
+        for (int frame = 0; frame < 30; ++frame)
             flame->step();
         const QImage strip = flame->grab().toImage();
         const int block = int(qApp->devicePixelRatio() + 0.01);

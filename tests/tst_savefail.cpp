@@ -129,7 +129,7 @@ class TestSaveFail : public QObject {
         const FileStatus before = statusAt(target);
         const bool fifo = before.kind == FileKind::Other; // reading it would wait for a writer
         const QByteArray old = fifo ? "" : readBytes(target),
-                         script = stringResource(101).toLatin1();
+                         script = stringResource(StringResource::Preamble).toLatin1();
         const qint64 ok = c.okBytes == -1 ? -1 : script.size() + c.okBytes;
         const SaveResult result =
             saveScript(script, target, brokenDisk(ok, c.recovers, c.refusesRename));

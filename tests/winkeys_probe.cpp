@@ -4,7 +4,7 @@
 // platform gave, one key a line, and listens again. wine_keys.sh presses
 // the keys on the X server Wine draws on, so each one comes the whole way a
 // player's key does.
-#include "app/PageCatalog.h"
+#include "app/MenuTable.h"
 #include "binds/CommandPage.h"
 #include "binds/KeyFieldGroup.h"
 #include "tests/support/Golden.h"

@@ -1,8 +1,7 @@
 #pragma once
 
-#include "platform/Dialogs.h"
-#include "platform/MainMenuLink.h"
 #include "platform/SoundCue.h"
+#include "ui/Dialogs.h"
 
 #include <QList>
 #include <QQueue>
@@ -61,13 +60,6 @@ class RecordingSoundCue : public SoundCue {
             ids << QString::number(int(cue));
         return ids.join(' ');
     }
-};
-
-// A main menu that only remembers which entries came back.
-class FakeMenuLink : public MainMenuLink {
-  public:
-    void ReturnToMainMenu(const QString& entry) override { returned.append(entry); }
-    QStringList returned;
 };
 
 } // namespace quelmar::test

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "config/ConfigStream.h"
-#include "platform/Services.h"
 #include "tests/support/Fakes.h"
+#include "ui/Services.h"
 
 #include <QByteArray>
 #include <QString>
@@ -50,7 +50,7 @@ class TempFolderAs {
 QString fakeSteamFolder(const QString& home);
 
 // A config stream on a fresh file in a temporary folder, with fake dialogs,
-// sound and menu around it: everything a page needs to be opened in a test.
+// sound and a way back around it: everything a page needs to be opened in a test.
 class PageHarness {
   public:
     PageHarness();
@@ -62,8 +62,8 @@ class PageHarness {
     ConfigStream config;
     ScriptedDialogs dialogs;
     RecordingSoundCue sound;
-    FakeMenuLink menu;
-    Services services{config, dialogs, sound, menu};
+    int handedBack = 0; // how often a page was handed back
+    Services services{config, dialogs, sound, [this] { ++handedBack; }};
 };
 
 } // namespace quelmar::test

@@ -1,4 +1,4 @@
-#include "buy/CatalogueTable.h"
+#include "config/CatalogueTable.h"
 
 namespace quelmar {
 

@@ -1,0 +1,22 @@
+#pragma once
+
+#include <functional>
+
+namespace quelmar {
+
+class ConfigStream;
+class Dialogs;
+class SoundCue;
+
+// What a page is handed when it is built: the program-wide objects, which
+// outlive every page, and the way back to whoever opened the page. A page
+// calls handBack exactly once, when it closes (by Done or any other way),
+// after its section is written.
+struct Services {
+    ConfigStream& config;
+    Dialogs& dialogs;
+    SoundCue& sound;
+    std::function<void()> handBack;
+};
+
+} // namespace quelmar
