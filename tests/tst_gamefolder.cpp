@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace std::chrono_literals;
@@ -39,12 +40,20 @@ class TestGameFolder : public QObject {
         QTest::newRow("relative path") << list + today.arg("lib") + "|lib/" + game;
         QTest::newRow("open brace") << list + lib.chopped(2) + "|lib/" + game;
         QTest::newRow("oversized") << list + lib + QString(1 << 20, ' ') + "|lib/" + game;
+        // Near 1 MB of blocks with a value in each, after a library: too
+        // deep for any Steam list (the whole list counts for nothing), and
+        // wide, which reads.
+        const QString listed = list + lib.chopped(2);
+        QTest::newRow("deep") << listed + QString("a{b c ").repeated(140000) +
+                                     QString(140001, '}') + "|lib/" + game;
+        QTest::newRow("wide") << listed + QString("a{b c}").repeated(170000) + "}" + inLib;
         QTest::newRow("FIFOs") << "fifo:.steam/steam/steamapps/libraryfolders.vdf|fifo:" +
                                       manifest + "|" + list + lib + inLib;
     }
 
     // The whole lookup as the Save As dialog asks for it: a blocking read
-    // would run past the deadline and find nothing.
+    // would run past the deadline and find nothing. A list of 1 MB at most
+    // is read in memory of its own order.
     void found() {
         QFETCH(QString, home);
         QTemporaryDir dir;
@@ -65,9 +74,15 @@ class TestGameFolder : public QObject {
         qputenv("HOME", dir.path().toLocal8Bit());
         const QString previous = QDir::currentPath(); // a relative "lib" must not be found here
         QDir::setCurrent(dir.path());
+        rusage usage{};
+        getrusage(RUSAGE_SELF, &usage);
+        const long peakKiB = usage.ru_maxrss;
         const QString result = quelmar::findGameFolderWithin(1s);
+        getrusage(RUSAGE_SELF, &usage);
         QDir::setCurrent(previous);
         QCOMPARE(result, QFileInfo(found).canonicalFilePath());
+        QVERIFY2(usage.ru_maxrss - peakKiB < 32 * 1024,
+                 qPrintable(QString("peak grew by %1 KiB").arg(usage.ru_maxrss - peakKiB)));
     }
 
     // Uninstall entries as installers of the game write them on Windows:
