@@ -1,11 +1,12 @@
 // The Windows seams themselves, run under Wine: the file rules (one
 // running copy, a target another program holds open, paths that only
 // the wide-character calls reach, a full disk) and a game found through
-// the registry's uninstall entries.
+// the registry's uninstall entries, in a registry sandbox.
 #include "config/ConfigStream.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
 #include "platform/GameFolder.h"
+#include "tests/support/RegistrySandbox.h"
 
 #include <QDir>
 #include <QFile>
@@ -143,18 +144,14 @@ class TestWinFiles : public QObject {
         const std::wstring uninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
         const std::wstring sourceKey = uninstall + L"Steam App 240",
                            gameKey = uninstall + L"{5E1B2C4D-7A0F-4D1E-9C3B-QUELMAR}_is1";
-        const auto set = [](const std::wstring& key, const wchar_t* name, const QString& value) {
-            const std::wstring text = QDir::toNativeSeparators(value).toStdWString();
-            return ::RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, text.c_str(),
-                                     DWORD((text.size() + 1) * 2)) == ERROR_SUCCESS;
-        };
-        QVERIFY(set(sourceKey, L"DisplayName", "Counter-Strike: Source") &&
-                set(sourceKey, L"InstallLocation", source) &&
-                set(gameKey, L"DisplayName", "Counter-Strike 1.6") &&
-                set(gameKey, L"UninstallString", '"' + game + "/unins000.exe\""));
+        const test::RegistrySandbox registry;
+        QVERIFY(
+            registry.set(HKEY_CURRENT_USER, sourceKey, L"DisplayName", "Counter-Strike: Source") &&
+            registry.set(HKEY_CURRENT_USER, sourceKey, L"InstallLocation", source) &&
+            registry.set(HKEY_CURRENT_USER, gameKey, L"DisplayName", "Counter-Strike 1.6") &&
+            registry.set(HKEY_CURRENT_USER, gameKey, L"UninstallString",
+                         '"' + game + "/unins000.exe\""));
         const QList<InstalledProgram> programs = installedPrograms();
-        for (const std::wstring& key : {sourceKey, gameKey})
-            ::RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str());
         QCOMPARE(programs.size(), 2);
         const QString found = findGameFolder({}, programs);
         QVERIFY2(QDir(found) == QDir(game + "/cstrike"), qPrintable(found));

@@ -45,8 +45,9 @@ class TempFolderAs {
 };
 
 // Makes the Steam folder under home that the game-folder lookup finds
-// first (on Windows: the one the registry names for the user) and gives
-// its path.
+// first (on Windows: the one the registry names for the user, in a
+// registry sandbox that lasts until the test program ends) and gives its
+// path.
 QString fakeSteamFolder(const QString& home);
 
 // A config stream on a fresh file in a temporary folder, with fake dialogs,
