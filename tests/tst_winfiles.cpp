@@ -1,8 +1,10 @@
 // The Windows seams themselves, run under Wine: the file rules (one
 // running copy, a target another program holds open, paths that only
-// the wide-character calls reach, a full disk) and a game found through
-// the registry's uninstall entries, in a registry sandbox.
+// the wide-character calls reach, a full disk, which reparse points are
+// links) and a game found through the registry's uninstall entries, in a
+// registry sandbox.
 #include "config/ConfigStream.h"
+#include "config/FileKind_windows.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
 #include "platform/GameFolder.h"
@@ -130,6 +132,41 @@ class TestWinFiles : public QObject {
         QCOMPARE(contentOf(target), old);
         QCOMPARE(QDir(folder).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("autoexec.cfg")});
+    }
+
+    // Only a name surrogate leads elsewhere; OneDrive's placeholders and
+    // other filtered files are the player's own files and folders. Wine
+    // makes none of these tags, so the rule is tried on its own.
+    void reparsePointKinds() {
+        constexpr DWORD file = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT,
+                        folder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+        const FileKind link = FileKind::SymbolicLink, regular = FileKind::Regular;
+        const struct {
+            DWORD attributes, tag;
+            FileKind kind;
+        } cases[] = {
+            {FILE_ATTRIBUTE_ARCHIVE, 0, regular},
+            {FILE_ATTRIBUTE_DIRECTORY, 0, FileKind::Folder},
+            {file, 0, link}, // a tag that could not be read
+            {file, IO_REPARSE_TAG_SYMLINK, link},
+            {folder, IO_REPARSE_TAG_SYMLINK, link},
+            {folder, IO_REPARSE_TAG_MOUNT_POINT, link}, // a junction
+            {file, 0xA000001D, link},                   // a link made under WSL
+            {file, 0xA0001234, link},                   // unknown, name surrogate
+            {file, IO_REPARSE_TAG_CLOUD, regular},
+            {file, IO_REPARSE_TAG_CLOUD_3, regular},
+            {file, IO_REPARSE_TAG_CLOUD_F, regular},
+            {folder, IO_REPARSE_TAG_CLOUD_6, FileKind::Folder}, // Documents kept in OneDrive
+            {file, IO_REPARSE_TAG_ONEDRIVE, regular},
+            {file, IO_REPARSE_TAG_DEDUP, regular},
+            {file, IO_REPARSE_TAG_WOF, regular},
+            {file, IO_REPARSE_TAG_APPEXECLINK, regular},
+            {file, 0x80001234, regular}, // unknown, no name surrogate
+            {file, IO_REPARSE_TAG_AF_UNIX, FileKind::Other},
+            {file, 0x80000024, FileKind::Other}, // a FIFO made under WSL
+        };
+        for (const auto& c : cases)
+            QVERIFY2(kindOf(c.attributes, c.tag) == c.kind, qPrintable(QString::number(c.tag, 16)));
     }
 
     // A game installed by its own installer, known only by its uninstall
