@@ -1,8 +1,7 @@
 // The Windows seams themselves, run under Wine: the file rules (one
 // running copy, a target another program holds open, paths that only
 // the wide-character calls reach, a full disk, which reparse points are
-// links) and a game found through the registry's uninstall entries, in a
-// registry sandbox.
+// links) and a game found through the uninstall entries of a sandbox.
 #include "config/ConfigStream.h"
 #include "config/FileKind_windows.h"
 #include "config/SaveCopy.h"
@@ -134,39 +133,25 @@ class TestWinFiles : public QObject {
                  QStringList{QStringLiteral("autoexec.cfg")});
     }
 
-    // Only a name surrogate leads elsewhere; OneDrive's placeholders and
-    // other filtered files are the player's own files and folders. Wine
-    // makes none of these tags, so the rule is tried on its own.
+    // Only name surrogates lead elsewhere (Wine makes none of these tags).
     void reparsePointKinds() {
-        constexpr DWORD file = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT,
-                        folder = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
-        const FileKind link = FileKind::SymbolicLink, regular = FileKind::Regular;
-        const struct {
-            DWORD attributes, tag;
-            FileKind kind;
-        } cases[] = {
-            {FILE_ATTRIBUTE_ARCHIVE, 0, regular},
-            {FILE_ATTRIBUTE_DIRECTORY, 0, FileKind::Folder},
-            {file, 0, link}, // a tag that could not be read
-            {file, IO_REPARSE_TAG_SYMLINK, link},
-            {folder, IO_REPARSE_TAG_SYMLINK, link},
-            {folder, IO_REPARSE_TAG_MOUNT_POINT, link}, // a junction
-            {file, 0xA000001D, link},                   // a link made under WSL
-            {file, 0xA0001234, link},                   // unknown, name surrogate
-            {file, IO_REPARSE_TAG_CLOUD, regular},
-            {file, IO_REPARSE_TAG_CLOUD_3, regular},
-            {file, IO_REPARSE_TAG_CLOUD_F, regular},
-            {folder, IO_REPARSE_TAG_CLOUD_6, FileKind::Folder}, // Documents kept in OneDrive
-            {file, IO_REPARSE_TAG_ONEDRIVE, regular},
-            {file, IO_REPARSE_TAG_DEDUP, regular},
-            {file, IO_REPARSE_TAG_WOF, regular},
-            {file, IO_REPARSE_TAG_APPEXECLINK, regular},
-            {file, 0x80001234, regular}, // unknown, no name surrogate
-            {file, IO_REPARSE_TAG_AF_UNIX, FileKind::Other},
-            {file, 0x80000024, FileKind::Other}, // a FIFO made under WSL
+        const auto check = [](DWORD attributes, std::initializer_list<DWORD> tags, FileKind kind) {
+            for (DWORD tag : tags)
+                QVERIFY2(kindOf(attributes, tag) == kind, qPrintable(QString::number(tag, 16)));
         };
-        for (const auto& c : cases)
-            QVERIFY2(kindOf(c.attributes, c.tag) == c.kind, qPrintable(QString::number(c.tag, 16)));
+        const DWORD file = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT,
+                    dir = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+        const auto links = {DWORD(0), IO_REPARSE_TAG_SYMLINK, IO_REPARSE_TAG_MOUNT_POINT,
+                            DWORD(0xA000001D), DWORD(0xA0001234)};
+        check(file, links, FileKind::SymbolicLink);
+        check(dir, links, FileKind::SymbolicLink);
+        const auto filtered = {IO_REPARSE_TAG_CLOUD,       IO_REPARSE_TAG_CLOUD_3,
+                               IO_REPARSE_TAG_CLOUD_F,     IO_REPARSE_TAG_ONEDRIVE,
+                               IO_REPARSE_TAG_DEDUP,       IO_REPARSE_TAG_WOF,
+                               IO_REPARSE_TAG_APPEXECLINK, DWORD(0x80001234)};
+        check(file, filtered, FileKind::Regular);
+        check(dir, filtered, FileKind::Folder);
+        check(file, {IO_REPARSE_TAG_AF_UNIX, 0x80000024}, FileKind::Other);
     }
 
     // A game installed by its own installer, known only by its uninstall
@@ -182,12 +167,10 @@ class TestWinFiles : public QObject {
         const std::wstring sourceKey = uninstall + L"Steam App 240",
                            gameKey = uninstall + L"{5E1B2C4D-7A0F-4D1E-9C3B-QUELMAR}_is1";
         const test::RegistrySandbox registry;
-        QVERIFY(
-            registry.set(HKEY_CURRENT_USER, sourceKey, L"DisplayName", "Counter-Strike: Source") &&
-            registry.set(HKEY_CURRENT_USER, sourceKey, L"InstallLocation", source) &&
-            registry.set(HKEY_CURRENT_USER, gameKey, L"DisplayName", "Counter-Strike 1.6") &&
-            registry.set(HKEY_CURRENT_USER, gameKey, L"UninstallString",
-                         '"' + game + "/unins000.exe\""));
+        QVERIFY(registry.set(sourceKey, L"DisplayName", "Counter-Strike: Source") &&
+                registry.set(sourceKey, L"InstallLocation", source) &&
+                registry.set(gameKey, L"DisplayName", "Counter-Strike 1.6") &&
+                registry.set(gameKey, L"UninstallString", '"' + game + "/unins000.exe\""));
         const QList<InstalledProgram> programs = installedPrograms();
         QCOMPARE(programs.size(), 2);
         const QString found = findGameFolder({}, programs);

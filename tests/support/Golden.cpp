@@ -47,10 +47,9 @@ TempFolderAs::~TempFolderAs() {
 
 QString fakeSteamFolder(const QString& home) {
 #ifdef Q_OS_WIN
-    // The registry this test program sees from here to its end.
     static const RegistrySandbox registry;
     const QString steam = QDir(home).filePath(QStringLiteral("Steam"));
-    registry.set(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath", steam);
+    registry.set(L"Software\\Valve\\Steam", L"SteamPath", steam);
 #else
     const QString steam = QDir(home).filePath(QStringLiteral(".steam/steam"));
     qputenv("HOME", home.toLocal8Bit());

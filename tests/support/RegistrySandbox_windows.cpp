@@ -2,43 +2,43 @@
 
 #include <QDir>
 
+#include <windows.h>
+
 namespace quelmar::test {
+
+static HKEY volatileKey(const std::wstring& path, REGSAM access) {
+    HKEY key = nullptr;
+    ::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE, access,
+                      nullptr, &key, nullptr);
+    return key;
+}
 
 RegistrySandbox::RegistrySandbox()
     : name_(L"Software\\Quelmar test " + std::to_wstring(::GetCurrentProcessId())) {
-    // Made in the real HKEY_CURRENT_USER, before the roots are turned.
-    const auto make = [this](const wchar_t* part, HKEY& key) {
-        return ::RegCreateKeyExW(HKEY_CURRENT_USER, (name_ + part).c_str(), 0, nullptr,
-                                 REG_OPTION_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
-                                 nullptr) == ERROR_SUCCESS;
-    };
-    active_ = make(L"\\user", user_) && make(L"\\machine", machine_) &&
-              ::RegOverridePredefKey(HKEY_CURRENT_USER, user_) == ERROR_SUCCESS &&
-              ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine_) == ERROR_SUCCESS;
+    // Both made in the real HKEY_CURRENT_USER, it is turned last.
+    for (const auto& [root, part] :
+         {std::pair{HKEY_LOCAL_MACHINE, L"\\machine"}, std::pair{HKEY_CURRENT_USER, L"\\user"}}) {
+        const HKEY key = volatileKey(name_ + part, KEY_ALL_ACCESS);
+        active_ = active_ && key && ::RegOverridePredefKey(root, key) == ERROR_SUCCESS;
+        ::RegCloseKey(key);
+    }
 }
 
 RegistrySandbox::~RegistrySandbox() {
-    ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
     ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
-    for (HKEY key : {user_, machine_}) {
-        if (key)
-            ::RegCloseKey(key);
-    }
+    ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
     ::RegDeleteTreeW(HKEY_CURRENT_USER, name_.c_str());
 }
 
-bool RegistrySandbox::set(HKEY root, const std::wstring& key, const wchar_t* name,
+bool RegistrySandbox::set(const std::wstring& path, const wchar_t* name,
                           const QString& value) const {
-    HKEY opened = nullptr;
-    if (!active_ || ::RegCreateKeyExW(root, key.c_str(), 0, nullptr, REG_OPTION_VOLATILE,
-                                      KEY_SET_VALUE, nullptr, &opened, nullptr) != ERROR_SUCCESS)
-        return false;
     const std::wstring text = QDir::toNativeSeparators(value).toStdWString();
-    const LONG status =
-        ::RegSetValueExW(opened, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                         DWORD((text.size() + 1) * sizeof(wchar_t)));
-    ::RegCloseKey(opened);
-    return status == ERROR_SUCCESS;
+    const HKEY key = active_ ? volatileKey(path, KEY_SET_VALUE) : nullptr;
+    const bool done =
+        key && ::RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                                DWORD((text.size() + 1) * 2)) == ERROR_SUCCESS;
+    ::RegCloseKey(key);
+    return done;
 }
 
 } // namespace quelmar::test
