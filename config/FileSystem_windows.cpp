@@ -3,6 +3,8 @@
 // running copy, FlushFileBuffers, and MoveFileExW for the one-step replace.
 #include "config/FileSystem.h"
 
+#include "config/FileKind_windows.h"
+
 #include <QDir>
 #include <QThread>
 
@@ -36,12 +38,26 @@ constexpr DWORD kShareAll = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELE
 // mandatory, and one on the data would make our own reads fail.
 constexpr DWORD kLockOffsetHigh = 0x7FFFFFFF;
 
-FileKind kindOf(DWORD attributes) {
-    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT)
-        return FileKind::SymbolicLink;
-    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
-        return FileKind::Folder;
-    return FileKind::Regular;
+// The reparse tag of a handle opened with FILE_FLAG_OPEN_REPARSE_POINT; 0
+// when it is no reparse point or the tag cannot be read.
+DWORD reparseTagOf(HANDLE handle, DWORD attributes) {
+    FILE_ATTRIBUTE_TAG_INFO info{};
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT) ||
+        !::GetFileInformationByHandleEx(handle, FileAttributeTagInfo, &info, sizeof info))
+        return 0;
+    return info.ReparseTag;
+}
+
+// The same for a name, where no handle could be had.
+DWORD reparseTagOf(const std::wstring& name, DWORD attributes) {
+    WIN32_FIND_DATAW found{};
+    if (!(attributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return 0;
+    const HANDLE search = ::FindFirstFileW(name.c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return 0;
+    ::FindClose(search);
+    return found.dwReserved0;
 }
 
 std::uint64_t volumeSerialOf(const QString& path) {
@@ -58,7 +74,7 @@ FileError statusOfHandle(HANDLE handle, const QString& path, FileStatus& status)
     if (!::GetFileInformationByHandle(handle, &info))
         return FileError::system(FileStep::Open, path, int(::GetLastError()));
     status = {};
-    status.kind = kindOf(info.dwFileAttributes);
+    status.kind = kindOf(info.dwFileAttributes, reparseTagOf(handle, info.dwFileAttributes));
     if (status.kind == FileKind::Regular && ::GetFileType(handle) != FILE_TYPE_DISK)
         status.kind = FileKind::Other;
     // The folder for temporary files is the user's own, and who else may
@@ -100,15 +116,45 @@ FileError checkRegular(HANDLE handle, FileStep step, const QString& path) {
                                                                   : FileProblem::NotRegular);
 }
 
+HANDLE openName(const std::wstring& name, DWORD disposition, DWORD flags) {
+    return ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
+                         disposition, FILE_ATTRIBUTE_NORMAL | flags, nullptr);
+}
+
+// A reparse point that is no link (a file kept in OneDrive, a deduplicated
+// one) is the player's ordinary file, but opened as a reparse point it may
+// hold none of its data (a placeholder not yet downloaded): it is opened
+// again, as the file, and must still be the one the first open found and
+// checked.
+FileError reopenAsFile(const std::wstring& name, const QString& path, FileStep step,
+                       HANDLE& handle) {
+    BY_HANDLE_FILE_INFORMATION first{}, second{};
+    if (!::GetFileInformationByHandle(handle, &first) ||
+        !(first.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT))
+        return {};
+    const HANDLE file = openName(name, OPEN_EXISTING, 0);
+    if (file == INVALID_HANDLE_VALUE)
+        return openFailure(step, path, name, ::GetLastError());
+    ::CloseHandle(std::exchange(handle, file));
+    if (!::GetFileInformationByHandle(handle, &second))
+        return FileError::system(step, path, int(::GetLastError()));
+    if (first.dwVolumeSerialNumber != second.dwVolumeSerialNumber ||
+        first.nFileIndexHigh != second.nFileIndexHigh ||
+        first.nFileIndexLow != second.nFileIndexLow)
+        return FileError::found(step, path, FileProblem::SymbolicLink);
+    return checkRegular(handle, step, path);
+}
+
 FileError openHandle(const QString& path, DWORD disposition, FileStep step, std::intptr_t& out) {
     const std::wstring name = native(path);
-    // Never through a link: the link itself is opened, then refused.
-    const HANDLE handle =
-        ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr, disposition,
-                      FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    // Never through a link: the name itself is opened, and a link refused.
+    HANDLE handle = openName(name, disposition, FILE_FLAG_OPEN_REPARSE_POINT);
     if (handle == INVALID_HANDLE_VALUE)
         return openFailure(step, path, name, ::GetLastError());
-    if (FileError error = checkRegular(handle, step, path)) {
+    FileError error = checkRegular(handle, step, path);
+    if (!error)
+        error = reopenAsFile(name, path, step, handle);
+    if (error) {
         ::CloseHandle(handle);
         return error;
     }
@@ -117,6 +163,22 @@ FileError openHandle(const QString& path, DWORD disposition, FileStep step, std:
 }
 
 } // namespace
+
+FileKind kindOf(DWORD attributes, DWORD reparseTag) {
+    // Microsoft's tags that ntifs.h has and MinGW's headers lack.
+    constexpr DWORD kWslFifo = 0x80000024, kWslCharacterDevice = 0x80000025,
+                    kWslBlockDevice = 0x80000026;
+    if (attributes & FILE_ATTRIBUTE_REPARSE_POINT) {
+        if (reparseTag <= IO_REPARSE_TAG_RESERVED_RANGE || IsReparseTagNameSurrogate(reparseTag))
+            return FileKind::SymbolicLink;
+        if (reparseTag == DWORD(IO_REPARSE_TAG_AF_UNIX) || reparseTag == kWslFifo ||
+            reparseTag == kWslCharacterDevice || reparseTag == kWslBlockDevice)
+            return FileKind::Other;
+    }
+    if (attributes & FILE_ATTRIBUTE_DIRECTORY)
+        return FileKind::Folder;
+    return FileKind::Regular;
+}
 
 FileError FileError::system(FileStep step, const QString& path, int code) {
     FileProblem problem = FileProblem::Other;
@@ -193,7 +255,7 @@ FileError statusOf(const QString& path, FileStatus& status) {
         ::CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
                       FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
-        status.kind = kindOf(attributes);
+        status.kind = kindOf(attributes, reparseTagOf(name, attributes));
         status.ours = true;
         status.links = 1;
         return {};

@@ -7,7 +7,7 @@
 #include <QFileInfo>
 #include <QRegularExpression>
 
-#include <optional>
+#include <functional>
 
 namespace quelmar {
 
@@ -49,17 +49,20 @@ QString folderIn(QString folder, const QStringList& path) {
     return folder;
 }
 
-std::optional<QList<KeyValue>> readKeyValues(const QString& path) {
+// Hands take every value of the file at path (see parseKeyValues); false
+// when there is no such file of a sane size or it does not read whole.
+bool readKeyValues(const QString& path,
+                   const std::function<void(const QStringList&, const QString&)>& take) {
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile() || info.size() > kMaxListSize)
-        return std::nullopt;
+        return false;
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
-        return std::nullopt;
+        return false;
     const QByteArray text = file.read(kMaxListSize + 1);
     if (file.error() != QFileDevice::NoError || text.size() > kMaxListSize)
-        return std::nullopt;
-    return parseKeyValues(text);
+        return false;
+    return parseKeyValues(text, take);
 }
 
 bool isNumber(const QString& text) {
@@ -72,17 +75,17 @@ bool isNumber(const QString& text) {
 // library straight under its number: { "1" "..." }. A relative path (from a
 // list copied off Windows, "D:\\Games") names nothing here.
 QStringList librariesListedIn(const QString& steamapps) {
-    const auto entries = readKeyValues(entryIn(steamapps, "libraryfolders.vdf", QDir::Files));
     QStringList libraries;
-    for (const KeyValue& entry : entries.value_or(QList<KeyValue>{})) {
-        const QStringList& keys = entry.keys;
+    const auto take = [&libraries](const QStringList& keys, const QString& value) {
         const bool listed =
             keys.size() == 3
                 ? isNumber(keys[1]) && keys[2].compare(u"path", Qt::CaseInsensitive) == 0
                 : keys.size() == 2 && isNumber(keys[1]);
-        if (listed && QDir::isAbsolutePath(entry.value))
-            libraries.append(entry.value);
-    }
+        if (listed && QDir::isAbsolutePath(value))
+            libraries.append(value);
+    };
+    if (!readKeyValues(entryIn(steamapps, "libraryfolders.vdf", QDir::Files), take))
+        return {};
     return libraries;
 }
 
@@ -95,16 +98,16 @@ struct Manifest {
 // an unfinished download leaves it out).
 Manifest manifestIn(const QString& steamapps) {
     Manifest manifest;
-    const auto entries = readKeyValues(entryIn(steamapps, appManifest(), QDir::Files));
-    for (const KeyValue& entry : entries.value_or(QList<KeyValue>{})) {
-        if (entry.keys.size() != 2)
-            continue;
-        const QString& key = entry.keys[1];
-        if (key.compare(u"StateFlags", Qt::CaseInsensitive) == 0)
-            manifest.installed = (entry.value.toULongLong() & 4) != 0;
-        else if (key.compare(u"installdir", Qt::CaseInsensitive) == 0 && !entry.value.isEmpty())
-            manifest.installDir = entry.value;
-    }
+    const auto take = [&manifest](const QStringList& keys, const QString& value) {
+        if (keys.size() != 2)
+            return;
+        if (keys[1].compare(u"StateFlags", Qt::CaseInsensitive) == 0)
+            manifest.installed = (value.toULongLong() & 4) != 0;
+        else if (keys[1].compare(u"installdir", Qt::CaseInsensitive) == 0 && !value.isEmpty())
+            manifest.installDir = value;
+    };
+    if (!readKeyValues(entryIn(steamapps, appManifest(), QDir::Files), take))
+        return {};
     return manifest;
 }
 

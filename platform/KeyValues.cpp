@@ -1,18 +1,22 @@
 #include "platform/KeyValues.h"
 
+#include <QByteArray>
+
 namespace quelmar {
 
 namespace {
 
+// A token's text is a view of the file, or of unescaped, when the quoted
+// text held escapes.
 struct Token {
     enum Kind { Text, Open, Close, End, Bad };
     Kind kind;
-    QByteArray text;
+    QByteArrayView text = {};
 };
 
 class Reader {
   public:
-    explicit Reader(const QByteArray& text) : text_(text) {
+    explicit Reader(QByteArrayView text) : text_(text) {
         // Notepad and some tools put a byte-order mark before UTF-8 text.
         if (text_.startsWith("\xEF\xBB\xBF"))
             pos_ = 3;
@@ -21,11 +25,11 @@ class Reader {
     Token next() {
         skipBlanksAndComments();
         if (pos_ >= text_.size())
-            return {Token::End, {}};
+            return {Token::End};
         const char c = text_[pos_];
         if (c == '{' || c == '}') {
             ++pos_;
-            return {c == '{' ? Token::Open : Token::Close, {}};
+            return {c == '{' ? Token::Open : Token::Close};
         }
         return c == '"' ? quoted() : bare();
     }
@@ -46,32 +50,44 @@ class Reader {
     }
 
     Token quoted() {
-        QByteArray out;
-        for (++pos_; pos_ < text_.size(); ++pos_) {
-            const char c = text_[pos_];
-            if (c == '"') {
+        const qsizetype start = ++pos_;
+        bool escaped = false;
+        for (; pos_ < text_.size() && text_[pos_] != '"'; ++pos_) {
+            if (text_[pos_] == '\\' && pos_ + 1 < text_.size()) {
+                escaped = true;
                 ++pos_;
-                return {Token::Text, out};
             }
-            if (c == '\\' && pos_ + 1 < text_.size())
-                out += unescaped(text_[++pos_]);
-            else
-                out += c;
         }
-        return {Token::Bad, {}};
+        if (pos_ >= text_.size())
+            return {Token::Bad};
+        const QByteArrayView raw = text_.sliced(start, pos_++ - start);
+        if (!escaped)
+            return {Token::Text, raw};
+        unescaped_.clear();
+        for (qsizetype i = 0; i < raw.size(); ++i) {
+            if (raw[i] == '\\' && i + 1 < raw.size())
+                unescape(raw[++i]);
+            else
+                unescaped_ += raw[i];
+        }
+        return {Token::Text, unescaped_};
     }
 
-    static QByteArray unescaped(char c) {
+    void unescape(char c) {
         switch (c) {
         case 'n':
-            return "\n";
+            unescaped_ += '\n';
+            break;
         case 't':
-            return "\t";
+            unescaped_ += '\t';
+            break;
         case '\\':
         case '"':
-            return QByteArray(1, c);
+            unescaped_ += c;
+            break;
         default: // not an escape Steam writes: keep it as it stands
-            return QByteArray("\\") + c;
+            unescaped_ += '\\';
+            unescaped_ += c;
         }
     }
 
@@ -79,38 +95,44 @@ class Reader {
         const qsizetype start = pos_;
         while (pos_ < text_.size() && !QByteArrayView(" \t\r\n{}\"").contains(text_[pos_]))
             ++pos_;
-        return {Token::Text, text_.mid(start, pos_ - start)};
+        return {Token::Text, text_.sliced(start, pos_ - start)};
     }
 
-    const QByteArray& text_;
+    QByteArrayView text_;
     qsizetype pos_ = 0;
+    QByteArray unescaped_;
 };
 
 } // namespace
 
-std::optional<QList<KeyValue>> parseKeyValues(const QByteArray& text) {
+bool parseKeyValues(
+    QByteArrayView text,
+    const std::function<void(const QStringList& keys, const QString& value)>& take) {
     Reader reader(text);
-    QList<KeyValue> values;
-    QStringList blocks;
+    // The open blocks' keys, then for a moment the key of the value at hand.
+    QStringList keys;
+    int depth = 0;
     for (Token key = reader.next(); key.kind != Token::End; key = reader.next()) {
-        if (key.kind == Token::Close && !blocks.isEmpty()) {
-            blocks.removeLast();
+        if (key.kind == Token::Close && depth > 0) {
+            keys.removeLast();
+            --depth;
             continue;
         }
         if (key.kind != Token::Text)
-            return std::nullopt;
+            return false;
+        keys.append(QString::fromUtf8(key.text));
         const Token value = reader.next();
-        const QString name = QString::fromUtf8(key.text);
-        if (value.kind == Token::Open)
-            blocks.append(name);
-        else if (value.kind == Token::Text)
-            values.append({blocks + QStringList{name}, QString::fromUtf8(value.text)});
-        else
-            return std::nullopt;
+        if (value.kind == Token::Open) {
+            if (++depth > kMaxKeyValueDepth)
+                return false;
+        } else if (value.kind == Token::Text) {
+            take(keys, QString::fromUtf8(value.text));
+            keys.removeLast();
+        } else {
+            return false;
+        }
     }
-    if (!blocks.isEmpty())
-        return std::nullopt;
-    return values;
+    return depth == 0;
 }
 
 } // namespace quelmar

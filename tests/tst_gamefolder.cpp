@@ -3,6 +3,7 @@
 
 #include <QtTest>
 
+#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace std::chrono_literals;
@@ -39,12 +40,17 @@ class TestGameFolder : public QObject {
         QTest::newRow("relative path") << list + today.arg("lib") + "|lib/" + game;
         QTest::newRow("open brace") << list + lib.chopped(2) + "|lib/" + game;
         QTest::newRow("oversized") << list + lib + QString(1 << 20, ' ') + "|lib/" + game;
+        // Near 1 MB of blocks after a library: too deep (ignored) and wide.
+        const QString listed = list + lib.chopped(2), deep = QString("a{b c ").repeated(140000);
+        QTest::newRow("deep") << listed + deep + QString(140001, '}') + "|lib/" + game;
+        QTest::newRow("wide") << listed + QString("a{b c}").repeated(170000) + "}" + inLib;
         QTest::newRow("FIFOs") << "fifo:.steam/steam/steamapps/libraryfolders.vdf|fifo:" +
                                       manifest + "|" + list + lib + inLib;
     }
 
     // The whole lookup as the Save As dialog asks for it: a blocking read
-    // would run past the deadline and find nothing.
+    // would run past the deadline and find nothing. A list of 1 MB at most
+    // is read in memory of its own order.
     void found() {
         QFETCH(QString, home);
         QTemporaryDir dir;
@@ -65,10 +71,14 @@ class TestGameFolder : public QObject {
         qputenv("HOME", dir.path().toLocal8Bit());
         const QString previous = QDir::currentPath(); // a relative "lib" must not be found here
         QDir::setCurrent(dir.path());
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
         const QString result =
             quelmar::GameFolderLookup(quelmar::GameFolderLookup::gameFolderSearch(), 1s).folder();
+        getrusage(RUSAGE_SELF, &after);
         QDir::setCurrent(previous);
         QCOMPARE(result, QFileInfo(found).canonicalFilePath());
+        QVERIFY2(after.ru_maxrss - before.ru_maxrss < 64 * 1024, "the peak grew by 64 MB or more");
     }
 
     // Uninstall entries as installers of the game write them on Windows:

@@ -1,11 +1,13 @@
 // The Windows seams themselves, run under Wine: the file rules (one
 // running copy, a target another program holds open, paths that only
-// the wide-character calls reach, a full disk) and a game found through
-// the registry's uninstall entries.
+// the wide-character calls reach, a full disk, which reparse points are
+// links) and a game found through the uninstall entries of a sandbox.
 #include "config/ConfigStream.h"
+#include "config/FileKind_windows.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
 #include "platform/GameFolder.h"
+#include "tests/support/RegistrySandbox.h"
 
 #include <QDir>
 #include <QFile>
@@ -131,6 +133,27 @@ class TestWinFiles : public QObject {
                  QStringList{QStringLiteral("autoexec.cfg")});
     }
 
+    // Only name surrogates lead elsewhere (Wine makes none of these tags).
+    void reparsePointKinds() {
+        const auto check = [](DWORD attributes, std::initializer_list<DWORD> tags, FileKind kind) {
+            for (DWORD tag : tags)
+                QVERIFY2(kindOf(attributes, tag) == kind, qPrintable(QString::number(tag, 16)));
+        };
+        const DWORD file = FILE_ATTRIBUTE_ARCHIVE | FILE_ATTRIBUTE_REPARSE_POINT,
+                    dir = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT;
+        const auto links = {DWORD(0), IO_REPARSE_TAG_SYMLINK, IO_REPARSE_TAG_MOUNT_POINT,
+                            DWORD(0xA000001D), DWORD(0xA0001234)};
+        check(file, links, FileKind::SymbolicLink);
+        check(dir, links, FileKind::SymbolicLink);
+        const auto filtered = {IO_REPARSE_TAG_CLOUD,       IO_REPARSE_TAG_CLOUD_3,
+                               IO_REPARSE_TAG_CLOUD_F,     IO_REPARSE_TAG_ONEDRIVE,
+                               IO_REPARSE_TAG_DEDUP,       IO_REPARSE_TAG_WOF,
+                               IO_REPARSE_TAG_APPEXECLINK, DWORD(0x80001234)};
+        check(file, filtered, FileKind::Regular);
+        check(dir, filtered, FileKind::Folder);
+        check(file, {IO_REPARSE_TAG_AF_UNIX, 0x80000024}, FileKind::Other);
+    }
+
     // A game installed by its own installer, known only by its uninstall
     // entry; Counter-Strike: Source has a "cstrike" folder too, but no
     // hl.exe beside it.
@@ -143,18 +166,12 @@ class TestWinFiles : public QObject {
         const std::wstring uninstall = L"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\";
         const std::wstring sourceKey = uninstall + L"Steam App 240",
                            gameKey = uninstall + L"{5E1B2C4D-7A0F-4D1E-9C3B-QUELMAR}_is1";
-        const auto set = [](const std::wstring& key, const wchar_t* name, const QString& value) {
-            const std::wstring text = QDir::toNativeSeparators(value).toStdWString();
-            return ::RegSetKeyValueW(HKEY_CURRENT_USER, key.c_str(), name, REG_SZ, text.c_str(),
-                                     DWORD((text.size() + 1) * 2)) == ERROR_SUCCESS;
-        };
-        QVERIFY(set(sourceKey, L"DisplayName", "Counter-Strike: Source") &&
-                set(sourceKey, L"InstallLocation", source) &&
-                set(gameKey, L"DisplayName", "Counter-Strike 1.6") &&
-                set(gameKey, L"UninstallString", '"' + game + "/unins000.exe\""));
+        const test::RegistrySandbox registry;
+        QVERIFY(registry.set(sourceKey, L"DisplayName", "Counter-Strike: Source") &&
+                registry.set(sourceKey, L"InstallLocation", source) &&
+                registry.set(gameKey, L"DisplayName", "Counter-Strike 1.6") &&
+                registry.set(gameKey, L"UninstallString", '"' + game + "/unins000.exe\""));
         const QList<InstalledProgram> programs = installedPrograms();
-        for (const std::wstring& key : {sourceKey, gameKey})
-            ::RegDeleteKeyW(HKEY_CURRENT_USER, key.c_str());
         QCOMPARE(programs.size(), 2);
         const QString found = findGameFolder({}, programs);
         QVERIFY2(QDir(found) == QDir(game + "/cstrike"), qPrintable(found));

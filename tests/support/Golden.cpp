@@ -6,7 +6,7 @@
 #include <QFile>
 
 #ifdef Q_OS_WIN
-#include <windows.h>
+#include "tests/support/RegistrySandbox.h"
 #endif
 
 namespace quelmar::test {
@@ -47,10 +47,9 @@ TempFolderAs::~TempFolderAs() {
 
 QString fakeSteamFolder(const QString& home) {
 #ifdef Q_OS_WIN
+    static const RegistrySandbox registry;
     const QString steam = QDir(home).filePath(QStringLiteral("Steam"));
-    const std::wstring value = QDir::toNativeSeparators(steam).toStdWString();
-    ::RegSetKeyValueW(HKEY_CURRENT_USER, L"Software\\Valve\\Steam", L"SteamPath", REG_SZ,
-                      value.c_str(), DWORD((value.size() + 1) * sizeof(wchar_t)));
+    registry.set(L"Software\\Valve\\Steam", L"SteamPath", steam);
 #else
     const QString steam = QDir(home).filePath(QStringLiteral(".steam/steam"));
     qputenv("HOME", home.toLocal8Bit());

@@ -45,8 +45,8 @@ class TempFolderAs {
 };
 
 // Makes the Steam folder under home that the game-folder lookup finds
-// first (on Windows: the one the registry names for the user) and gives
-// its path.
+// first (on Windows: the one a registry sandbox names for the user, till
+// the program ends) and gives its path.
 QString fakeSteamFolder(const QString& home);
 
 // A config stream on a fresh file in a temporary folder, with fake dialogs,
