@@ -23,6 +23,7 @@ enum class FileStep {
 enum class FileProblem {
     None,
     NoSpace,
+    TooLarge, // past the size the system lets this program give a file
     NoPermission,
     ReadOnly,
     NameTooLong,
