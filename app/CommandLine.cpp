@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "check/ScriptTools.h"
+#include "config/PathBytes.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -146,7 +147,8 @@ int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream
     case CommandLine::Mode::FixKeys:
         return fixScriptKeys(commandLine.files.at(0), commandLine.files.at(1), err);
     case CommandLine::Mode::Invalid:
-        err << "quelmar: " << commandLine.error << " (see --help)" << Qt::endl;
+        // It may quote an argument: no control character of it reaches the terminal.
+        err << "quelmar: " << shownPath(commandLine.error) << " (see --help)" << Qt::endl;
         return 2;
     case CommandLine::Mode::Program:
         break;

@@ -32,6 +32,8 @@ cmp "$vasya-fixed.cfg" "$data/saved.fixed.cfg" || failed=1
 cp "$data/saved.cfg" "$(printf 'a\033[2J\007').cfg"
 named 'a\\x1b[2J\\x07.cfg' saved.check.txt >report
 expect 1 report "$q" --check "$(printf 'a\033[2J\007').cfg"
+printf '%s\n' "quelmar: Unexpected argument 'a\\x1b[2J'. (see --help)" |
+    expect 2 - "$q" "$(printf 'a\033[2J')"
 
 # A link or a FIFO at the output is refused; what it leads to stays as it was.
 echo "the player's own" >own.cfg
