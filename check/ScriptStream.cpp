@@ -15,7 +15,7 @@ bool anyText(const char* begin, const char* end) {
 } // namespace
 
 qint64 MemorySource::read(char* data, qint64 size) {
-    const qint64 count = std::min({size, chunk_, qint64(bytes_.size()) - at_});
+    const qint64 count = std::min(size, qint64(bytes_.size()) - at_);
     std::memcpy(data, bytes_.data() + at_, size_t(count));
     at_ += count;
     return count;

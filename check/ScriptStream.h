@@ -17,11 +17,10 @@ class ScriptSource {
     virtual bool rewind() = 0;
 };
 
-// Bytes in memory, handed out at most chunk bytes at a time.
+// Bytes in memory.
 class MemorySource final : public ScriptSource {
   public:
-    explicit MemorySource(QByteArrayView bytes, qint64 chunk = 64 * 1024)
-        : bytes_(bytes), chunk_(chunk) {}
+    explicit MemorySource(QByteArrayView bytes) : bytes_(bytes) {}
     qint64 read(char* data, qint64 size) override;
     bool rewind() override {
         at_ = 0;
@@ -30,7 +29,6 @@ class MemorySource final : public ScriptSource {
 
   private:
     QByteArrayView bytes_;
-    qint64 chunk_;
     qint64 at_ = 0;
 };
 
@@ -60,7 +58,8 @@ class CommandStream {
 
   private:
     bool refill();
-    // Appends up to size bytes of the source; false at its end or failure.
+    // Appends up to size bytes of the source; false once no more is to be
+    // read (its end, a NUL, a failure).
     bool append(qint64 size);
 
     ScriptSource& source_;
