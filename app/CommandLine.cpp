@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "check/ScriptTools.h"
+#include "config/PathBytes.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -61,14 +62,16 @@ const char* const kHelp =
     "\n"
     "Options:\n"
     "  --check FILE...    Check console scripts and report, one line per finding,\n"
-    "                     what the game's console will not take. Exit status\n"
+    "                     what the game's console will not take. Reads files of\n"
+    "                     up to 1 GiB (16 MiB from a pipe). Exit status\n"
     "                     0: nothing found; 1: findings; 2: a file could not be\n"
-    "                     read.\n"
-    "  --fix-keys IN OUT  Copy the script IN to OUT with every key name the\n"
-    "                     console rejects replaced by the console's name for it.\n"
-    "                     Exit status 0: all replaced; 1: some have no console\n"
-    "                     name (named on standard error); 2: a file could not be\n"
-    "                     read or written.\n"
+    "                     read (or not to its end).\n"
+    "  --fix-keys IN OUT  Copy the script IN (up to 16 MiB) to OUT with every key\n"
+    "                     name the console rejects replaced by the console's name\n"
+    "                     for it. OUT is replaced whole or left as it was, and\n"
+    "                     never written through a symbolic link. Exit status\n"
+    "                     0: all replaced; 1: some have no console name (named on\n"
+    "                     standard error); 2: a file could not be read or written.\n"
     "  -h, --help         Show this help.\n"
     "  --help-all         Show this help and the Qt options the window takes.\n"
     "  -v, --version      Show the version.\n"
@@ -144,7 +147,8 @@ int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream
     case CommandLine::Mode::FixKeys:
         return fixScriptKeys(commandLine.files.at(0), commandLine.files.at(1), err);
     case CommandLine::Mode::Invalid:
-        err << "quelmar: " << commandLine.error << " (see --help)" << Qt::endl;
+        // It may quote an argument: no control character of it reaches the terminal.
+        err << "quelmar: " << shownPath(commandLine.error) << " (see --help)" << Qt::endl;
         return 2;
     case CommandLine::Mode::Program:
         break;

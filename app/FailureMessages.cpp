@@ -41,6 +41,9 @@ QString tempAdvice(const FileError& error) {
             .arg(setting.variable);
     case FileProblem::Replaced:
         return QStringLiteral("Запустите программу снова.");
+    case FileProblem::TooLarge:
+        return QStringLiteral("Снимите этот предел (ulimit -f unlimited) и запустите программу "
+                              "снова.");
     default:
         return QStringLiteral("Укажите в переменной окружения %1 папку, в которую вы можете "
                               "писать, например: %2")
@@ -66,6 +69,9 @@ QString problemText(const FileError& error) {
         return {};
     case FileProblem::NoSpace:
         return QStringLiteral("на диске не хватает места");
+    case FileProblem::TooLarge:
+        return QStringLiteral("файл дорос до предела размера файлов, который система задала "
+                              "программе");
     case FileProblem::NoPermission:
         return QStringLiteral("нет прав доступа");
     case FileProblem::ReadOnly:

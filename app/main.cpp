@@ -9,6 +9,7 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    quelmar::letOversizedWritesFail();
     const quelmar::CommandLine commandLine =
         quelmar::CommandLine::parse(quelmar::programArguments(argc, argv));
     if (commandLine.mode != quelmar::CommandLine::Mode::Program) {

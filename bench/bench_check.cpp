@@ -1,7 +1,10 @@
 // How fast and how lean the command line's script tools are on big inputs:
 // `quelmar --check` on a 50 MB script of real-world shape, and
 // `quelmar --fix-keys` on scripts with 80,000 and 160,000 names to fix (the
-// pair shows whether the time grows in step with the input). Each run is the
+// pair shows whether the time grows in step with the input); then the peak
+// memory of both on endless input (/dev/zero) and of --check on a 1 GiB
+// sparse file with a line at each end, which streaming keeps at the size
+// of a small script's. Each run is the
 // real program in a child process; its time is the wall clock and its peak
 // memory the kernel's count of the child's peak resident set. Prints
 // figures, never fails on them.
@@ -121,6 +124,24 @@ int main(int argc, char** argv) {
         std::printf("--fix-keys with %d names to fix: %.3f s (CPU %.3f s), peak %.0f MB, "
                     "status %d\n",
                     names, fix.seconds, fix.cpuSeconds, fix.peakMb, fix.status);
+    }
+    const std::string sparse = (dir / "sparse.cfg").string();
+    {
+        std::ofstream file(sparse, std::ios::binary);
+        file << "bind F1 ak47\n";
+        file.seekp((1 << 30) - 13);
+        file << "bind F2 m4a1\n";
+    }
+    const std::vector<std::vector<std::string>> endless = {
+        {quelmar, "--check", "/dev/zero"},
+        {quelmar, "--fix-keys", "/dev/zero", (dir / "fixed.cfg").string()},
+        {quelmar, "--check", sparse},
+    };
+    for (const std::vector<std::string>& arguments : endless) {
+        const Run run = runQuietly(arguments);
+        std::printf("%s %s: %.2f s, peak %.0f MB, status %d\n", arguments[1].c_str(),
+                    arguments[2] == sparse ? "on a 1 GiB sparse file" : arguments[2].c_str(),
+                    run.seconds, run.peakMb, run.status);
     }
     std::filesystem::remove_all(dir);
     return 0;

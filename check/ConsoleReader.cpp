@@ -19,7 +19,7 @@ QByteArrayView consoleReadable(QByteArrayView file) {
 }
 
 bool ConsoleReader::next(ConsoleCommand& command) {
-    if (done_)
+    if (done_ || (more_ && text_.size() - pos_ < kLookahead))
         return false;
     command.words.clear();
     command.commentAt = command.longWordAt = command.swallowedAt = -1;
@@ -153,17 +153,21 @@ bool isWord(QByteArrayView word, const char* name) {
 void walkCommands(QByteArrayView text, qsizetype offset, const CommandVisitor& visit, int depth) {
     ConsoleReader reader(text);
     ConsoleCommand command;
-    while (reader.next(command)) {
-        if (command.words.isEmpty() || !visit(reader, command, offset, depth) ||
-            depth >= kMaxKeptDepth || command.words.size() < 3)
-            continue;
-        const QByteArrayView verb = reader.wordText(command.words.first());
-        if (!isWord(verb, "bind") && !isWord(verb, "alias"))
-            continue;
-        const KeptText kept(reader, command, 2);
-        walkCommands(kept.text(), offset < 0 || kept.offset() < 0 ? -1 : offset + kept.offset(),
-                     visit, depth + 1);
-    }
+    while (reader.next(command))
+        walkCommand(reader, command, offset, visit, depth);
+}
+
+void walkCommand(const ConsoleReader& reader, const ConsoleCommand& command, qsizetype offset,
+                 const CommandVisitor& visit, int depth) {
+    if (command.words.isEmpty() || !visit(reader, command, offset, depth) ||
+        depth >= kMaxKeptDepth || command.words.size() < 3)
+        return;
+    const QByteArrayView verb = reader.wordText(command.words.first());
+    if (!isWord(verb, "bind") && !isWord(verb, "alias"))
+        return;
+    const KeptText kept(reader, command, 2);
+    walkCommands(kept.text(), offset < 0 || kept.offset() < 0 ? -1 : offset + kept.offset(), visit,
+                 depth + 1);
 }
 
 } // namespace quelmar

@@ -48,12 +48,19 @@ class ConsoleReader {
   public:
     static constexpr qsizetype kMaxCommand = 1023;
     static constexpr qsizetype kMaxWord = 515;
+    // What a command needs in view from its start: itself, its separator and
+    // what a finding quotes after it.
+    static constexpr qsizetype kLookahead = 2048;
 
-    explicit ConsoleReader(QByteArrayView text) : text_(text) {}
+    // more: text is the part in hand of a longer text, which goes on after
+    // it; the reader then reads only commands with kLookahead bytes in view.
+    explicit ConsoleReader(QByteArrayView text, bool more = false) : text_(text), more_(more) {}
 
     // Reads the next command into command (empty ones included); false once
-    // the text is used up.
+    // the text is used up, or (more) what is in hand.
     bool next(ConsoleCommand& command);
+    // Where the next command starts.
+    qsizetype position() const { return pos_; }
 
     QByteArrayView text() const { return text_; }
     QByteArrayView wordText(const ConsoleWord& word) const {
@@ -65,6 +72,7 @@ class ConsoleReader {
     void tokenize(ConsoleCommand& command) const;
 
     QByteArrayView text_;
+    bool more_ = false;
     qsizetype pos_ = 0;
     bool done_ = false;
 };
@@ -114,5 +122,8 @@ using CommandVisitor = std::function<bool(
 // each `bind` and `alias` keeps, in the order the bytes stand.
 void walkCommands(QByteArrayView text, qsizetype offset, const CommandVisitor& visit,
                   int depth = 0);
+// The same for one command that reader has read.
+void walkCommand(const ConsoleReader& reader, const ConsoleCommand& command, qsizetype offset,
+                 const CommandVisitor& visit, int depth = 0);
 
 } // namespace quelmar

@@ -1,6 +1,7 @@
 #include "check/ScriptCheck.h"
 
 #include "check/ConsoleKeys.h"
+#include "check/ScriptStream.h"
 #include "config/CatalogueTable.h"
 
 #include <algorithm>
@@ -45,50 +46,62 @@ QByteArrayView commandText(const ConsoleReader& reader, const ConsoleCommand& co
 
 ScriptCheck::ScriptCheck(const ConsoleKeys& keys) : keys_(keys) {}
 
-void ScriptCheck::run(QByteArrayView script, const Sink& sink) {
+bool ScriptCheck::run(ScriptSource& source, const Sink& sink) {
     definedAliases_.clear();
     boundOnLine_.clear();
     afterComment_ = false;
-    lines_ = LineCounter(script);
-    const QByteArrayView readable = consoleReadable(script);
-    // An alias counts wherever it stands: binds run only once the whole file
-    // has been executed.
-    collectAliases(readable);
-    ConsoleReader reader(readable);
     ConsoleCommand command;
-    while (reader.next(command)) {
+    {
+        CommandStream aliases(source);
+        while (aliases.next(command))
+            collectAliases(aliases.reader(), command);
+        if (aliases.failed() || !source.rewind())
+            return false;
+    }
+    CommandStream stream(source);
+    stream_ = &stream;
+    while (stream.next(command)) {
         pending_.clear();
         reportedCalls_.clear();
-        checkFileShape(reader, command);
-        checkCommand(reader, command);
+        checkFileShape(stream.reader(), command);
+        checkCommand(stream.reader(), command);
         std::stable_sort(pending_.begin(), pending_.end(),
                          [](const Finding& a, const Finding& b) { return a.line < b.line; });
         for (const Finding& finding : std::as_const(pending_))
             sink(finding);
     }
-    const QByteArrayView unread = script.sliced(readable.size());
-    if (std::any_of(unread.begin(), unread.end(), [](char c) { return !isConsoleBlank(c); }))
-        sink({lines_.lineAt(readable.size()), Finding::Severity::Error,
+    if (!stream.failed() && stream.textAfterNul())
+        sink({lineAt(stream.reader().text().size()), Finding::Severity::Error,
               QStringLiteral("a NUL byte: the console stops reading the file here, and nothing "
                              "after it runs")});
+    stream_ = nullptr;
+    return !stream.failed();
 }
 
-void ScriptCheck::collectAliases(QByteArrayView text) {
-    walkCommands(
-        text, 0,
-        [this](const ConsoleReader& reader, const ConsoleCommand& command, qsizetype, int) {
-            if (command.words.size() > 1 &&
-                isWord(reader.wordText(command.words.first()), "alias") &&
-                command.words.at(1).size < kAliasNameLimit)
-                definedAliases_.insert(lower(reader.wordText(command.words.at(1))));
-            return true;
-        });
+void ScriptCheck::collectAliases(const ConsoleReader& reader, const ConsoleCommand& command) {
+    walkCommand(reader, command, 0,
+                [this](const ConsoleReader& reader, const ConsoleCommand& command, qsizetype, int) {
+                    if (command.words.size() > 1 &&
+                        isWord(reader.wordText(command.words.first()), "alias") &&
+                        command.words.at(1).size < kAliasNameLimit) {
+                        QByteArray name = lower(reader.wordText(command.words.at(1)));
+                        // Only calls of buy aliases are looked up: the set
+                        // stays small whatever the script defines.
+                        if (buyAliases().contains(name))
+                            definedAliases_.insert(std::move(name));
+                    }
+                    return true;
+                });
+}
+
+int ScriptCheck::lineAt(qsizetype offset) {
+    return stream_->lineAt(offset);
 }
 
 void ScriptCheck::checkFileShape(const ConsoleReader& reader, const ConsoleCommand& command) {
     const QByteArrayView text = reader.text();
-    if (command.begin == 0 && text.startsWith("\xEF\xBB\xBF") && !command.words.isEmpty() &&
-        command.words.first().begin == 0) {
+    if (stream_->isStart(command.begin) && text.startsWith("\xEF\xBB\xBF") &&
+        !command.words.isEmpty() && command.words.first().begin == 0) {
         add(1, Finding::Severity::Error,
             QStringLiteral("the file starts with a UTF-8 byte-order mark, which the console "
                            "reads as part of the first word: it runs \"\\xef\\xbb\\xbf%1\", "
@@ -108,16 +121,16 @@ void ScriptCheck::checkFileShape(const ConsoleReader& reader, const ConsoleComma
             }
         }
         if (joined) {
-            const int firstLine = lines_.lineAt(first);
+            const int firstLine = lineAt(first);
             add(firstLine, Finding::Severity::Error,
                 QStringLiteral("lines %1 to %2 end in a bare CR, which the console reads as a "
                                "blank, not as a line end: it runs them as one command")
                     .arg(firstLine)
-                    .arg(lines_.lineAt(last)));
+                    .arg(lineAt(last)));
         }
     }
     if (command.cut)
-        add(lines_.lineAt(command.end), Finding::Severity::Error,
+        add(lineAt(command.end), Finding::Severity::Error,
             QStringLiteral("a command longer than %1 characters: the console cuts it here and "
                            "runs the rest, from \"%2\", as a further command")
                 .arg(ConsoleReader::kMaxCommand)
@@ -126,7 +139,7 @@ void ScriptCheck::checkFileShape(const ConsoleReader& reader, const ConsoleComma
         QByteArray before;
         for (const ConsoleWord& word : command.words)
             before += (before.isEmpty() ? "" : " ") + reader.wordText(word).toByteArray();
-        add(lines_.lineAt(command.longWordAt), Finding::Severity::Error,
+        add(lineAt(command.longWordAt), Finding::Severity::Error,
             QStringLiteral("a word of %1 characters; the console takes words of up to %2 and "
                            "ends the command before it, so %3")
                 .arg(command.longWordSize)
@@ -135,7 +148,7 @@ void ScriptCheck::checkFileShape(const ConsoleReader& reader, const ConsoleComma
                                       : QStringLiteral("it runs only ") + quoted(before)));
     }
     if (command.swallowedAt >= 0)
-        add(lines_.lineAt(command.swallowedAt), Finding::Severity::Warning,
+        add(lineAt(command.swallowedAt), Finding::Severity::Warning,
             text[command.swallowedAt] == ';'
                 ? QStringLiteral("an unpaired double quote makes the console read this \";\" as "
                                  "text: what follows it runs as part of this command, not as a "
@@ -146,14 +159,14 @@ void ScriptCheck::checkFileShape(const ConsoleReader& reader, const ConsoleComma
     if (!command.words.isEmpty()) {
         const ConsoleWord& first = command.words.first();
         if (afterComment_) {
-            add(lines_.lineAt(first.begin), Finding::Severity::Error,
+            add(lineAt(first.begin), Finding::Severity::Error,
                 QStringLiteral("the console runs %1 as a further command: the \";\" before it "
                                "ends the comment")
                     .arg(quoted(commandText(reader, command))));
             afterComment_ = false;
         }
         if (first.quoted && first.size == 0)
-            add(lines_.lineAt(first.begin), Finding::Severity::Warning,
+            add(lineAt(first.begin), Finding::Severity::Warning,
                 QStringLiteral("the console runs the empty quoted word \"\" as a command and "
                                "answers it with an unknown-command error"));
     }
@@ -167,7 +180,7 @@ void ScriptCheck::checkCommand(const ConsoleReader& reader, const ConsoleCommand
     if (command.words.isEmpty())
         return;
     const QByteArrayView verb = reader.wordText(command.words.first());
-    const int line = lines_.lineAt(command.words.first().begin);
+    const int line = lineAt(command.words.first().begin);
     if (isWord(verb, "unbindall")) {
         boundOnLine_.clear();
         return;

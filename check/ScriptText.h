@@ -18,6 +18,13 @@ class LineCounter {
   public:
     explicit LineCounter(QByteArrayView text) : text_(text) {}
     int lineAt(qsizetype offset);
+    // The text in hand now starts where byte `dropped` of the one before
+    // stood, and offsets count from there; lineAt(dropped) was asked of the
+    // text before, while it was still whole.
+    void moveOn(QByteArrayView text, qsizetype dropped) {
+        text_ = text;
+        pos_ -= dropped;
+    }
 
   private:
     bool endsLine(qsizetype i) const;

@@ -3,36 +3,175 @@
 #include "check/ConsoleKeys.h"
 #include "check/KeyNameFix.h"
 #include "check/ScriptCheck.h"
+#include "check/ScriptStream.h"
 #include "check/ScriptText.h"
+#include "config/InputFile.h"
+#include "config/PathBytes.h"
+#include "config/SaveCopy.h"
 
-#include <QFile>
-#include <QSaveFile>
 #include <QTextStream>
-
-#include <optional>
 
 namespace quelmar {
 namespace {
 
-std::optional<QByteArray> readScript(const QString& path, QTextStream& err) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        err << path << ": cannot read: " << file.errorString() << Qt::endl;
-        return std::nullopt;
+// The check streams a file, so its length costs time, not memory; a file
+// longer than this is no script (and its line numbers would not fit).
+constexpr qint64 kMaxChecked = qint64(1) << 30;
+// What is held whole in memory: the copy --fix-keys writes, and a script
+// from a pipe, which the check cannot read twice.
+constexpr qint64 kMaxHeld = qint64(16) << 20;
+constexpr qint64 kChunk = 64 * 1024;
+
+// The command line's own words for what went wrong with a file.
+QString reasonText(const FileError& error) {
+    switch (error.problem) {
+    case FileProblem::None:
+        return {};
+    case FileProblem::NoSpace:
+        return QStringLiteral("no space left on the disk");
+    case FileProblem::TooLarge:
+        return QStringLiteral("the file would grow past the file-size limit set for this "
+                              "program (ulimit -f)");
+    case FileProblem::NoPermission:
+        return QStringLiteral("permission denied");
+    case FileProblem::ReadOnly:
+        return QStringLiteral("the disk is read-only");
+    case FileProblem::NameTooLong:
+        return QStringLiteral("the name is too long");
+    case FileProblem::Missing:
+        return QStringLiteral("no such file or folder");
+    case FileProblem::Exists:
+        return QStringLiteral("a file of that name is already there");
+    case FileProblem::Busy:
+    case FileProblem::Locked:
+        return QStringLiteral("another program holds the file");
+    case FileProblem::SymbolicLink:
+        return QStringLiteral("a symbolic link stands there");
+    case FileProblem::Folder:
+        return QStringLiteral("it is a folder");
+    case FileProblem::NotRegular:
+        return QStringLiteral("it is no regular file but a FIFO, a device or a socket");
+    case FileProblem::SharedName:
+        return QStringLiteral("the file has a second name (a hard link)");
+    case FileProblem::OtherOwner:
+        return QStringLiteral("it belongs to another user");
+    case FileProblem::Replaced:
+        return QStringLiteral("the file was deleted or replaced while it was written");
+    case FileProblem::Changed:
+        return QStringLiteral("the disk gave back other bytes than were written");
+    case FileProblem::Other:
+        break;
     }
-    QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError) {
-        err << path << ": cannot read: " << file.errorString() << Qt::endl;
-        return std::nullopt;
-    }
-    return bytes;
+    return systemText(error.code);
 }
 
-bool writeScript(const QString& path, const QByteArray& bytes, QTextStream& err) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+void tell(QTextStream& err, const QString& path, const char* what, const QString& reason) {
+    err << shownPath(path) << ": " << what << ": " << reason << Qt::endl;
+}
+
+// Reads a file for the check, counting what it reads against kMaxChecked.
+class FileSource final : public ScriptSource {
+  public:
+    explicit FileSource(InputFile& file) : file_(file) {}
+
+    qint64 read(char* data, qint64 size) override {
+        qint64 got = 0;
+        if (const FileError error = file_.read(data, size, got)) {
+            why_ = reasonText(error);
+            return -1;
+        }
+        if ((read_ += got) <= kMaxChecked)
+            return got;
+        why_ = QStringLiteral("longer than 1 GiB, the most the check reads");
+        return -1;
+    }
+    bool rewind() override {
+        read_ = 0;
+        if (file_.rewind())
+            return true;
+        why_ = QStringLiteral("the file cannot be read a second time");
+        return false;
+    }
+    const QString& why() const { return why_; }
+
+  private:
+    InputFile& file_;
+    qint64 read_ = 0;
+    QString why_;
+};
+
+// All of a file, or false with the reason in why; past kMaxHeld it says
+// tooLarge.
+bool readWhole(InputFile& file, QByteArray& bytes, const char* tooLarge, QString& why) {
+    for (qint64 got = -1; got != 0;) {
+        if (bytes.size() > kMaxHeld) {
+            why = QString::fromLatin1(tooLarge);
+            return false;
+        }
+        const qsizetype old = bytes.size();
+        bytes.resize(old + kChunk);
+        const FileError error = file.read(bytes.data() + old, kChunk, got);
+        bytes.resize(old + got);
+        if (error) {
+            why = reasonText(error);
+            return false;
+        }
+    }
+    return true;
+}
+
+bool checkFile(ScriptCheck& check, const QString& path, const ScriptCheck::Sink& sink,
+               QString& why) {
+    InputFile file;
+    if (const FileError error = InputFile::open(path, file)) {
+        why = reasonText(error);
+        return false;
+    }
+    if (file.regularSize() > kMaxChecked) {
+        why = QStringLiteral("longer than 1 GiB, the most the check reads");
+        return false;
+    }
+    if (file.rewind()) {
+        FileSource source(file);
+        const bool whole = check.run(source, sink);
+        why = source.why();
+        return whole;
+    }
+    // The check reads a script twice, and a pipe or a terminal gives its
+    // bytes once.
+    QByteArray bytes;
+    if (!readWhole(file, bytes, "longer than 16 MiB, the most the check takes from a pipe", why))
+        return false;
+    MemorySource source(bytes);
+    return check.run(source, sink);
+}
+
+// Writes the copy the way the program saves its script: beside the file and
+// renamed into place, or rewritten in place with the old bytes put back on
+// failure.
+bool writeCopy(const QString& path, const QByteArray& bytes, QTextStream& err) {
+    FileStatus there;
+    statusOf(path, there);
+    // Whether another user's link planted in a shared folder or the player's
+    // own way into the game's folder: never written through, nor replaced
+    // by a file behind the player's back.
+    if (there.kind == FileKind::SymbolicLink) {
+        tell(err, path, "not written",
+             QStringLiteral("it is a symbolic link, which --fix-keys neither follows nor "
+                            "replaces; name the file itself"));
+        return false;
+    }
+    const SaveResult result = saveScript(bytes, path);
+    if (result.outcome == SaveOutcome::Saved)
         return true;
-    err << path << ": cannot write: " << file.errorString() << Qt::endl;
+    QString reason = reasonText(result.error);
+    if (result.error.path != path)
+        reason = shownPath(result.error.path) + QStringLiteral(": ") + reason;
+    if (result.outcome == SaveOutcome::Damaged)
+        reason += QStringLiteral("; the file may be damaged");
+    else if (there.kind == FileKind::Regular)
+        reason += QStringLiteral("; the file is as it was");
+    tell(err, path, "cannot write", reason);
     return false;
 }
 
@@ -43,16 +182,20 @@ int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err) {
     bool found = false;
     ScriptCheck check(ConsoleKeys::embedded());
     for (const QString& path : files) {
-        const std::optional<QByteArray> script = readScript(path, err);
-        if (!script) {
-            unreadable = true;
-            continue;
-        }
-        check.run(*script, [&](const Finding& finding) {
-            out << finding.format(path) << '\n';
-            found = true;
-        });
+        const QString shown = shownPath(path);
+        QString why;
+        const bool whole = checkFile(
+            check, path,
+            [&](const Finding& finding) {
+                out << finding.format(shown) << '\n';
+                found = true;
+            },
+            why);
         out.flush();
+        if (!whole) {
+            tell(err, path, "cannot read", why);
+            unreadable = true;
+        }
     }
     // A report that never reached the terminal or file must not pass for one.
     if (out.status() != QTextStream::Ok) {
@@ -63,14 +206,22 @@ int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err) {
 }
 
 int fixScriptKeys(const QString& input, const QString& output, QTextStream& err) {
-    const std::optional<QByteArray> script = readScript(input, err);
-    if (!script)
+    InputFile file;
+    QByteArray script;
+    QString why;
+    if (const FileError error = InputFile::open(input, file))
+        why = reasonText(error);
+    else
+        readWhole(file, script, "larger than 16 MiB, the most --fix-keys copies", why);
+    if (!why.isEmpty()) {
+        tell(err, input, "cannot read", why);
         return 2;
-    const KeyNameFix fix = KeyNameFix::apply(*script, ConsoleKeys::embedded());
-    if (!writeScript(output, fix.script, err))
+    }
+    const KeyNameFix fix = KeyNameFix::apply(script, ConsoleKeys::embedded());
+    if (!writeCopy(output, fix.script, err))
         return 2;
     for (const KeyNameChange& key : fix.unfixed)
-        err << input << ':' << key.line << ": key \"" << shownText(key.name)
+        err << shownPath(input) << ':' << key.line << ": key \"" << shownText(key.name)
             << "\" has no console name; left as it is" << Qt::endl;
     return fix.unfixed.isEmpty() ? 0 : 1;
 }

@@ -12,6 +12,7 @@ enum class FileStep { MakeFolder, Lock, Open, Create, Write, Read, Sync, Reserve
 enum class FileProblem {
     None,
     NoSpace,
+    TooLarge, // past the size the system lets this program give a file
     NoPermission,
     ReadOnly,
     NameTooLong,

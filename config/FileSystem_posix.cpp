@@ -1,8 +1,9 @@
 // The POSIX side of FileSystem.h: descriptors, flock, fsync, rename.
 #include "config/FileSystem.h"
 
+#include "config/PathBytes.h"
+
 #include <QDir>
-#include <QFile>
 
 #include <cerrno>
 #include <cstring>
@@ -16,8 +17,10 @@ namespace quelmar {
 
 namespace {
 
+// Exactly the bytes of a name taken from the system or the command line,
+// even where they are not UTF-8.
 QByteArray native(const QString& path) {
-    return QFile::encodeName(path);
+    return pathToBytes(path);
 }
 
 FileKind kindOf(mode_t mode) {
@@ -65,8 +68,10 @@ FileError FileError::system(FileStep step, const QString& path, int code) {
     switch (code) {
     case ENOSPC:
     case EDQUOT:
-    case EFBIG:
         problem = FileProblem::NoSpace;
+        break;
+    case EFBIG:
+        problem = FileProblem::TooLarge;
         break;
     case EACCES:
     case EPERM:

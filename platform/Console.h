@@ -10,9 +10,15 @@ namespace quelmar {
 
 // The program's arguments, its own path first, as the system gives them:
 // on Windows from the wide-character command line, so that a file name in
-// Cyrillic survives whatever the ANSI code page; elsewhere argv in the
-// locale's encoding.
+// Cyrillic survives whatever the ANSI code page; elsewhere argv as UTF-8,
+// every byte that is not UTF-8 kept (see PathBytes.h), so that a file is
+// opened and written under exactly the name the player passed.
 QStringList programArguments(int argc, char* argv[]);
+
+// A write past the file-size limit (ulimit -f) would end the program by a
+// signal in the middle of a line; this makes it fail like any other failed
+// write, so the line is taken back and the player told. Called first thing.
+void letOversizedWritesFail();
 
 // Standard output or error (stream is stdout or stderr) for a QTextStream,
 // which writes UTF-8 to it. A Windows console is handed the text itself

@@ -1,14 +1,22 @@
 #include "platform/Console.h"
 
+#include "config/PathBytes.h"
+
 #include <QFile>
+
+#include <csignal>
 
 namespace quelmar {
 
 QStringList programArguments(int argc, char* argv[]) {
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
-        arguments.append(QString::fromLocal8Bit(argv[i]));
+        arguments.append(pathFromBytes(argv[i]));
     return arguments;
+}
+
+void letOversizedWritesFail() {
+    std::signal(SIGXFSZ, SIG_IGN);
 }
 
 std::unique_ptr<QIODevice> consoleDevice(std::FILE* stream) {

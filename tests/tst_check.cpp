@@ -6,7 +6,10 @@
 #include "check/ConsoleKeys.h"
 #include "check/ConsoleReader.h"
 #include "check/SaveKeyOffer.h"
+#include "check/ScriptCheck.h"
+#include "check/ScriptStream.h"
 #include "check/ScriptTools.h"
+#include "config/PathBytes.h"
 #include "tests/support/Golden.h"
 
 #include <QDir>
@@ -156,6 +159,52 @@ class TestCheck : public QObject {
         QCOMPARE(offer.fixed, readBytes("saved.fixed.cfg"));
         QCOMPARE(offer.names, (QList<QByteArray>{"Insert", "Num 8", "Num 2", "Num 4", "Num 6",
                                                  "Page Up", "Num 0"}));
+    }
+
+    // The check holds a window of the script: wherever the window moves on,
+    // within a command or between, it finds what it finds in one piece.
+    void windowMovesAnywhere() {
+        for (const char* name : {"check_userconfig.cfg", "check_buy.cfg", "check_rules.cfg",
+                                 "check_cr_only.cfg", "check_nul.cfg", "saved.cfg"}) {
+            const QByteArray script = readBytes(name);
+            QString whole;
+            // Empty commands before it move every byte on, and change nothing.
+            const qsizetype moves = 65536 - ConsoleReader::kLookahead + 1;
+            for (const qsizetype pad : {qsizetype(0), moves - script.size(),
+                                        moves - script.size() / 2, moves - 1, moves + 1}) {
+                QString found;
+                ScriptCheck check(ConsoleKeys::embedded());
+                const QByteArray padded = QByteArray(pad, ';') + script;
+                MemorySource source(padded);
+                QVERIFY(
+                    check.run(source, [&](const Finding& f) { found += f.format(name) + '\n'; }));
+                if (pad == 0)
+                    whole = found;
+                QCOMPARE(found, whole);
+            }
+        }
+    }
+
+    // Names from the system in any bytes come back exactly; shown, every
+    // control character and kept byte is escaped.
+    void namesInAnyBytes_data() {
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("ASCII") << QByteArray("saved.cfg") << "saved.cfg";
+        QTest::newRow("UTF-8") << QByteArray("\xd0\x92\xd0\xb0\xd1\x81\xd1\x8f \xf0\x9f\x98\x80")
+                               << "Вася 😀";
+        QTest::newRow("CP1251") << QByteArray("\xc2\xe0\xf1\xff.cfg") << "\\xc2\\xe0\\xf1\\xff.cfg";
+        QTest::newRow("controls") << QByteArray("a\x1b[2J\x07\x7f\xc2\x9b")
+                                  << "a\\x1b[2J\\x07\\x7f\\x9b";
+        QTest::newRow("not UTF-8")
+            << QByteArray("\xc0\x80\xed\xa0\x80\xf8\x88\x80\x80\x80\xe2\x82")
+            << "\\xc0\\x80\\xed\\xa0\\x80\\xf8\\x88\\x80\\x80\\x80\\xe2\\x82";
+    }
+    void namesInAnyBytes() {
+        QFETCH(QByteArray, bytes);
+        const QString path = pathFromBytes(bytes);
+        QCOMPARE(pathToBytes(path), bytes);
+        QTEST(shownPath(path), "shown");
     }
 
     // A directory or a missing file: status 2 with the reason, the rest still checked.

@@ -3,15 +3,18 @@
 #include "app/FailureMessages.h"
 #include "app/MainMenu.h"
 #include "app/Program.h"
+#include "check/ScriptTools.h"
 #include "config/SaveCopy.h"
 #include "config/StringResources.h"
 #include "config/TempConfigFile.h"
+#include "platform/Console.h"
 #include "tests/support/Golden.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <memory>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
 #include <unistd.h>
@@ -265,28 +268,68 @@ class TestSaveFail : public QObject {
         QCOMPARE(scriptPlaces().folder, QStringLiteral("/tmp/quelmar-%1").arg(::geteuid()));
     }
 
-    // A line cut by a full disk is taken back; the player is told once, in
-    // our words, naming the file, and the run ends.
+    // A line cut by a full disk, or by the file-size limit (ulimit -f), is
+    // taken back; the player is told once, in our words, naming the file and
+    // the reason, and the run ends.
+    void aFailedWriteDuringARunIsToldAndEndsTheRun_data() {
+        QTest::addColumn<bool>("sizeLimit");
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("disk full") << false << "не хватает места";
+        QTest::newRow("file-size limit") << true << "предела размера файлов";
+    }
     void aFailedWriteDuringARunIsToldAndEndsTheRun() {
-        ConfigStream config(brokenDisk(goldenBytes("preamble_only.cfg").size() + 3));
+        QFETCH(bool, sizeLimit);
+        const qint64 cut = goldenBytes("preamble_only.cfg").size() + 3;
+        ConfigStream config(sizeLimit ? FileCalls{} : brokenDisk(cut));
         ScriptedDialogs dialogs;
         RecordingSoundCue sound;
         MainMenu menu(config, dialogs, sound, {});
         QVERIFY(menu.load(nullptr));
         QSignalSpy failed(&menu, &MainMenu::writeFailed);
+        letOversizedWritesFail(); // as the program does first thing
+        struct SizeLimit {
+            rlimit old{};
+            explicit SizeLimit(rlim_t size) {
+                getrlimit(RLIMIT_FSIZE, &old);
+                const rlimit limit{std::min(size, old.rlim_cur), old.rlim_max};
+                setrlimit(RLIMIT_FSIZE, &limit);
+            }
+            ~SizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+        } limit(sizeLimit ? rlim_t(cut) : RLIM_INFINITY);
         config.writeLine(QStringLiteral("gamma \"3\""));
         config.writeLine(QStringLiteral("brightness \"1\""));
         QCOMPARE(failed.count(), 1);
         QCOMPARE(dialogs.asked.size(), 1);
-        for (const QString& part :
-             {TempConfigFile::path(), QString("не хватает места"), QString("остались")})
+        QFETCH(QString, reason);
+        for (const QString& part : {TempConfigFile::path(), reason, QString("остались")})
             QVERIFY(dialogs.asked[0].text.contains(part));
         QUELMAR_COMPARE_GOLDEN(readBytes(TempConfigFile::path()), "preamble_only.cfg");
     }
 
+    // The check streams what it reads: 256 MiB of holes between two lines
+    // cost it no more memory than a small script.
+    void theCheckReadsInBoundedMemory() {
+        QFile file(at("big.cfg"));
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write("bind F1 ak47\n") &&
+                file.resize(256 << 20) && file.seek(256 << 20) && file.write("bind F2 m4a1\n"));
+        file.close();
+        QString out, err;
+        QTextStream outStream(&out), errStream(&err);
+        rusage before{}, after{};
+        getrusage(RUSAGE_SELF, &before);
+        QCOMPARE(checkScripts({file.fileName()}, outStream, errStream), 1);
+        getrusage(RUSAGE_SELF, &after);
+        QVERIFY2(
+            after.ru_maxrss - before.ru_maxrss < 32 * 1024,
+            qPrintable(QString("peak grew by %1 KiB").arg(after.ru_maxrss - before.ru_maxrss)));
+        QVERIFY(out.endsWith("big.cfg:2: error: a NUL byte: the console stops reading the file "
+                             "here, and nothing after it runs\n"));
+    }
+
     // The common system reasons in our own words; the system's only for the rest.
     void systemReasonsInOurWords() {
-        for (const int code : {ENOSPC, EDQUOT, EACCES, EROFS, ENAMETOOLONG, ELOOP, ESPIPE, EBUSY})
+        for (const int code :
+             {ENOSPC, EDQUOT, EFBIG, EACCES, EROFS, ENAMETOOLONG, ELOOP, ESPIPE, EBUSY})
             QVERIFY(inOurWords(problemText(FileError::system(FileStep::Write, "f", code))));
         QVERIFY(
             problemText(FileError::system(FileStep::Write, "f", EIO)).contains(systemText(EIO)));

@@ -1,0 +1,83 @@
+#include "config/PathBytes.h"
+
+namespace quelmar {
+namespace {
+
+bool isKeptByte(QStringView path, qsizetype i) {
+    const char16_t c = path[i].unicode();
+    // The low half of a pair is text, not a kept byte.
+    return c >= 0xDC80 && c <= 0xDCFF && (i == 0 || !path[i - 1].isHighSurrogate());
+}
+
+// The length of the UTF-8 sequence at bytes[i] and its code point; 0 when
+// the bytes there are no valid UTF-8 (overlong forms and surrogates neither).
+int sequenceAt(QByteArrayView bytes, qsizetype i, char32_t& code) {
+    static constexpr char32_t kLeast[] = {0, 0, 0x80, 0x800, 0x10000};
+    const auto byte = [&](qsizetype at) { return static_cast<unsigned char>(bytes[at]); };
+    const unsigned char lead = byte(i);
+    const int length = lead < 0x80   ? 1
+                       : lead < 0xC0 ? 0
+                       : lead < 0xE0 ? 2
+                       : lead < 0xF0 ? 3
+                       : lead < 0xF8 ? 4
+                                     : 0;
+    if (length == 0 || i + length > bytes.size())
+        return 0;
+    code = length == 1 ? lead : lead & (0x7F >> length);
+    for (int k = 1; k < length; ++k) {
+        if ((byte(i + k) & 0xC0) != 0x80)
+            return 0;
+        code = code << 6 | (byte(i + k) & 0x3F);
+    }
+    const bool valid = code >= kLeast[length] && code <= 0x10FFFF && (code & 0xFFFFF800) != 0xD800;
+    return valid ? length : 0;
+}
+
+} // namespace
+
+QString pathFromBytes(QByteArrayView bytes) {
+    QString path;
+    path.reserve(bytes.size());
+    for (qsizetype i = 0; i < bytes.size();) {
+        char32_t code = 0;
+        const int length = sequenceAt(bytes, i, code);
+        if (length == 0) {
+            path += QChar(char16_t(0xDC00 + static_cast<unsigned char>(bytes[i++])));
+        } else if (QChar::requiresSurrogates(code)) {
+            path += QChar(QChar::highSurrogate(code));
+            path += QChar(QChar::lowSurrogate(code));
+        } else {
+            path += QChar(char16_t(code));
+        }
+        i += length;
+    }
+    return path;
+}
+
+QByteArray pathToBytes(QStringView path) {
+    QByteArray bytes;
+    qsizetype from = 0;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        if (!isKeptByte(path, i))
+            continue;
+        bytes += path.sliced(from, i - from).toUtf8();
+        bytes += char(path[i].unicode() - 0xDC00);
+        from = i + 1;
+    }
+    return bytes + path.sliced(from).toUtf8();
+}
+
+QString shownPath(QStringView path) {
+    QString shown;
+    for (qsizetype i = 0; i < path.size(); ++i) {
+        const char16_t c = path[i].unicode();
+        const bool kept = isKeptByte(path, i);
+        if (kept || c < 0x20 || (c >= 0x7F && c < 0xA0))
+            shown += QStringLiteral("\\x%1").arg(kept ? c - 0xDC00 : c, 2, 16, QChar(u'0'));
+        else
+            shown += path[i];
+    }
+    return shown;
+}
+
+} // namespace quelmar

@@ -1,0 +1,60 @@
+#!/bin/sh
+# The command line's files for real: names in any bytes, a link or a FIFO
+# at the output, a file-size limit, endless input, a pipe.
+# Usage: cli_files.sh QUELMAR DATA-FOLDER WORK-FOLDER
+q=$1 data=$2
+rm -rf "$3" && mkdir -p "$3" && cd "$3" || exit 1
+failed=0
+# expect STATUS REPORT COMMAND...: the status, and standard output and error
+# together byte for byte as the file REPORT (- for the text on stdin).
+expect() {
+    want=$1 report=$2
+    shift 2
+    "$@" >got 2>&1 </dev/null
+    status=$?
+    if [ $status != "$want" ] || ! cmp -s got "$report"; then
+        echo "FAILED: $* gave status $status (wanted $want):"
+        cat got
+        failed=1
+    fi
+}
+named() { sed "s|^saved\\.cfg:|$1:|" "$data/$2"; }
+
+# A name in CP1251 ("Вася") is read and written under exactly its bytes and
+# shown escaped; so is a name holding an escape sequence.
+vasya=$(printf '\302\340\361\377')
+cp "$data/saved.cfg" "$vasya.cfg"
+named '\\xc2\\xe0\\xf1\\xff.cfg' saved.check.txt >report
+expect 1 report "$q" --check "$vasya.cfg"
+named '\\xc2\\xe0\\xf1\\xff.cfg' saved.fix-keys.txt >report
+expect 1 report "$q" --fix-keys "$vasya.cfg" "$vasya-fixed.cfg"
+cmp "$vasya-fixed.cfg" "$data/saved.fixed.cfg" || failed=1
+cp "$data/saved.cfg" "$(printf 'a\033[2J\007').cfg"
+named 'a\\x1b[2J\\x07.cfg' saved.check.txt >report
+expect 1 report "$q" --check "$(printf 'a\033[2J\007').cfg"
+printf '%s\n' "quelmar: Unexpected argument 'a\\x1b[2J'. (see --help)" |
+    expect 2 - "$q" "$(printf 'a\033[2J')"
+
+# A link or a FIFO at the output is refused; what it leads to stays as it was.
+echo "the player's own" >own.cfg
+ln -s own.cfg link.cfg
+echo "link.cfg: not written: it is a symbolic link, which --fix-keys neither follows nor replaces; name the file itself" |
+    expect 2 - "$q" --fix-keys "$data/saved.cfg" link.cfg
+mkfifo fifo.cfg
+echo "fifo.cfg: cannot write: it is no regular file but a FIFO, a device or a socket" |
+    expect 2 - "$q" --fix-keys "$data/saved.cfg" fifo.cfg
+
+# A write past the file-size limit fails like any failed write: the old file
+# stays byte for byte, and the reason is told.
+echo "own.cfg: cannot write: the file would grow past the file-size limit set for this program (ulimit -f); the file is as it was" |
+    expect 2 - prlimit --fsize=1000 "$q" --fix-keys "$data/saved.cfg" own.cfg
+
+# Endless input ends with a reason, in bounded memory; a pipe is read once.
+echo "/dev/zero: cannot read: larger than 16 MiB, the most --fix-keys copies" |
+    expect 2 - "$q" --fix-keys /dev/zero own.cfg
+echo "/dev/zero: cannot read: longer than 1 GiB, the most the check reads" |
+    expect 2 - "$q" --check /dev/zero
+[ "$(cat own.cfg)" = "the player's own" ] && [ -L link.cfg ] || failed=1
+named /dev/stdin saved.check.txt >report
+expect 1 report sh -c 'cat "$1" | "$0" --check /dev/stdin' "$q" "$data/saved.cfg"
+exit $failed
