@@ -109,6 +109,8 @@ bool MainMenu::load(QString* error) {
     }
     if (created.toldOfFallback)
         services_.dialogs.message(nullptr, fallbackFolderText(created), applicationTitle());
+    if (const QString text = putBackText(putBackUnfinishedRewrites()); !text.isEmpty())
+        services_.dialogs.message(nullptr, text, applicationTitle());
     config_.setFailureHandler([this] { reportWriteFailure(); });
     flame_->seed();
     timer2_.start();
