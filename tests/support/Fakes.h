@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/FileSystem.h"
 #include "platform/Dialogs.h"
 #include "platform/MainMenuLink.h"
 #include "platform/SoundCue.h"
@@ -69,5 +70,17 @@ class FakeMenuLink : public MainMenuLink {
     void ReturnToMainMenu(const QString& entry) override { returned.append(entry); }
     QStringList returned;
 };
+
+// A disk whose writes fail after okBytes (none: never); one that recovers
+// fails a single write and then takes everything again. Renames fail with
+// refusal, unless it is None.
+FileCalls brokenDisk(qint64 okBytes, bool recovers = false,
+                     FileProblem refusal = FileProblem::None);
+
+// What stands at path, a link not followed.
+FileStatus statusAt(const QString& path);
+
+// Our words, never the system's English.
+bool inOurWords(const QString& text);
 
 } // namespace quelmar::test
