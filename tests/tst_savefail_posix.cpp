@@ -199,9 +199,10 @@ class TestSaveFailPosix : public QObject {
         ::umask(was);
         QVERIFY(plant("FIFO", at("fifo")));
         QCOMPARE(saveScript("bind\r\n", at("fifo")).error.problem, FileProblem::NotRegular);
-        QCOMPARE(QDir(tmp_->path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System |
-                                              QDir::NoDotAndDotDot),
-                 QStringList{"fifo"});
+        QCOMPARE(
+            QDir(tmp_->path())
+                .entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+            QStringList{"fifo"});
     }
 
     // A save rewriting the file in place (the folder takes no new file) is
@@ -212,12 +213,15 @@ class TestSaveFailPosix : public QObject {
         QTest::addColumn<int>("size");   // of the new script; the old one has 3000 bytes
         QTest::addColumn<int>("killAt"); // bytes written; -1: at the check after the last
         QTest::addColumn<bool>("putBack");
-        QTest::newRow("shorter, nothing written") << 1000 << 0 << false;
-        QTest::newRow("shorter, part written") << 1000 << 600 << true;
-        QTest::newRow("shorter, the end not cut yet") << 1000 << 1000 << true;
-        QTest::newRow("longer, nothing written") << 5000 << 0 << true;
-        QTest::newRow("longer, part written") << 5000 << 4000 << true;
-        QTest::newRow("complete") << 1000 << -1 << false;
+        QTest::addColumn<QString>("since"); // how the player saved the file before the start
+        QTest::newRow("shorter, nothing written") << 1000 << 0 << false << QString();
+        QTest::newRow("shorter, part written") << 1000 << 600 << true << "";
+        QTest::newRow("shorter, the end not cut yet") << 1000 << 1000 << true << "";
+        QTest::newRow("longer, nothing written") << 5000 << 0 << true << "";
+        QTest::newRow("longer, part written") << 5000 << 4000 << true << "";
+        QTest::newRow("complete") << 1000 << -1 << false << "";
+        QTest::newRow("then saved in place") << 1000 << 600 << false << "in place";
+        QTest::newRow("then saved anew") << 1000 << 600 << false << "anew";
     }
     void aSaveKilledInPlaceIsPutBackAtTheNextStart() {
         QFETCH(int, size);
@@ -257,13 +261,20 @@ class TestSaveFailPosix : public QObject {
         QCOMPARE(readBytes(target), during);
         ::kill(save, SIGKILL);
         ::waitpid(save, nullptr, 0);
+        QFETCH(QString, since);
+        // Anew: the very mix, yet another file; in place: the new length, no mix.
+        const QByteArray mine = since == "anew" ? during : QByteArray(size, 'x');
+        QFile saved(since == "anew" ? at("saved") : target);
+        QVERIFY(since.isEmpty() || (saved.open(QIODevice::WriteOnly) &&
+                                    saved.write(mine) == mine.size() && saved.flush()));
+        QVERIFY(since != "anew" || ::rename(native(at("saved")), native(target)) == 0);
 
         ConfigStream config;
         ScriptedDialogs dialogs;
         RecordingSoundCue sound;
         MainMenu menu(config, dialogs, sound, {});
         QVERIFY(menu.load(nullptr));
-        QCOMPARE(readBytes(target), killAt < 0 ? script : old);
+        QCOMPARE(readBytes(target), !since.isEmpty() ? mine : killAt < 0 ? script : old);
         QCOMPARE(dialogs.asked.size(), int(putBack));
         if (putBack)
             QVERIFY(dialogs.asked[0].text.contains(target) &&
