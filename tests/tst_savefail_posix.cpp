@@ -182,6 +182,11 @@ class TestSaveFailPosix : public QObject {
         const auto result = TempConfigFile::create(stream, {places.folder, true, at("home/.c/q")});
         QCOMPARE(result.error.path, at("home/.c"));
         QVERIFY(startFailureText(result).contains("на месте папки стоит файл"));
+        // Nor is a temporary folder the player named a folder when it is a file.
+        qputenv("TMPDIR", "/dev/null");
+        const QString text = startFailureText(TempConfigFile::create(stream));
+        QVERIFY2(text.contains("/dev/null") && text.contains("TMPDIR называет не папку"),
+                 qPrintable(text));
     }
 
     // A new file gets what any new file of the player's gets (0666 less the
@@ -205,10 +210,9 @@ class TestSaveFailPosix : public QObject {
             QStringList{"fifo"});
     }
 
-    // A save rewriting the file in place (the folder takes no new file) is
-    // killed at a point of its writing; a start while it still runs leaves
-    // everything alone; the next start puts the old content back where the
-    // file is left a mix of both, and says so.
+    // A save rewriting in place (the folder takes no new file) is killed mid-way; a
+    // start while it runs touches nothing; the next start puts the old content
+    // back where the file is left a mix of both, and says so.
     void aSaveKilledInPlaceIsPutBackAtTheNextStart_data() {
         QTest::addColumn<int>("size");   // of the new script; the old one has 3000 bytes
         QTest::addColumn<int>("killAt"); // bytes written; -1: at the check after the last
@@ -231,8 +235,7 @@ class TestSaveFailPosix : public QObject {
         const QByteArray old = QByteArray("old line\r\n").repeated(300),
                          script = QByteArray("echo new\r\n").repeated(size / 10);
         QFile file(target);
-        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == 3000);
-        file.close();
+        QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == 3000 && file.flush());
         int ready[2];
         QVERIFY(::pipe(ready) == 0);
         const pid_t save = ::fork();
