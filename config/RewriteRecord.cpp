@@ -76,14 +76,17 @@ bool isTornMix(const QByteArray& now, const Record& r) {
     return true;
 }
 
-// Settles one record: false when there is nothing to say.
+// Settles one record: false when there is nothing to say. The record is
+// dropped unless error is set.
 bool settle(const Record& r, const FileCalls& calls, FileError& error) {
     File file;
     FileStatus status;
     QByteArray now;
     error = File::open(r.path, file);
     if (error.problem == FileProblem::Missing || error.problem == FileProblem::SymbolicLink) {
-        error = {};
+        // Its folder gone too may be a disk not plugged in: the record waits.
+        if (QFileInfo::exists(QFileInfo(r.path).path()))
+            error = {};
         return false;
     }
     if (!error)

@@ -43,8 +43,9 @@ struct PutBack {
 // only while it still holds a mix of the old and the new content (byte by
 // byte one or the other, at one of their two lengths): a file that holds
 // the whole new or old content, or that the player has saved, replaced or
-// removed since, is left alone and its record dropped. Gives what was put
-// back, or could not be.
+// removed since, is left alone and its record dropped (a file whose folder
+// is gone too, as on a disk not plugged in, keeps it for a later start).
+// Gives what was put back, or could not be.
 QList<PutBack> putBackUnfinishedRewrites(const FileCalls& calls = {});
 
 } // namespace quelmar
