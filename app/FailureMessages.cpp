@@ -23,9 +23,20 @@ QString folderProblemText(const FileError& error) {
     }
 }
 
+// The folder the player named for temporary files is the one at path.
+bool namedByPlayer(const QString& path) {
+    const QString named = qEnvironmentVariable(tempFolderSetting().variable.toLocal8Bit());
+    return !named.isEmpty() &&
+           QDir::cleanPath(QDir::fromNativeSeparators(named)) == QDir::cleanPath(path);
+}
+
 // What the player can do about the temporary script's folder.
 QString tempAdvice(const FileError& error) {
     const TempFolderSetting setting = tempFolderSetting();
+    if (error.problem == FileProblem::NotAFolder && namedByPlayer(error.path))
+        return QStringLiteral("Переменная окружения %1 называет не папку, а файл. Укажите в ней "
+                              "папку, в которую вы можете писать, например: %2")
+            .arg(setting.variable, setting.example);
     switch (error.problem) {
     case FileProblem::NoSpace:
         return QStringLiteral("Освободите место на диске или укажите в переменной окружения "
@@ -36,6 +47,7 @@ QString tempAdvice(const FileError& error) {
     case FileProblem::NotRegular:
     case FileProblem::SharedName:
     case FileProblem::OtherOwner:
+    case FileProblem::NotAFolder:
         return QStringLiteral("Удалите или переименуйте его либо укажите в переменной окружения "
                               "%1 другую папку, свою.")
             .arg(setting.variable);
@@ -94,6 +106,11 @@ QString problemText(const FileError& error) {
         return QStringLiteral("это не обычный файл, а канал, устройство или сокет");
     case FileProblem::SharedName:
         return QStringLiteral("у этого файла есть и другое имя (жёсткая ссылка)");
+    case FileProblem::NotAFolder:
+        return QStringLiteral("на месте папки стоит файл");
+    case FileProblem::ReadOnlyFile:
+        return QStringLiteral("у файла стоит отметка «только для чтения», и программа его не "
+                              "меняет");
     case FileProblem::OtherOwner:
         return QStringLiteral("файл принадлежит другому пользователю");
     case FileProblem::Replaced:
@@ -149,7 +166,8 @@ QString writeFailureText(const FileError& error, bool stillThere) {
 QString saveFailureText(const QString& destination, const SaveResult& result, bool exists) {
     QString fate;
     if (result.outcome == SaveOutcome::Damaged)
-        fate = QStringLiteral("Файл мог быть повреждён.");
+        fate = QStringLiteral("Файл мог быть повреждён. При следующем запуске программа "
+                              "попробует вернуть его прежнее содержимое.");
     else if (exists)
         fate = QStringLiteral("Файл остался таким, каким был.");
     else
@@ -160,6 +178,22 @@ QString saveFailureText(const QString& destination, const SaveResult& result, bo
     return QStringLiteral("Не удалось сохранить файл:\n%1\n\nПричина: %2.\n\n%3\n"
                           "Все настройки на месте: нажмите «Сохранить» и выберите другое место.")
         .arg(shown(destination), reason, fate);
+}
+
+QString putBackText(const QList<PutBack>& putBack) {
+    QStringList texts;
+    for (const PutBack& file : putBack) {
+        const QString fate =
+            file.error ? QStringLiteral("Вернуть прежнее содержимое не удалось. Причина: %1.\n\n"
+                                        "Программа попробует снова при следующем запуске.")
+                             .arg(problemText(file.error))
+                       : QStringLiteral("Прежнее содержимое файла возвращено на место: файл такой, "
+                                        "каким был до того сохранения.");
+        texts << QStringLiteral("Прошлый запуск программы прервался, когда она перезаписывала "
+                                "файл:\n%1\n\n%2")
+                     .arg(shown(file.path), fate);
+    }
+    return texts.join(QStringLiteral("\n\n"));
 }
 
 } // namespace quelmar

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/FileError.h"
+#include "config/RewriteRecord.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
 
@@ -31,5 +32,8 @@ QString writeFailureText(const FileError& error, bool stillThere);
 
 // The save to destination failed; exists: whether a file now stands there.
 QString saveFailureText(const QString& destination, const SaveResult& result, bool exists);
+
+// Rewrites a crash cut short, settled at start; empty when there were none.
+QString putBackText(const QList<PutBack>& putBack);
 
 } // namespace quelmar

@@ -108,6 +108,8 @@ bool MainMenu::load(QString* error) {
     }
     if (created.toldOfFallback)
         dialogs_.message(nullptr, fallbackFolderText(created), applicationTitle());
+    if (const QString text = putBackText(putBackUnfinishedRewrites()); !text.isEmpty())
+        dialogs_.message(nullptr, text, applicationTitle());
     config_.setFailureHandler([this] { reportWriteFailure(); });
     startGameFolderLookup(GameFolderLookup::gameFolderSearch());
     flame_->seed();

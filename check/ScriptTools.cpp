@@ -49,6 +49,10 @@ QString reasonText(const FileError& error) {
         return QStringLiteral("a symbolic link stands there");
     case FileProblem::Folder:
         return QStringLiteral("it is a folder");
+    case FileProblem::NotAFolder:
+        return QStringLiteral("a file stands where a folder is named");
+    case FileProblem::ReadOnlyFile:
+        return QStringLiteral("the file is marked read-only; it was left as it was");
     case FileProblem::NotRegular:
         return QStringLiteral("it is no regular file but a FIFO, a device or a socket");
     case FileProblem::SharedName:

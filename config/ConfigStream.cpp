@@ -37,7 +37,7 @@ FileError ConfigStream::open(const QString& path) {
 FileError ConfigStream::readWritten(QByteArray& bytes) {
     if (!isOpen())
         return error_ ? error_ : FileError::found(FileStep::Read, path_, FileProblem::Missing);
-    return file_.readAll(bytes);
+    return calls_.read(file_, bytes);
 }
 
 void ConfigStream::writeLine(const QString& text) {

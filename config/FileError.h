@@ -22,11 +22,13 @@ enum class FileProblem {
     Locked,       // another program holds the lock
     SymbolicLink, // found at a name we never write through
     Folder,
-    NotRegular, // a FIFO, a device, a socket
-    SharedName, // a regular file with a second name (a hard link)
-    OtherOwner, // another user's file or folder
-    Replaced,   // the file we hold is no longer the one at its name
-    Changed,    // the disk gave back other bytes than were written
+    NotRegular,   // a FIFO, a device, a socket
+    SharedName,   // a regular file with a second name (a hard link)
+    NotAFolder,   // a file stands where a folder is named
+    ReadOnlyFile, // the file's own read-only mark, which the player set
+    OtherOwner,   // another user's file or folder
+    Replaced,     // the file we hold is no longer the one at its name
+    Changed,      // the disk gave back other bytes than were written
     Other,
 };
 

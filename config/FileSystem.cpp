@@ -2,6 +2,9 @@
 // platform's FileSystem source gives.
 #include "config/FileSystem.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 #include <utility>
 
 namespace quelmar {
@@ -26,6 +29,25 @@ bool File::isAtPath() const {
     FileStatus open, named;
     return isOpen() && !status(open) && !statusOf(path_, named) && open.id == named.id &&
            named.kind != FileKind::Missing;
+}
+
+FileError makeFolderPath(const QString& path) {
+    // From the top down, so the first failure is the one with the real
+    // reason (no rights, a file in the way) rather than "missing" below it.
+    const QString clean = QDir::cleanPath(QDir(path).absolutePath());
+    FileStatus status;
+    if (FileError error = statusOf(clean, status)) {
+        error.step = FileStep::MakeFolder;
+        return error;
+    }
+    if (status.kind != FileKind::Missing)
+        return {}; // a file in the way is told by the folder made below it
+    const QString parent = QFileInfo(clean).path();
+    if (parent != clean) {
+        if (FileError error = makeFolderPath(parent))
+            return error;
+    }
+    return makeFolder(clean);
 }
 
 } // namespace quelmar

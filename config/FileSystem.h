@@ -32,6 +32,10 @@ struct FileStatus {
     FileId id;
     // What a file that replaces this one takes over (mode and owner here).
     std::uint32_t mode = 0, owner = 0, group = 0;
+    // The file itself refuses writes: its own read-only mark or mode bits,
+    // whatever rights this user has beyond them (root's included).
+    bool readOnly = false;
+    std::int64_t modified = 0; // the last write, in seconds since 1970
 };
 
 // The name itself, a symbolic link not followed; Missing is no failure.
@@ -41,6 +45,17 @@ FileError statusOf(const QString& path, FileStatus& status);
 // standing at the name is a real folder of this user's (not a link) and
 // closes it to everyone else.
 FileError makePrivateFolder(const QString& path);
+
+// Makes one folder; one that already stands there is no failure.
+FileError makeFolder(const QString& path);
+// Makes the folder and every missing folder above it; a failure says which
+// one could not be made, and why.
+FileError makeFolderPath(const QString& path);
+
+// The user's own folder for what must outlive a power cut but is no
+// document: $XDG_STATE_HOME/quelmar (~/.local/state/quelmar without it) or
+// %LOCALAPPDATA%\Quelmar. Not made here.
+QString stateFolder();
 
 // Puts the file at from in place of whatever stands at to, in one step.
 FileError replaceFile(const QString& from, const QString& to);
@@ -80,9 +95,10 @@ class File {
     // Opens the file at path for reading and writing, never through a
     // symbolic link and never waiting on a FIFO.
     static FileError open(const QString& path, File& file);
-    // Makes a new file at path (only its user may use it); Exists when the
-    // name is taken.
-    static FileError create(const QString& path, File& file);
+    // Makes a new file at path; Exists when the name is taken. Only its
+    // user may use it, or, with asNewFile, it gets the permissions any new
+    // file of this user gets (0666 less the umask).
+    static FileError create(const QString& path, File& file, bool asNewFile = false);
 
     bool isOpen() const { return handle_ != kNone; }
     const QString& path() const { return path_; }
@@ -126,6 +142,8 @@ struct FileCalls {
             return file.writeSome(bytes, written);
         };
     std::function<FileError(const QString& from, const QString& to)> replace = replaceFile;
+    std::function<FileError(const File& file, QByteArray& bytes)> read =
+        [](const File& file, QByteArray& bytes) { return file.readAll(bytes); };
 };
 
 // Writes all of bytes at the current position, going on after a short write.

@@ -42,6 +42,15 @@ FileStatus statusFrom(const struct stat& info) {
     s.mode = info.st_mode & 07777;
     s.owner = info.st_uid;
     s.group = info.st_gid;
+    // The bits that apply to this user; root, whom no bit stops, still
+    // leaves alone a file that nobody may write.
+    const uid_t user = ::geteuid();
+    const mode_t writable = user == 0                    ? (S_IWUSR | S_IWGRP | S_IWOTH)
+                            : info.st_uid == user        ? S_IWUSR
+                            : info.st_gid == ::getegid() ? S_IWGRP
+                                                         : S_IWOTH;
+    s.readOnly = S_ISREG(info.st_mode) && (info.st_mode & writable) == 0;
+    s.modified = info.st_mtim.tv_sec;
     return s;
 }
 
@@ -84,8 +93,10 @@ FileError FileError::system(FileStep step, const QString& path, int code) {
         problem = FileProblem::NameTooLong;
         break;
     case ENOENT:
-    case ENOTDIR:
         problem = FileProblem::Missing;
+        break;
+    case ENOTDIR:
+        problem = FileProblem::NotAFolder;
         break;
     case EEXIST:
         problem = FileProblem::Exists;
@@ -145,6 +156,21 @@ FileError makePrivateFolder(const QString& path) {
     if ((info.st_mode & 0077) != 0 && ::chmod(name.constData(), 0700) != 0)
         return FileError::system(FileStep::MakeFolder, path, errno);
     return {};
+}
+
+FileError makeFolder(const QString& path) {
+    if (::mkdir(native(path).constData(), 0777) != 0 && errno != EEXIST)
+        return FileError::system(FileStep::MakeFolder, path, errno);
+    return {};
+}
+
+QString stateFolder() {
+    const QString state = qEnvironmentVariable("XDG_STATE_HOME");
+    // The base directory rules: a relative path is to be ignored.
+    const QString base = QDir::isAbsolutePath(state)
+                             ? state
+                             : QDir(QDir::homePath()).filePath(QStringLiteral(".local/state"));
+    return QDir(base).filePath(QStringLiteral("quelmar"));
 }
 
 FileError replaceFile(const QString& from, const QString& to) {
@@ -211,11 +237,12 @@ FileError File::open(const QString& path, File& file) {
     return {};
 }
 
-FileError File::create(const QString& path, File& file) {
+FileError File::create(const QString& path, File& file, bool asNewFile) {
     file.close();
     file.path_ = path;
     const int fd = ::open(native(path).constData(),
-                          O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY, 0600);
+                          O_RDWR | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC | O_NOCTTY,
+                          asNewFile ? 0666 : 0600);
     if (fd < 0)
         return FileError::system(FileStep::Create, path, errno);
     file.handle_ = fd;

@@ -69,6 +69,12 @@ std::uint64_t volumeSerialOf(const QString& path) {
     return serial;
 }
 
+std::int64_t secondsSince1970(const FILETIME& time) {
+    // FILETIME counts 100 ns steps since 1601.
+    const std::uint64_t ticks = (std::uint64_t(time.dwHighDateTime) << 32) | time.dwLowDateTime;
+    return std::int64_t(ticks / 10000000) - 11644473600;
+}
+
 FileError statusOfHandle(HANDLE handle, const QString& path, FileStatus& status) {
     BY_HANDLE_FILE_INFORMATION info{};
     if (!::GetFileInformationByHandle(handle, &info))
@@ -82,6 +88,8 @@ FileError statusOfHandle(HANDLE handle, const QString& path, FileStatus& status)
     // inherits from the folder: every file counts as ours.
     status.ours = true;
     status.links = info.nNumberOfLinks;
+    status.readOnly = info.dwFileAttributes & FILE_ATTRIBUTE_READONLY;
+    status.modified = secondsSince1970(info.ftLastWriteTime);
     status.id = {info.dwVolumeSerialNumber,
                  (std::uint64_t(info.nFileIndexHigh) << 32) | info.nFileIndexLow};
     // Wine forgets the volume of a handle whose file has been renamed; a
@@ -89,6 +97,12 @@ FileError statusOfHandle(HANDLE handle, const QString& path, FileStatus& status)
     if (status.id.device == 0)
         status.id.device = volumeSerialOf(path);
     return {};
+}
+
+bool hasReadOnlyMark(const std::wstring& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY) &&
+           !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }
 
 bool isFolder(const std::wstring& path) {
@@ -100,6 +114,8 @@ bool isFolder(const std::wstring& path) {
 FileError openFailure(FileStep step, const QString& path, const std::wstring& name, DWORD code) {
     if (code == ERROR_ACCESS_DENIED && isFolder(name))
         return FileError::found(step, path, FileProblem::Folder);
+    if (code == ERROR_ACCESS_DENIED && hasReadOnlyMark(name))
+        return FileError::found(step, path, FileProblem::ReadOnlyFile);
     return FileError::system(step, path, int(code));
 }
 
@@ -258,6 +274,7 @@ FileError statusOf(const QString& path, FileStatus& status) {
         status.kind = kindOf(attributes, reparseTagOf(name, attributes));
         status.ours = true;
         status.links = 1;
+        status.readOnly = attributes & FILE_ATTRIBUTE_READONLY;
         return {};
     }
     const FileError error = statusOfHandle(handle, path, status);
@@ -293,6 +310,9 @@ FileError replaceFile(const QString& from, const QString& to) {
                           MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH))
             return {};
         code = ::GetLastError();
+        // The player's read-only mark refuses every try: say so at once.
+        if (code == ERROR_ACCESS_DENIED && hasReadOnlyMark(target))
+            return FileError::found(FileStep::Replace, to, FileProblem::ReadOnlyFile);
         if ((code != ERROR_SHARING_VIOLATION && code != ERROR_ACCESS_DENIED &&
              code != ERROR_LOCK_VIOLATION) ||
             isFolder(target))
@@ -304,6 +324,20 @@ FileError replaceFile(const QString& from, const QString& to) {
          ::GetFileAttributesW(target.c_str()) != INVALID_FILE_ATTRIBUTES))
         return {FileProblem::Busy, FileStep::Replace, to, int(code)};
     return FileError::system(FileStep::Replace, to, int(code));
+}
+
+FileError makeFolder(const QString& path) {
+    if (!::CreateDirectoryW(native(path).c_str(), nullptr) &&
+        ::GetLastError() != ERROR_ALREADY_EXISTS)
+        return FileError::system(FileStep::MakeFolder, path, int(::GetLastError()));
+    return {};
+}
+
+QString stateFolder() {
+    QString base = qEnvironmentVariable("LOCALAPPDATA");
+    if (!QDir::isAbsolutePath(base))
+        base = QDir(QDir::homePath()).filePath(QStringLiteral("AppData/Local"));
+    return QDir(base).filePath(QStringLiteral("Quelmar"));
 }
 
 void removeFile(const QString& path) {
@@ -331,7 +365,8 @@ FileError File::open(const QString& path, File& file) {
     return openHandle(path, OPEN_EXISTING, FileStep::Open, file.handle_);
 }
 
-FileError File::create(const QString& path, File& file) {
+FileError File::create(const QString& path, File& file, bool) {
+    // A new file takes its access list from the folder either way.
     file.close();
     file.path_ = path;
     return openHandle(path, CREATE_NEW, FileStep::Create, file.handle_);

@@ -1,10 +1,26 @@
 #include "config/OwnFile.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFileInfo>
 #include <QRandomGenerator>
+#include <QRegularExpression>
 
 namespace quelmar {
+
+namespace {
+
+const QString kBesidePrefix = QStringLiteral(".quelmar-");
+
+// A save locks its file the moment it is made, so the age is
+// only a guard for the instant between the two and for an older copy of the
+// program, which held no lock: its save took seconds (a script of a few
+// megabytes at most, written, synced and renamed), each write refreshing the
+// file's time. An hour leaves room for a slow network folder whose clock
+// runs ahead of ours.
+constexpr qint64 kLeftoverAge = 60 * 60;
+
+} // namespace
 
 FileError writeAll(File& file, QByteArrayView bytes, const FileCalls& calls) {
     while (!bytes.isEmpty()) {
@@ -36,19 +52,47 @@ FileProblem unfitness(const FileStatus& status) {
     return status.links == 1 ? FileProblem::None : FileProblem::SharedName;
 }
 
-FileError createBeside(const QString& target, File& file) {
+FileError createBeside(const QString& target, File& file, bool asNewFile) {
     const QString folder = QFileInfo(target).path();
     FileError error;
     for (int attempt = 0; attempt < 16; ++attempt) {
         const QString name =
-            QStringLiteral(".quelmar-") +
+            kBesidePrefix +
             QString::number(QRandomGenerator::global()->generate64() & 0xFFFFFFFFFFull, 36);
-        error = File::create(QDir(folder).filePath(name), file);
+        error = File::create(QDir(folder).filePath(name), file, asNewFile);
+
         if (error.problem != FileProblem::Exists)
             break;
     }
     if (error)
         error.path = folder;
+    return error;
+}
+
+void removeLeftoversBeside(const QString& target) {
+    static const QRegularExpression ours(QStringLiteral("^\\.quelmar-[0-9a-z]{1,8}$"));
+    const QDir folder(QFileInfo(target).path());
+    const qint64 now = QDateTime::currentSecsSinceEpoch();
+    for (const QString& name :
+         folder.entryList({kBesidePrefix + '*'}, QDir::Files | QDir::Hidden | QDir::System)) {
+        File file;
+        FileStatus status;
+        if (!ours.match(name).hasMatch() || File::open(folder.filePath(name), file) ||
+            file.status(status) || unfitness(status) != FileProblem::None ||
+            now - status.modified < kLeftoverAge || file.tryLock() || !file.isAtPath())
+            continue;
+        removeFile(file.path());
+    }
+}
+
+FileError overwrite(File& file, QByteArrayView bytes, const FileCalls& calls) {
+    FileError error = file.seek(0);
+    if (!error)
+        error = writeAll(file, bytes, calls);
+    if (!error)
+        error = file.truncate(bytes.size());
+    if (!error)
+        error = file.sync();
     return error;
 }
 

@@ -10,8 +10,17 @@ namespace quelmar {
 FileProblem unfitness(const FileStatus& status);
 
 // Makes a new file beside target, under a short hidden name that fits beside
-// any name the folder can hold. A failure names the folder.
-FileError createBeside(const QString& target, File& file);
+// any name the folder can hold (asNewFile: as File::create). A failure names
+// the folder.
+FileError createBeside(const QString& target, File& file, bool asNewFile = false);
+
+// Removes what saves that were killed left beside target: files of ours
+// under createBeside's names that nobody holds locked and that are older
+// than any save still running could be.
+void removeLeftoversBeside(const QString& target);
+
+// Writes bytes over the whole file from its start, cuts it there and syncs.
+FileError overwrite(File& file, QByteArrayView bytes, const FileCalls& calls);
 
 // Puts a fresh file of our own at target, made beside it and renamed over
 // whatever stood there: the old thing is never opened, cut or changed. The

@@ -1,6 +1,7 @@
 #include "config/SaveCopy.h"
 
 #include "config/OwnFile.h"
+#include "config/RewriteRecord.h"
 
 #include <QFileInfo>
 
@@ -21,16 +22,10 @@ FileError rewrite(File& file, const QByteArray& script, const FileCalls& calls) 
     // Reserve the space first: a full disk then fails before any byte changes.
     FileError error = file.reserve(script.size());
     if (!error)
-        error = file.seek(0);
-    if (!error)
-        error = writeAll(file, script, calls);
-    if (!error)
-        error = file.truncate(script.size());
-    if (!error)
-        error = file.sync();
+        error = overwrite(file, script, calls);
     QByteArray back;
     if (!error)
-        error = file.readAll(back);
+        error = calls.read(file, back);
     if (!error && back != script)
         error = FileError::found(FileStep::Write, file.path(), FileProblem::Changed);
     return error;
@@ -39,8 +34,7 @@ FileError rewrite(File& file, const QByteArray& script, const FileCalls& calls) 
 // The old bytes go back into blocks the file already owns, so a full disk
 // does not stop them; a failing disk does.
 bool putBack(File& file, const QByteArray& old, const FileCalls& calls) {
-    return !file.seek(0) && !writeAll(file, old, calls) && !file.truncate(old.size()) &&
-           !file.sync() && !file.close();
+    return !overwrite(file, old, calls) && !file.close();
 }
 
 SaveResult saveInPlace(const QByteArray& script, const QString& destination,
@@ -55,6 +49,10 @@ SaveResult saveInPlace(const QByteArray& script, const QString& destination,
         error = FileError::found(FileStep::Open, destination, FileProblem::NotRegular);
     if (!error)
         error = file.readAll(old);
+    // No rewrite without the old content kept where a crash cannot take it.
+    RewriteRecord record;
+    if (!error)
+        error = record.keep(destination, status.id, old, script);
     if (error)
         return {SaveOutcome::Unchanged, error};
     error = rewrite(file, script, calls);
@@ -62,7 +60,10 @@ SaveResult saveInPlace(const QByteArray& script, const QString& destination,
         error = file.close();
     if (!error)
         return {SaveOutcome::Saved, {}};
-    return {putBack(file, old, calls) ? SaveOutcome::Unchanged : SaveOutcome::Damaged, error};
+    if (putBack(file, old, calls))
+        return {SaveOutcome::Unchanged, error};
+    record.leave(); // the next start tries again
+    return {SaveOutcome::Damaged, error};
 }
 
 } // namespace
@@ -77,10 +78,17 @@ SaveResult saveScript(const QByteArray& script, const QString& destination,
         return {SaveOutcome::Unchanged,
                 FileError::found(FileStep::Replace, destination, unfitness(old))};
     const bool hadFile = old.kind == FileKind::Regular;
+    // A mark the player set so that nothing rewrites the file is obeyed.
+    if (hadFile && old.readOnly)
+        return {SaveOutcome::Unchanged,
+                FileError::found(FileStep::Replace, destination, FileProblem::ReadOnlyFile)};
 
+    removeLeftoversBeside(destination);
     File beside;
-    FileError error = createBeside(destination, beside);
+    FileError error = createBeside(destination, beside, !hadFile);
     if (!error) {
+        // Locked, so that another save never takes it for a leftover.
+        beside.tryLock();
         if (hadFile)
             beside.takeOver(old);
         error = writeSyncClose(beside, script, calls);
@@ -96,7 +104,7 @@ SaveResult saveScript(const QByteArray& script, const QString& destination,
         }
         removeFile(beside.path());
     }
-    if (hadFile)
+    if (hadFile && error.problem != FileProblem::ReadOnlyFile)
         return saveInPlace(script, destination, calls);
     return {SaveOutcome::Unchanged, error};
 }

@@ -51,8 +51,9 @@ TempConfigFile::Result TempConfigFile::create(ConfigStream& stream, const Script
             result.taken = error;
             FileStatus before;
             statusOf(places.fallback, before);
-            QDir().mkpath(QFileInfo(places.fallback).path());
-            result.error = makePrivateFolder(places.fallback);
+            result.error = makeFolderPath(QFileInfo(places.fallback).path());
+            if (!result.error)
+                result.error = makePrivateFolder(places.fallback);
             if (result.error)
                 return result;
             result.toldOfFallback = before.kind == FileKind::Missing;
@@ -62,8 +63,11 @@ TempConfigFile::Result TempConfigFile::create(ConfigStream& stream, const Script
     FileStatus there;
     if ((result.error = statusOf(folder(places), there)))
         return result;
-    if (there.kind == FileKind::Missing) {
-        result.error = FileError::found(FileStep::MakeFolder, folder(places), FileProblem::Missing);
+    // A folder named by the player (TMPDIR) may be missing or be a file.
+    if (there.kind != FileKind::Folder && there.kind != FileKind::SymbolicLink) {
+        result.error = FileError::found(FileStep::MakeFolder, folder(places),
+                                        there.kind == FileKind::Missing ? FileProblem::Missing
+                                                                        : FileProblem::NotAFolder);
         return result;
     }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/FileSystem.h"
 #include "platform/SoundCue.h"
 #include "ui/Dialogs.h"
 
@@ -61,5 +62,17 @@ class RecordingSoundCue : public SoundCue {
         return ids.join(' ');
     }
 };
+
+// A disk whose writes fail after okBytes (none: never); one that recovers
+// fails a single write and then takes everything again. Renames fail with
+// refusal, unless it is None.
+FileCalls brokenDisk(qint64 okBytes, bool recovers = false,
+                     FileProblem refusal = FileProblem::None);
+
+// What stands at path, a link not followed.
+FileStatus statusAt(const QString& path);
+
+// Our words, never the system's English.
+bool inOurWords(const QString& text);
 
 } // namespace quelmar::test
