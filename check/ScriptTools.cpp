@@ -17,6 +17,7 @@ namespace {
 // The check streams a file, so its length costs time, not memory; a file
 // longer than this is no script (and its line numbers would not fit).
 constexpr qint64 kMaxChecked = qint64(1) << 30;
+constexpr char kTooLongToCheck[] = "longer than 1 GiB, the most the check reads";
 // What is held whole in memory: the copy --fix-keys writes, and a script
 // from a pipe, which the check cannot read twice.
 constexpr qint64 kMaxHeld = qint64(16) << 20;
@@ -86,7 +87,7 @@ class FileSource final : public ScriptSource {
         }
         if ((read_ += got) <= kMaxChecked)
             return got;
-        why_ = QStringLiteral("longer than 1 GiB, the most the check reads");
+        why_ = QString::fromLatin1(kTooLongToCheck);
         return -1;
     }
     bool rewind() override {
@@ -132,7 +133,7 @@ bool checkFile(ScriptCheck& check, const QString& path, const ScriptCheck::Sink&
         return false;
     }
     if (file.regularSize() > kMaxChecked) {
-        why = QStringLiteral("longer than 1 GiB, the most the check reads");
+        why = QString::fromLatin1(kTooLongToCheck);
         return false;
     }
     if (file.rewind()) {
