@@ -15,7 +15,8 @@ constexpr int kArrowY = 24;
 constexpr int kBoxY = 48;
 } // namespace
 
-ColorEditor::ColorEditor(const QString& objectName, QWidget* parent) : QWidget(parent) {
+ColorEditor::ColorEditor(const QString& objectName, QWidget* parent, ColorValue start)
+    : QWidget(parent), value_(start) {
     setObjectName(objectName);
     setFixedSize(129, 81);
     look::paintBlack(this);

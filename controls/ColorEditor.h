@@ -17,7 +17,7 @@ class ArrowPair;
 class ColorEditor : public QWidget {
     Q_OBJECT
   public:
-    ColorEditor(const QString& objectName, QWidget* parent);
+    ColorEditor(const QString& objectName, QWidget* parent, ColorValue start = {});
 
     const ColorValue& value() const { return value_; }
 

@@ -11,6 +11,11 @@ class ColorValue {
   public:
     enum Component { Red, Green, Blue };
 
+    ColorValue() = default;
+    // A start the arrows can work from: each part a multiple of 5 up to 255.
+    ColorValue(qint16 red, qint16 green, qint16 blue) : c_{red, green, blue} {}
+    static bool holds(int part) { return part >= 0 && part <= 255 && part % 5 == 0; }
+
     qint16 R() const { return c_[Red]; }
     qint16 G() const { return c_[Green]; }
     qint16 B() const { return c_[Blue]; }

@@ -76,8 +76,8 @@ QComboBox* PageWindow::addList(const QString& objectName, const QStringList& ite
 }
 
 SpinEditor* PageWindow::addSpinEditor(SpinKind kind, const QString& objectName,
-                                      const QRect& geometry) {
-    auto* editor = new SpinEditor(kind, objectName, services_.dialogs, this);
+                                      const QRect& geometry, const QString& startText) {
+    auto* editor = new SpinEditor(kind, objectName, services_.dialogs, this, startText);
     editor->setGeometry(geometry);
     return editor;
 }

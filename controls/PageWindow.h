@@ -46,7 +46,8 @@ class PageWindow : public QWidget {
     QComboBox* addList(const QString& objectName, const QStringList& items, const QRect& geometry,
                        int selected);
     // A spin editor; its warnings go through the page's dialogs.
-    SpinEditor* addSpinEditor(SpinKind kind, const QString& objectName, const QRect& geometry);
+    SpinEditor* addSpinEditor(SpinKind kind, const QString& objectName, const QRect& geometry,
+                              const QString& startText);
     // The rectangle along the window's edge and the line under the heading.
     void addFrame(int headingBottom, const QColor& color, int thickness = 1);
 

@@ -16,8 +16,9 @@ constexpr int kArrowWidth = 17;
 constexpr int kArrowHeight = 23;
 } // namespace
 
-SpinEditor::SpinEditor(SpinKind kind, const QString& objectName, Dialogs& dialogs, QWidget* parent)
-    : QWidget(parent), value_(kind), dialogs_(dialogs),
+SpinEditor::SpinEditor(SpinKind kind, const QString& objectName, Dialogs& dialogs, QWidget* parent,
+                       const QString& startText)
+    : QWidget(parent), value_(kind, startText), dialogs_(dialogs),
       box_(makeValueBox(this, objectName + QStringLiteral("_Text1"),
                         QRect(0, 0, spinMember(kind).boxWidth, kBoxHeight),
                         look::comicFont(9, true), look::kListBlue)),

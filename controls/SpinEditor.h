@@ -18,7 +18,9 @@ class Dialogs;
 class SpinEditor : public QWidget {
     Q_OBJECT
   public:
-    SpinEditor(SpinKind kind, const QString& objectName, Dialogs& dialogs, QWidget* parent);
+    // Starts at startText when the editor can hold it, else at its own start.
+    SpinEditor(SpinKind kind, const QString& objectName, Dialogs& dialogs, QWidget* parent,
+               const QString& startText = QString());
 
     const SpinValue& value() const { return value_; }
     // What the page writes for this editor.

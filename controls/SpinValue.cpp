@@ -2,9 +2,31 @@
 
 #include "controls/NumberText.h"
 
+#include <cmath>
+#include <cstdlib>
+
 namespace quelmar {
 
 SpinValue::SpinValue(SpinKind kind) : member_(spinMember(kind)), steps_(member_.start) {}
+
+SpinValue::SpinValue(SpinKind kind, const QString& startText)
+    : member_(spinMember(kind)), steps_(stepsOf(kind, startText).value_or(member_.start)) {}
+
+std::optional<qint16> SpinValue::stepsOf(SpinKind kind, const QString& text) {
+    const SpinMember& m = spinMember(kind);
+    bool ok = false;
+    const double value = text.trimmed().toDouble(&ok);
+    if (!ok)
+        return std::nullopt;
+    const double scaled = value * m.divisor;
+    const long long steps = std::llround(scaled);
+    // "2.5" on a whole-number editor, or a value past either end.
+    const qint16 top = m.warning.isEmpty() ? m.limit : qint16(m.limit - 1);
+    if (std::abs(scaled - double(steps)) > 1e-6 || steps < m.lower || steps > top ||
+        (steps - m.start) % m.step != 0)
+        return std::nullopt;
+    return qint16(steps);
+}
 
 QString SpinValue::valueText() const {
     return numberText(steps_, member_.divisor);

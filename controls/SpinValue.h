@@ -3,7 +3,9 @@
 #include "controls/SpinMember.h"
 
 #include <QString>
+
 #include <QtGlobal>
+#include <optional>
 
 namespace quelmar {
 
@@ -18,6 +20,13 @@ namespace quelmar {
 class SpinValue {
   public:
     explicit SpinValue(SpinKind kind);
+    // Starting at the value a script gave, when the editor can hold it.
+    SpinValue(SpinKind kind, const QString& startText);
+
+    // The Steps that stand for text: a number on the editor's grid (its
+    // step counted from its start), from its lower end up to the last value
+    // the arrows reach without a warning. Empty for anything else.
+    static std::optional<qint16> stepsOf(SpinKind kind, const QString& text);
 
     const SpinMember& member() const { return member_; }
 
