@@ -19,7 +19,7 @@ QRect twoLineCaption(int y) {
 }
 } // namespace
 
-MousePage::MousePage(const Services& services, QWidget* parent)
+MousePage::MousePage(const Services& services, const MouseChoices& start, QWidget* parent)
     : PageWindow(services, QStringLiteral("SET4"), 374, 266, parent) {
     addFrame(27, look::kBlue);
     addHeading(QStringLiteral("Настройки мышки"), QRect(104, 0, 172, 27));
@@ -38,9 +38,10 @@ MousePage::MousePage(const Services& services, QWidget* parent)
     addCaption(QStringLiteral("Label8"), QStringLiteral("Использовать мышку для кругового обзора"),
                twoLineCaption(208));
 
-    const MouseChoices start;
-    sensitivity_ = addSpinEditor(SpinKind::SEN, QStringLiteral("SEN1"), kGrid.editorAt(0));
-    zoomRatio_ = addSpinEditor(SpinKind::SEN, QStringLiteral("SEN2"), kGrid.editorAt(1));
+    sensitivity_ =
+        addSpinEditor(SpinKind::SEN, QStringLiteral("SEN1"), kGrid.editorAt(0), start.sensitivity);
+    zoomRatio_ =
+        addSpinEditor(SpinKind::SEN, QStringLiteral("SEN2"), kGrid.editorAt(1), start.zoomRatio);
     smoothing_ = addList(QStringLiteral("Combo1"), offOnItems(), kGrid.listAt(2), start.smoothing);
     reversePitch_ =
         addList(QStringLiteral("Combo2"), offOnItems(), kGrid.listAt(3), start.reversePitch);

@@ -10,7 +10,8 @@ namespace quelmar {
 class MousePage : public PageWindow {
     Q_OBJECT
   public:
-    explicit MousePage(const Services& services, QWidget* parent = nullptr);
+    explicit MousePage(const Services& services, const MouseChoices& start = {},
+                       QWidget* parent = nullptr);
 
     MouseChoices choices() const;
 

@@ -28,4 +28,19 @@ QStringList mouseSectionLines(const MouseChoices& c) {
     };
 }
 
+SectionTake<MouseChoices> takeMouse(const ScriptSettings& script) {
+    using C = MouseChoices;
+    using F = ChoiceField<C>;
+    static const std::vector<F> fields = {
+        F::spinner(&C::sensitivity, SpinKind::SEN),
+        F::spinner(&C::zoomRatio, SpinKind::SEN),
+        F::list(&C::smoothing, 2),
+        F::list(&C::reversePitch, 2),
+        F::list(&C::reverseYaw, 2),
+        F::list(&C::strafe, 2),
+        F::list(&C::mouseLook, 2),
+    };
+    return takeSection(fields, &mouseSectionLines, script);
+}
+
 } // namespace quelmar

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/SpinValue.h"
+#include "pages/SectionTake.h"
 
 #include <QStringList>
 
@@ -20,5 +21,8 @@ struct MouseChoices {
 
 // The "Mouse Setting" section's lines after its header.
 QStringList mouseSectionLines(const MouseChoices& choices);
+
+// The page's start from an opened script.
+SectionTake<MouseChoices> takeMouse(const ScriptSettings& script);
 
 } // namespace quelmar

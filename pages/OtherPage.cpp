@@ -37,7 +37,7 @@ QStringList connectionItems() {
 
 } // namespace
 
-OtherPage::OtherPage(const Services& services, QWidget* parent)
+OtherPage::OtherPage(const Services& services, const OtherChoices& start, QWidget* parent)
     : PageWindow(services, QStringLiteral("SET2"), 466, 554, parent) {
     addFrame(27, look::kBlue, 3);
     addHeading(QStringLiteral("Остальные настройки"), QRect(113, 0, 240, 27));
@@ -47,20 +47,23 @@ OtherPage::OtherPage(const Services& services, QWidget* parent)
     done->setPalette(pal);
     addCaptions();
 
-    const OtherChoices start;
     name_ =
         addTextBox(QStringLiteral("Text1"), QRect(QPoint(kGrid.column, kGrid.rows[0]), kTextBox));
     hostname_ =
         addTextBox(QStringLiteral("Text2"), QRect(QPoint(kGrid.column, kGrid.rows[1]), kTextBox));
+    name_->setText(start.name);
+    hostname_->setText(start.hostname);
     consoleMessages_ =
         addList(QStringLiteral("Combo1"), offOnItems(), kGrid.listAt(2), start.consoleMessages);
     centerId_ =
         addList(QStringLiteral("Combo2"), {QStringLiteral("Снизу"), QStringLiteral("По центру")},
                 kGrid.listAt(3), start.centerId);
-    deathNoticeTime_ = addSpinEditor(SpinKind::SENN, QStringLiteral("senn1"), kGrid.editorAt(4));
+    deathNoticeTime_ = addSpinEditor(SpinKind::SENN, QStringLiteral("senn1"), kGrid.editorAt(4),
+                                     start.deathNoticeTime);
     fastSwitch_ =
         addList(QStringLiteral("Combo3"), offOnItems(), kGrid.listAt(5), start.fastSwitch);
-    sayTextTime_ = addSpinEditor(SpinKind::SENN, QStringLiteral("SENN2"), kGrid.editorAt(6));
+    sayTextTime_ = addSpinEditor(SpinKind::SENN, QStringLiteral("SENN2"), kGrid.editorAt(6),
+                                 start.sayTextTime);
     radar_ = addList(QStringLiteral("Combo4"), offOnItems(), kGrid.listAt(7), start.radar);
     netGraph_ = addList(QStringLiteral("Combo5"), offOnItems(), kGrid.listAt(8), start.netGraph);
     autoAim_ = addList(QStringLiteral("Combo6"), offOnItems(), kGrid.listAt(9), start.autoAim);
@@ -71,7 +74,9 @@ OtherPage::OtherPage(const Services& services, QWidget* parent)
     menuStyle_ = addList(QStringLiteral("Combo10"),
                          {QStringLiteral("Текстовое"), QStringLiteral("Графическое")},
                          kGrid.listAt(13), start.menuStyle);
-    color_ = new ColorEditor(QStringLiteral("COLOR1"), this);
+    color_ =
+        new ColorEditor(QStringLiteral("COLOR1"), this,
+                        ColorValue(qint16(start.red), qint16(start.green), qint16(start.blue)));
     color_->move(kGrid.column, kGrid.rows[14]);
 }
 

@@ -14,7 +14,8 @@ class ColorEditor;
 class OtherPage : public PageWindow {
     Q_OBJECT
   public:
-    explicit OtherPage(const Services& services, QWidget* parent = nullptr);
+    explicit OtherPage(const Services& services, const OtherChoices& start = {},
+                       QWidget* parent = nullptr);
 
     OtherChoices choices() const;
 

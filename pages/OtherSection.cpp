@@ -62,4 +62,27 @@ QStringList otherSectionLines(const OtherChoices& c) {
     return lines;
 }
 
+SectionTake<OtherChoices> takeOther(const ScriptSettings& script) {
+    using C = OtherChoices;
+    using F = ChoiceField<C>;
+    static const std::vector<F> fields = {
+        F::typed(&C::name),
+        F::typed(&C::hostname),
+        F::list(&C::consoleMessages, 2),
+        F::list(&C::centerId, 2),
+        F::spinner(&C::deathNoticeTime, SpinKind::SENN),
+        F::list(&C::fastSwitch, 2),
+        F::spinner(&C::sayTextTime, SpinKind::SENN),
+        F::list(&C::radar, 2),
+        F::list(&C::netGraph, 2),
+        F::list(&C::autoAim, 2),
+        F::list(&C::crosshair, 2),
+        F::list(&C::showFps, 2),
+        F::list(&C::connection, int(connectionRates().size())),
+        F::list(&C::menuStyle, 2),
+        F::colour(&C::red, &C::green, &C::blue),
+    };
+    return takeSection(fields, &otherSectionLines, script);
+}
+
 } // namespace quelmar

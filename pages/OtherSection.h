@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/SpinValue.h"
+#include "pages/SectionTake.h"
 
 #include <QList>
 #include <QStringList>
@@ -40,5 +41,8 @@ struct OtherChoices {
 
 // The "Othen Setting" section's lines after its header.
 QStringList otherSectionLines(const OtherChoices& choices);
+
+// The page's start from an opened script.
+SectionTake<OtherChoices> takeOther(const ScriptSettings& script);
 
 } // namespace quelmar

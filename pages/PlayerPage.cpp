@@ -14,7 +14,7 @@ namespace {
 const RowGrid kGrid{384, RowGrid::evenRows(48, 6), QSize(81, 24), QSize(89, 25)};
 } // namespace
 
-PlayerPage::PlayerPage(const Services& services, QWidget* parent)
+PlayerPage::PlayerPage(const Services& services, const PlayerChoices& start, QWidget* parent)
     : PageWindow(services, QStringLiteral("SET6"), 478, 202, parent) {
     addFrame(27, look::kBlue);
     addHeading(QStringLiteral("Настройки игрока"), QRect(144, 0, 169, 27));
@@ -31,16 +31,18 @@ PlayerPage::PlayerPage(const Services& services, QWidget* parent)
     for (int row = 0; row < captions.size(); ++row)
         addCaption(captions[row].first, captions[row].second, kGrid.captionAt(row));
 
-    const PlayerChoices start;
     bobbing_ = addList(QStringLiteral("Combo1"), offOnItems(), kGrid.listAt(0), start.bobbing);
     rightHand_ =
         addList(QStringLiteral("Combo3"), {QStringLiteral("Левая"), QStringLiteral("Правая")},
                 kGrid.listAt(1), start.rightHand);
     observerCrosshair_ =
         addList(QStringLiteral("Combo2"), offOnItems(), kGrid.listAt(2), start.observerCrosshair);
-    backSpeed_ = addSpinEditor(SpinKind::SPEED, QStringLiteral("SPEED1"), kGrid.editorAt(3));
-    forwardSpeed_ = addSpinEditor(SpinKind::SPEED, QStringLiteral("SPEED2"), kGrid.editorAt(4));
-    sideSpeed_ = addSpinEditor(SpinKind::SPEED, QStringLiteral("SPEED3"), kGrid.editorAt(5));
+    backSpeed_ = addSpinEditor(SpinKind::SPEED, QStringLiteral("SPEED1"), kGrid.editorAt(3),
+                               start.backSpeed);
+    forwardSpeed_ = addSpinEditor(SpinKind::SPEED, QStringLiteral("SPEED2"), kGrid.editorAt(4),
+                                  start.forwardSpeed);
+    sideSpeed_ = addSpinEditor(SpinKind::SPEED, QStringLiteral("SPEED3"), kGrid.editorAt(5),
+                               start.sideSpeed);
 }
 
 PlayerChoices PlayerPage::choices() const {

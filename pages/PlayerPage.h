@@ -10,7 +10,8 @@ namespace quelmar {
 class PlayerPage : public PageWindow {
     Q_OBJECT
   public:
-    explicit PlayerPage(const Services& services, QWidget* parent = nullptr);
+    explicit PlayerPage(const Services& services, const PlayerChoices& start = {},
+                        QWidget* parent = nullptr);
 
     PlayerChoices choices() const;
 

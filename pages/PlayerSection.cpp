@@ -20,4 +20,18 @@ QStringList playerSectionLines(const PlayerChoices& c) {
     };
 }
 
+SectionTake<PlayerChoices> takePlayer(const ScriptSettings& script) {
+    using C = PlayerChoices;
+    using F = ChoiceField<C>;
+    static const std::vector<F> fields = {
+        F::list(&C::bobbing, 2),
+        F::list(&C::rightHand, 2),
+        F::list(&C::observerCrosshair, 2),
+        F::spinner(&C::backSpeed, SpinKind::SPEED),
+        F::spinner(&C::forwardSpeed, SpinKind::SPEED),
+        F::spinner(&C::sideSpeed, SpinKind::SPEED),
+    };
+    return takeSection(fields, &playerSectionLines, script);
+}
+
 } // namespace quelmar

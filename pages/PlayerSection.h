@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/SpinValue.h"
+#include "pages/SectionTake.h"
 
 #include <QStringList>
 
@@ -19,5 +20,8 @@ struct PlayerChoices {
 
 // The "Player Setting" section's lines after its header.
 QStringList playerSectionLines(const PlayerChoices& choices);
+
+// The page's start from an opened script.
+SectionTake<PlayerChoices> takePlayer(const ScriptSettings& script);
 
 } // namespace quelmar

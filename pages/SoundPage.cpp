@@ -14,7 +14,7 @@ namespace {
 const RowGrid kGrid{328, RowGrid::evenRows(40, 6), QSize(81, 24), QSize(97, 25)};
 } // namespace
 
-SoundPage::SoundPage(const Services& services, QWidget* parent)
+SoundPage::SoundPage(const Services& services, const SoundChoices& start, QWidget* parent)
     : PageWindow(services, QStringLiteral("SET5"), 422, 194, parent) {
     addFrame(27, look::kBlue);
     addHeading(QStringLiteral("Настройки звука"), QRect(104, 0, 156, 27));
@@ -31,9 +31,10 @@ SoundPage::SoundPage(const Services& services, QWidget* parent)
     for (int row = 0; row < captions.size(); ++row)
         addCaption(captions[row].first, captions[row].second, kGrid.captionAt(row));
 
-    const SoundChoices start;
-    volume_ = addSpinEditor(SpinKind::Volume, QStringLiteral("Volume1"), kGrid.editorAt(0));
-    cdVolume_ = addSpinEditor(SpinKind::Volume, QStringLiteral("Volume2"), kGrid.editorAt(1));
+    volume_ =
+        addSpinEditor(SpinKind::Volume, QStringLiteral("Volume1"), kGrid.editorAt(0), start.volume);
+    cdVolume_ = addSpinEditor(SpinKind::Volume, QStringLiteral("Volume2"), kGrid.editorAt(1),
+                              start.cdVolume);
     highQuality_ =
         addList(QStringLiteral("Combo1"), offOnItems(), kGrid.listAt(2), start.highQuality);
     // "Да" comes first here: wanting 16-bit sound means not loading as 8 bit.

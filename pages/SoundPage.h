@@ -10,7 +10,8 @@ namespace quelmar {
 class SoundPage : public PageWindow {
     Q_OBJECT
   public:
-    explicit SoundPage(const Services& services, QWidget* parent = nullptr);
+    explicit SoundPage(const Services& services, const SoundChoices& start = {},
+                       QWidget* parent = nullptr);
 
     SoundChoices choices() const;
 

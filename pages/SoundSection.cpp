@@ -26,4 +26,17 @@ QStringList soundSectionLines(const SoundChoices& c) {
     };
 }
 
+SectionTake<SoundChoices> takeSound(const ScriptSettings& script) {
+    using C = SoundChoices;
+    using F = ChoiceField<C>;
+    static const std::vector<F> fields = {
+        F::spinner(&C::volume, SpinKind::Volume),
+        F::spinner(&C::cdVolume, SpinKind::Volume),
+        F::list(&C::highQuality, 2),
+        F::list(&C::sound16Bit, 2),
+        F::list(&C::effects3d, 2),
+    };
+    return takeSection(fields, &soundSectionLines, script);
+}
+
 } // namespace quelmar

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/SpinValue.h"
+#include "pages/SectionTake.h"
 
 #include <QStringList>
 
@@ -19,5 +20,8 @@ struct SoundChoices {
 
 // The "Sound Setting" section's lines after its header.
 QStringList soundSectionLines(const SoundChoices& choices);
+
+// The page's start from an opened script.
+SectionTake<SoundChoices> takeSound(const ScriptSettings& script);
 
 } // namespace quelmar

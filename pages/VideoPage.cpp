@@ -14,7 +14,7 @@ namespace {
 const RowGrid kGrid{384, RowGrid::evenRows(40, 12), QSize(97, 24), QSize(105, 25)};
 } // namespace
 
-VideoPage::VideoPage(const Services& services, QWidget* parent)
+VideoPage::VideoPage(const Services& services, const VideoChoices& start, QWidget* parent)
     : PageWindow(services, QStringLiteral("set3"), 494, 345, parent) {
     addFrame(27, look::kBlue);
     addHeading(QStringLiteral("Видео настройки"), QRect(152, 0, 160, 27));
@@ -38,12 +38,15 @@ VideoPage::VideoPage(const Services& services, QWidget* parent)
     for (int row = 0; row < captions.size(); ++row)
         addCaption(QStringLiteral("Label2_%1").arg(row), captions[row], kGrid.captionAt(row));
 
-    const VideoChoices start;
-    gamma_ = addSpinEditor(SpinKind::UPDW, QStringLiteral("UPDW1"), kGrid.editorAt(0));
-    brightness_ = addSpinEditor(SpinKind::UPDW, QStringLiteral("UPDW2"), kGrid.editorAt(1));
-    texGamma_ = addSpinEditor(SpinKind::UPDW, QStringLiteral("UPDW3"), kGrid.editorAt(2));
-    smokePuffs_ = addSpinEditor(SpinKind::UPDW0, QStringLiteral("UPDW02"), kGrid.editorAt(3));
-    decals_ = addSpinEditor(SpinKind::UPDW0, QStringLiteral("UPDW03"), kGrid.editorAt(4));
+    gamma_ = addSpinEditor(SpinKind::UPDW, QStringLiteral("UPDW1"), kGrid.editorAt(0), start.gamma);
+    brightness_ =
+        addSpinEditor(SpinKind::UPDW, QStringLiteral("UPDW2"), kGrid.editorAt(1), start.brightness);
+    texGamma_ =
+        addSpinEditor(SpinKind::UPDW, QStringLiteral("UPDW3"), kGrid.editorAt(2), start.texGamma);
+    smokePuffs_ = addSpinEditor(SpinKind::UPDW0, QStringLiteral("UPDW02"), kGrid.editorAt(3),
+                                start.smokePuffs);
+    decals_ =
+        addSpinEditor(SpinKind::UPDW0, QStringLiteral("UPDW03"), kGrid.editorAt(4), start.decals);
     hiModels_ = addList(QStringLiteral("Combo3"), offOnItems(), kGrid.listAt(5), start.hiModels);
     dynamicLight_ =
         addList(QStringLiteral("Combo4"), offOnItems(), kGrid.listAt(6), start.dynamicLight);

@@ -9,7 +9,8 @@ namespace quelmar {
 class VideoPage : public PageWindow {
     Q_OBJECT
   public:
-    explicit VideoPage(const Services& services, QWidget* parent = nullptr);
+    explicit VideoPage(const Services& services, const VideoChoices& start = {},
+                       QWidget* parent = nullptr);
 
     VideoChoices choices() const;
 

@@ -35,4 +35,24 @@ QStringList videoSectionLines(const VideoChoices& c) {
     };
 }
 
+SectionTake<VideoChoices> takeVideo(const ScriptSettings& script) {
+    using C = VideoChoices;
+    using F = ChoiceField<C>;
+    static const std::vector<F> fields = {
+        F::spinner(&C::gamma, SpinKind::UPDW),
+        F::spinner(&C::brightness, SpinKind::UPDW),
+        F::spinner(&C::texGamma, SpinKind::UPDW),
+        F::spinner(&C::smokePuffs, SpinKind::UPDW0),
+        F::spinner(&C::decals, SpinKind::UPDW0),
+        F::list(&C::hiModels, 2),
+        F::list(&C::dynamicLight, 2),
+        F::list(&C::mmx, 2),
+        F::list(&C::smokeRealism, 3),
+        F::list(&C::blood, 2),
+        F::list(&C::renderer, 2),
+        F::list(&C::secondCrosshair, 2),
+    };
+    return takeSection(fields, &videoSectionLines, script);
+}
+
 } // namespace quelmar

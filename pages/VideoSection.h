@@ -1,6 +1,7 @@
 #pragma once
 
 #include "controls/SpinValue.h"
+#include "pages/SectionTake.h"
 
 #include <QStringList>
 
@@ -25,5 +26,8 @@ struct VideoChoices {
 
 // The "Video Setting" section's lines after its header.
 QStringList videoSectionLines(const VideoChoices& choices);
+
+// The page's start from an opened script.
+SectionTake<VideoChoices> takeVideo(const ScriptSettings& script);
 
 } // namespace quelmar
