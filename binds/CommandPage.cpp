@@ -63,7 +63,7 @@ constexpr int kTargetHeight = 375;
 
 } // namespace
 
-CommandPage::CommandPage(const Services& services, QWidget* parent)
+CommandPage::CommandPage(const Services& services, const CommandStart& start, QWidget* parent)
     : PageWindow(services, QStringLiteral("Set1"), px(kWidth), px(kHeight), parent),
       fields_(commands::kFieldCount, services.sound) {
     auto* shape = new QFrame(this);
@@ -81,6 +81,10 @@ CommandPage::CommandPage(const Services& services, QWidget* parent)
 
     fields_.changed = [this](int i) { fieldWidgets_[i]->refresh(); };
     fields_.focusRequested = [this](int i) { fieldWidgets_[i]->setFocus(Qt::OtherFocusReason); };
+    for (int i = 0; i < start.names.size(); ++i) {
+        if (!start.names[i].isEmpty())
+            fields_.setStart(i, start.names[i], start.spellings.value(i));
+    }
 }
 
 CommandPage::~CommandPage() {

@@ -4,12 +4,20 @@
 #include "controls/PageWindow.h"
 
 #include <QList>
+#include <QStringList>
 
 class QScrollBar;
 
 namespace quelmar {
 
 class KeyField;
+
+// The key fields as an opened script fills them, by field index: the name
+// shown, and the script's own spelling of it.
+struct CommandStart {
+    QStringList names;
+    QStringList spellings;
+};
 
 // The command page "Set1": 65 command rows in six groups on a panel that a
 // scroll bar moves through a viewport, each row with a "Key" and an
@@ -18,7 +26,8 @@ class KeyField;
 class CommandPage : public PageWindow {
     Q_OBJECT
   public:
-    explicit CommandPage(const Services& services, QWidget* parent = nullptr);
+    explicit CommandPage(const Services& services, const CommandStart& start = {},
+                         QWidget* parent = nullptr);
     ~CommandPage() override;
 
     const KeyFieldGroup& fields() const { return fields_; }

@@ -120,7 +120,7 @@ int rowOfField(int field) {
 QStringList bindLines(const KeyFieldGroup& fields) {
     QStringList lines;
     for (int i = 0; i < kFieldCount; ++i) {
-        const QString key = fields.text(i);
+        const QString key = fields.writtenName(i);
         if (!key.isEmpty())
             lines.append(bindLine(key, command(rowOfField(i))));
     }

@@ -29,7 +29,8 @@ int alternateField(int row);
 int rowOfField(int field);
 
 // One bind line per non-empty field, by field index: the key name exactly as
-// the field shows it, blanks included, and the row's command.
+// the field shows it (or as an opened script spelled it), blanks included,
+// and the row's command.
 QStringList bindLines(const KeyFieldGroup& fields);
 
 } // namespace commands

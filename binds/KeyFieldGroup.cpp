@@ -77,8 +77,23 @@ void KeyFieldGroup::setText(int i, const QString& text) {
     if (!contains(i) || fields_[i].text == text)
         return;
     fields_[i].text = text;
+    fields_[i].spelling.clear();
     notify(i);
     textChanged(i);
+}
+
+void KeyFieldGroup::setStart(int i, const QString& text, const QString& spelling) {
+    if (!contains(i))
+        return;
+    fields_[i].text = text;
+    fields_[i].spelling = spelling;
+    notify(i);
+}
+
+QString KeyFieldGroup::writtenName(int i) const {
+    if (!contains(i))
+        return {};
+    return fields_[i].spelling.isEmpty() ? fields_[i].text : fields_[i].spelling;
 }
 
 void KeyFieldGroup::textChanged(int i) {

@@ -51,6 +51,14 @@ class KeyFieldGroup {
     // Any change of a field's text, the group's own included.
     void setText(int i, const QString& text);
 
+    // Field i as an opened script left it: the key's name as the page
+    // shows it, and as the script spelled it. Only for a field that is
+    // empty, with a name no other field holds: nothing runs.
+    void setStart(int i, const QString& text, const QString& spelling);
+    // The name the bind line carries: the script's spelling while the field
+    // still holds the key it came with, else the name shown.
+    QString writtenName(int i) const;
+
     // Told after field i's text, lock or colour changed.
     std::function<void(int)> changed;
     // Asked to give field i the keyboard focus.
@@ -59,6 +67,7 @@ class KeyFieldGroup {
   private:
     struct Field {
         QString text;
+        QString spelling; // from an opened script; gone with the text
         bool enabled = false;
         unsigned backColour = kRestColour;
     };

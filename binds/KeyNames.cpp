@@ -45,6 +45,18 @@ QString keyName(int virtualKey) {
     return rangeName(virtualKey);
 }
 
+QStringList allKeyNames() {
+    QStringList names;
+    for (int code = 0; code < 256; ++code) {
+        const QString name = keyName(code);
+        if (!name.isEmpty() && !names.contains(name))
+            names.append(name);
+    }
+    for (int button : {1, 2, 4})
+        names.append(mouseButtonName(button));
+    return names;
+}
+
 QString mouseButtonName(int button) {
     switch (button) {
     case 1:

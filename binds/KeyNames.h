@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace quelmar {
 
@@ -9,6 +10,10 @@ namespace quelmar {
 // Delete, anything unknown or out of range) gives the empty string, which
 // leaves a key field empty. Shift state never enters: one key, one name.
 QString keyName(int virtualKey);
+
+// Every name a key field can show, each once: the keyboard's and the
+// mouse buttons'.
+QStringList allKeyNames();
 
 // The names of the three mouse buttons by button code (1 left, 2 right,
 // 4 middle); any other code gives the empty string.

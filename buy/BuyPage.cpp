@@ -7,9 +7,9 @@
 
 namespace quelmar {
 
-QList<QWidget*> BuyPage::open(const Services& services) {
+QList<QWidget*> BuyPage::open(const Services& services, const QStringList& recorded) {
     auto* catalogue = new CatalogueWindow;
-    auto* keyboard = new KeyboardWindow(services);
+    auto* keyboard = new KeyboardWindow(services, recorded);
     new BuyPage(services.handBack, catalogue, keyboard);
     return {catalogue, keyboard};
 }

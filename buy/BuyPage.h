@@ -23,7 +23,7 @@ class BuyPage : public QObject {
   public:
     // Makes both windows (the key window opens its section at once) and
     // returns them in the order they are shown: catalogue, key window.
-    static QList<QWidget*> open(const Services& services);
+    static QList<QWidget*> open(const Services& services, const QStringList& recorded = {});
 
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;

@@ -13,7 +13,8 @@
 
 namespace quelmar {
 
-KeyboardWindow::KeyboardWindow(const Services& services, QWidget* parent)
+KeyboardWindow::KeyboardWindow(const Services& services, const QStringList& recorded,
+                               QWidget* parent)
     : QWidget(parent), services_(services) {
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("KeyBoard"));
@@ -23,6 +24,7 @@ KeyboardWindow::KeyboardWindow(const Services& services, QWidget* parent)
     // The section begins when the window opens, whether or not anything is
     // ever recorded.
     services_.config.beginSection(Section::BuyWeapons);
+    services_.config.writeLines(recorded);
     buildControls();
     buildSlots();
     refresh();

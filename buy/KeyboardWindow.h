@@ -23,7 +23,10 @@ struct DragPayload;
 class KeyboardWindow : public QWidget {
     Q_OBJECT
   public:
-    explicit KeyboardWindow(const Services& services, QWidget* parent = nullptr);
+    // recorded: buy binds an opened script brought, written under the
+    // section's header as if recorded here.
+    explicit KeyboardWindow(const Services& services, const QStringList& recorded = {},
+                            QWidget* parent = nullptr);
 
   signals:
     // "Done" was clicked: the page's pair ends.
