@@ -51,14 +51,17 @@ void setUp(QCommandLineParser& parser) {
 }
 
 const char* const kHelp =
-    "Usage: quelmar [QT-OPTION...]      open the program's window\n"
+    "Usage: quelmar [QT-OPTION...] [FILE] open the program's window\n"
     "       quelmar --check FILE...     check console scripts\n"
     "       quelmar --fix-keys IN OUT   copy a script with the console's key names\n"
     "       quelmar --help | --help-all | --version\n"
     "\n"
     "Quelmar writes a console configuration script for Counter-Strike. Without\n"
     "options it opens its window (exit status 1 when there is no display to\n"
-    "open it on).\n"
+    "open it on). Given a FILE, a script the player already has (the game's\n"
+    "config.cfg, a userconfig.cfg, an earlier Quelmar script), the pages start\n"
+    "from its values and keys, and its other lines are kept in the saved script\n"
+    "(exit status 2 when FILE cannot be read).\n"
     "\n"
     "Options:\n"
     "  --check FILE...    Check console scripts and report, one line per finding,\n"
@@ -122,9 +125,10 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     if (fix)
         return files.size() != 2 ? invalid("--fix-keys needs exactly two files: IN OUT.")
                                  : CommandLine{Mode::FixKeys, files, {}};
-    if (!files.isEmpty())
-        return invalid(QStringLiteral("Unexpected argument '%1'.").arg(files.first()));
-    return {};
+    if (files.size() > 1)
+        return invalid(QStringLiteral("Unexpected argument '%1'.").arg(files.at(1)));
+    // One file: the window opens with the pages started from it.
+    return {Mode::Program, files, {}};
 }
 
 int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream& err) {

@@ -14,8 +14,10 @@ struct CommandLine {
     enum class Mode { Program, Help, HelpAll, Version, Check, FixKeys, Invalid };
 
     Mode mode = Mode::Program;
-    QStringList files; // the scripts of --check, or IN and OUT of --fix-keys
-    QString error;     // one line, for Invalid
+    // The scripts of --check, IN and OUT of --fix-keys, or the script the
+    // window starts from.
+    QStringList files;
+    QString error; // one line, for Invalid
 
     // arguments as main() gets them, the program's own path first. Qt's own
     // options (-platform, -style, -geometry …) are left to the window

@@ -1,5 +1,7 @@
 #include "app/FailureMessages.h"
 
+#include "check/ScriptTools.h"
+
 #include <QDir>
 
 namespace quelmar {
@@ -194,6 +196,88 @@ QString putBackText(const QList<PutBack>& putBack) {
                      .arg(shown(file.path), fate);
     }
     return texts.join(QStringLiteral("\n\n"));
+}
+
+} // namespace quelmar
+
+namespace quelmar {
+
+namespace {
+
+QString readProblem(const FileError& error) {
+    return error.problem == FileProblem::TooLarge
+               ? QStringLiteral("файл больше 16 МиБ, а сценарии не бывают такими большими")
+               : problemText(error);
+}
+
+} // namespace
+
+QString openFailureText(const QString& path, const FileError& error, bool atStart) {
+    return QStringLiteral("Не удалось прочитать сценарий «%1»: %2.\n\n%3")
+        .arg(shown(path), readProblem(error),
+             atStart ? QStringLiteral("Программа закроется; запустите её без файла или с другим.")
+                     : QStringLiteral("Страницы начнут с прежних значений."));
+}
+
+QString secondScriptText(const QString& opened) {
+    return QStringLiteral("Сценарий «%1» уже открыт. Второй сценарий за один запуск открыть "
+                          "нельзя: ничего не изменилось.")
+        .arg(shown(opened));
+}
+
+QString notAScriptText() {
+    return QStringLiteral("Сюда можно бросить один файл сценария с расширением .cfg. "
+                          "Ничего не изменилось.");
+}
+
+QString openedReportText(const QString& path, const OpenedReport& report) {
+    QString text = QStringLiteral("Открыт сценарий «%1».\n\n"
+                                  "Значений и клавиш, с которых начнут страницы: %2.\n"
+                                  "Строк, которые сохранятся как есть: %3. При сохранении они "
+                                  "встанут после разделов страниц.")
+                       .arg(shown(path))
+                       .arg(report.onPages)
+                       .arg(report.kept);
+    if (!report.unshown.isEmpty())
+        text += QStringLiteral("\n\nЭтих значений страницы показать не могут; строка покажет "
+                               "обычное значение, и пока вы её не измените, в сценарии "
+                               "останется значение из файла:") +
+                QStringLiteral("\nстрока ") + report.unshown.join(QStringLiteral("\nстрока "));
+    if (!report.execs.isEmpty())
+        text += QStringLiteral("\n\nФайлы, которые сценарий запускает строкой exec, не "
+                               "открывались: ") +
+                report.execs.join(QStringLiteral(", "));
+    if (report.notInCodePage > 0)
+        text += QStringLiteral("\n\nЗнаков, которых нет в кодировке сценария, заменённых на "
+                               "«?»: %1.")
+                    .arg(report.notInCodePage);
+    return text;
+}
+
+QString openedReportLines(const QString& path, const OpenedReport& report) {
+    QString text = QStringLiteral("quelmar: opened %1: %2 values and keys went onto the pages, "
+                                  "%3 lines are kept as they are\n")
+                       .arg(shown(path))
+                       .arg(report.onPages)
+                       .arg(report.kept);
+    for (const QString& line : report.unshown)
+        text += QStringLiteral("quelmar: line %1 (no page can show it; kept while its row is "
+                               "left alone)\n")
+                    .arg(line);
+    if (!report.execs.isEmpty())
+        text += QStringLiteral("quelmar: exec lines not followed: %1\n")
+                    .arg(report.execs.join(QStringLiteral(", ")));
+    if (report.notInCodePage > 0)
+        text += QStringLiteral("quelmar: %1 characters outside the script's code page became '?'\n")
+                    .arg(report.notInCodePage);
+    return text;
+}
+
+QString openFailureLine(const QString& path, const FileError& error) {
+    return QStringLiteral("quelmar: cannot read %1: %2\n")
+        .arg(shown(path), error.problem == FileProblem::TooLarge
+                              ? QStringLiteral("larger than 16 MiB, the most a script may be")
+                              : reasonText(error));
 }
 
 } // namespace quelmar

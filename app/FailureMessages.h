@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/OpenedScript.h"
 #include "config/FileError.h"
 #include "config/RewriteRecord.h"
 #include "config/SaveCopy.h"
@@ -32,6 +33,20 @@ QString writeFailureText(const FileError& error, bool stillThere);
 
 // The save to destination failed; exists: whether a file now stands there.
 QString saveFailureText(const QString& destination, const SaveResult& result, bool exists);
+
+// A script the player opened could not be read; atStart: named on the
+// command line, so the program does not start.
+QString openFailureText(const QString& path, const FileError& error, bool atStart);
+// A second script for the same run; opened is the first.
+QString secondScriptText(const QString& opened);
+// Something other than one .cfg file was dropped on the menu.
+QString notAScriptText();
+// What became of an opened script: for the message box, and in English for a
+// terminal's standard error.
+QString openedReportText(const QString& path, const OpenedReport& report);
+QString openedReportLines(const QString& path, const OpenedReport& report);
+// The command line's line for a script named at start that cannot be read.
+QString openFailureLine(const QString& path, const FileError& error);
 
 // Rewrites a crash cut short, settled at start; empty when there were none.
 QString putBackText(const QList<PutBack>& putBack);

@@ -3,10 +3,12 @@
 #include "app/FailureMessages.h"
 #include "app/FlameView.h"
 #include "app/MenuEntry.h"
+#include "app/OpenedScript.h"
 #include "check/SaveKeyOffer.h"
 #include "config/ConfigStream.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
+#include "platform/Console.h"
 #include "platform/GameFolderSearch.h"
 #include "platform/SoundCue.h"
 #include "ui/Dialogs.h"
@@ -16,8 +18,11 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
+#include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QTextStream>
+#include <QTimer>
 
 namespace quelmar {
 
@@ -44,6 +49,7 @@ MainMenu::MainMenu(ConfigStream& config, Dialogs& dialogs, SoundCue& sound, Page
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     setFixedSize(203, 299);
+    setAcceptDrops(true);
     look::paintBlack(this);
     look::centreOnScreen(this);
     buildControls();
@@ -134,7 +140,10 @@ void MainMenu::openPage(const MenuPageEntry& place) {
     const Services services{
         config_, dialogs_, sound_,
         [this, entry = QString::fromLatin1(place.entry)] { ReturnToMainMenu(entry); }};
-    const QList<QWidget*> windows = pages_ ? pages_(place.page, services) : QList<QWidget*>{};
+    static const PageStarts defaults;
+    const QList<QWidget*> windows =
+        pages_ ? pages_(place.page, services, opened_ ? opened_->starts() : defaults)
+               : QList<QWidget*>{};
     if (windows.isEmpty())
         return;
     for (QWidget* window : windows)
@@ -163,6 +172,8 @@ void MainMenu::save() {
         return dialogs_.ask(this, question, applicationTitle());
     };
     SaveResult saved{SaveOutcome::Unchanged, config_.readWritten(script)};
+    if (opened_ && !saved.error)
+        script += opened_->keptLines(script);
     if (!saved.error)
         saved = saveScript(SaveKeyOffer::scriptToSave(script, ask), destination);
     if (saved.outcome != SaveOutcome::Saved) {
@@ -189,6 +200,70 @@ void MainMenu::reportWriteFailure() {
 void MainMenu::showAbout() {
     dialogs_.message(this, QStringLiteral("    Made by Vorel"), QString());
     sound_.play(Cue::AboutClosed);
+}
+
+bool MainMenu::openScript(const QByteArray& file, const QString& path) {
+    if (opened_) {
+        dialogs_.message(this, secondScriptText(opened_->fileName()), applicationTitle());
+        return false;
+    }
+    // The pages already closed have written what the player chose there.
+    QList<Section> closed;
+    for (const MenuPageEntry& place : menuPageEntries()) {
+        const MenuEntry* e = entry(QString::fromLatin1(place.entry));
+        if (e && !e->isEnabled())
+            closed.append(sectionOf(place.page));
+    }
+    opened_ = std::make_unique<OpenedScript>(file, path, closed);
+    if (isTerminal(stderr)) {
+        const auto device = consoleDevice(stderr);
+        QTextStream(device.get()) << openedReportLines(path, opened_->report());
+    }
+    reportDue_ = true;
+    if (isVisible())
+        showOpenedReport();
+    return true;
+}
+
+bool MainMenu::openScriptFile(const QString& path) {
+    if (opened_)
+        return openScript({}, path); // says no
+    QByteArray file;
+    if (const FileError error = OpenedScript::read(path, file)) {
+        dialogs_.message(this, openFailureText(path, error, false), applicationTitle());
+        return false;
+    }
+    return openScript(file, path);
+}
+
+void MainMenu::showOpenedReport() {
+    if (!reportDue_ || !opened_)
+        return;
+    reportDue_ = false;
+    dialogs_.message(this, openedReportText(opened_->fileName(), opened_->report()),
+                     applicationTitle());
+}
+
+void MainMenu::showEvent(QShowEvent* event) {
+    QWidget::showEvent(event);
+    // A script given at start is reported once the menu stands on screen.
+    if (reportDue_)
+        QTimer::singleShot(0, this, &MainMenu::showOpenedReport);
+}
+
+void MainMenu::dragEnterEvent(QDragEnterEvent* event) {
+    // Anything may come; what is not a script gets a word when dropped.
+    event->acceptProposedAction();
+}
+
+void MainMenu::dropEvent(QDropEvent* event) {
+    event->acceptProposedAction();
+    const QList<QUrl> urls = event->mimeData()->urls();
+    const QString path = urls.size() == 1 ? urls.first().toLocalFile() : QString();
+    if (opened_ || (!path.isEmpty() && path.endsWith(QLatin1String(".cfg"), Qt::CaseInsensitive)))
+        openScriptFile(path);
+    else
+        dialogs_.message(this, notAScriptText(), applicationTitle());
 }
 
 void MainMenu::mousePressEvent(QMouseEvent* event) {

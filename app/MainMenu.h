@@ -18,11 +18,13 @@ class ConfigStream;
 class Dialogs;
 class FlameView;
 class MenuEntry;
+class OpenedScript;
 class SoundCue;
 
 // Creates the window(s) of a page, in the order they are to be shown; an
 // empty list leaves the menu as it is.
-using PageFactory = std::function<QList<QWidget*>(MenuPage page, const Services& services)>;
+using PageFactory = std::function<QList<QWidget*>(MenuPage page, const Services& services,
+                                                  const PageStarts& starts)>;
 
 // Form4, the main menu: opens every page, takes it back, saves the script.
 class MainMenu : public QWidget {
@@ -41,6 +43,15 @@ class MainMenu : public QWidget {
     // the real one); the Save As dialog opens there.
     void startGameFolderLookup(GameFolderLookup::Search search,
                                std::chrono::milliseconds deadline = std::chrono::seconds(2));
+
+    // Starts the pages not yet opened from a script the player has (file,
+    // read from path) and tells the player what became of it. Only one
+    // script per run: false, with a word to the player, for a second.
+    bool openScript(const QByteArray& file, const QString& path);
+    // The same for a script read from path; a file that cannot be read is
+    // reported and changes nothing.
+    bool openScriptFile(const QString& path);
+    const OpenedScript* openedScript() const { return opened_.get(); }
 
     MenuEntry* entry(const QString& name) const;
     FlameView* flame() const { return flame_; }
@@ -61,6 +72,9 @@ class MainMenu : public QWidget {
 
   protected:
     void mousePressEvent(QMouseEvent* event) override;
+    void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
 
   private:
@@ -69,6 +83,7 @@ class MainMenu : public QWidget {
     void save();
     void reportWriteFailure();
     void showAbout();
+    void showOpenedReport();
 
     ConfigStream& config_;
     Dialogs& dialogs_;
@@ -78,6 +93,8 @@ class MainMenu : public QWidget {
     FlameView* flame_ = nullptr;
     QPushButton* command9_ = nullptr;
     std::unique_ptr<GameFolderLookup> gameFolder_;
+    std::unique_ptr<OpenedScript> opened_;
+    bool reportDue_ = false;
     QTimer timer2_;
     bool unloaded_ = false;
     bool writeFailed_ = false;

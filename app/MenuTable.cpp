@@ -14,18 +14,30 @@ namespace quelmar {
 
 namespace {
 
-template <typename Page> QList<QWidget*> one(const Services& services) {
-    return {new Page(services)};
+template <typename Page, auto member>
+QList<QWidget*> one(const Services& services, const PageStarts& starts) {
+    return {new Page(services, starts.*member)};
+}
+
+QList<QWidget*> weapons(const Services& services, const PageStarts& starts) {
+    return BuyPage::open(services, starts.buyRecords);
 }
 
 constexpr MenuPageEntry kEntries[] = {
-    {MenuPage::Video, "Command5", "Видео", QRect(40, 32, 46, 23), one<VideoPage>},
-    {MenuPage::Sound, "Command7", "Аудио", QRect(37, 56, 49, 23), one<SoundPage>},
-    {MenuPage::Player, "Command8", "Игрока", QRect(40, 80, 54, 23), one<PlayerPage>},
-    {MenuPage::Mouse, "Command6", "Мышки", QRect(40, 104, 58, 23), one<MousePage>},
-    {MenuPage::Commands, "Command2", "Управление", QRect(40, 128, 90, 23), one<CommandPage>},
-    {MenuPage::Other, "Command4", "Остальные", QRect(40, 152, 85, 23), one<OtherPage>},
-    {MenuPage::Weapons, "Command1", "Закупка оружия", QRect(40, 176, 122, 23), BuyPage::open},
+    {MenuPage::Video, Section::Video, "Command5", "Видео", QRect(40, 32, 46, 23),
+     one<VideoPage, &PageStarts::video>},
+    {MenuPage::Sound, Section::Sound, "Command7", "Аудио", QRect(37, 56, 49, 23),
+     one<SoundPage, &PageStarts::sound>},
+    {MenuPage::Player, Section::Player, "Command8", "Игрока", QRect(40, 80, 54, 23),
+     one<PlayerPage, &PageStarts::player>},
+    {MenuPage::Mouse, Section::Mouse, "Command6", "Мышки", QRect(40, 104, 58, 23),
+     one<MousePage, &PageStarts::mouse>},
+    {MenuPage::Commands, Section::Commands, "Command2", "Управление", QRect(40, 128, 90, 23),
+     one<CommandPage, &PageStarts::commands>},
+    {MenuPage::Other, Section::Other, "Command4", "Остальные", QRect(40, 152, 85, 23),
+     one<OtherPage, &PageStarts::other>},
+    {MenuPage::Weapons, Section::BuyWeapons, "Command1", "Закупка оружия", QRect(40, 176, 122, 23),
+     weapons},
 };
 
 } // namespace
@@ -42,8 +54,8 @@ const MenuPageEntry& menuEntryOf(MenuPage page) {
     Q_UNREACHABLE();
 }
 
-QList<QWidget*> openProgramPage(MenuPage page, const Services& services) {
-    return menuEntryOf(page).build(services);
+QList<QWidget*> openProgramPage(MenuPage page, const Services& services, const PageStarts& starts) {
+    return menuEntryOf(page).build(services, starts);
 }
 
 } // namespace quelmar

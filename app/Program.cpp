@@ -6,10 +6,12 @@
 #include "app/WaiT.h"
 #include "config/ConfigStream.h"
 #include "config/StringResources.h"
+#include "platform/Console.h"
 #include "platform/SoundCue.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
+#include <QTextStream>
 
 namespace quelmar {
 
@@ -45,7 +47,7 @@ std::unique_ptr<MainMenu> startProgram(ConfigStream& config, Dialogs& dialogs, S
     return menu;
 }
 
-int runProgram(QApplication& app) {
+int runProgram(QApplication& app, const QString& script) {
     app.setQuitOnLastWindowClosed(false);
 
     // Program-wide: they live until the program ends.
@@ -53,9 +55,22 @@ int runProgram(QApplication& app) {
     QtDialogs dialogs;
     const std::unique_ptr<SoundCue> sound = makeSoundCue();
 
+    QByteArray file;
+    if (!script.isEmpty()) {
+        if (const FileError error = OpenedScript::read(script, file)) {
+            if (isTerminal(stderr)) {
+                const auto device = consoleDevice(stderr);
+                QTextStream(device.get()) << openFailureLine(script, error);
+            }
+            dialogs.message(nullptr, openFailureText(script, error, true), applicationTitle());
+            return 2;
+        }
+    }
     const auto menu = startProgram(config, dialogs, *sound, &openProgramPage);
     if (!menu)
         return 1;
+    if (!script.isEmpty())
+        menu->openScript(file, script);
     QObject::connect(menu.get(), &MainMenu::unloaded, &app, [&app] { app.exit(0); });
     QObject::connect(menu.get(), &MainMenu::writeFailed, &app, [&app] { app.exit(1); });
     return app.exec();

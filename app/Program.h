@@ -24,6 +24,7 @@ std::unique_ptr<MainMenu> startProgram(ConfigStream& config, Dialogs& dialogs, S
 // The whole program: start-up, then the event loop until the menu closes.
 // Returns the exit status: 1 when start-up failed or a line of the script
 // could not be written.
-int runProgram(QApplication& app);
+// script: a file to start the pages from (status 2 when it cannot be read).
+int runProgram(QApplication& app, const QString& script = QString());
 
 } // namespace quelmar

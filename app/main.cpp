@@ -29,5 +29,5 @@ int main(int argc, char* argv[]) {
     // Lets Wayland desktops match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUELMAR_APP_ID));
     quelmar::look::applyProgramLook(app);
-    return quelmar::runProgram(app);
+    return quelmar::runProgram(app, commandLine.files.value(0));
 }

@@ -12,18 +12,7 @@
 #include <QTextStream>
 
 namespace quelmar {
-namespace {
 
-// The check streams a file, so its length costs time, not memory; a file
-// longer than this is no script (and its line numbers would not fit).
-constexpr qint64 kMaxChecked = qint64(1) << 30;
-constexpr char kTooLongToCheck[] = "longer than 1 GiB, the most the check reads";
-// What is held whole in memory: the copy --fix-keys writes, and a script
-// from a pipe, which the check cannot read twice.
-constexpr qint64 kMaxHeld = qint64(16) << 20;
-constexpr qint64 kChunk = 64 * 1024;
-
-// The command line's own words for what went wrong with a file.
 QString reasonText(const FileError& error) {
     switch (error.problem) {
     case FileProblem::None:
@@ -69,6 +58,17 @@ QString reasonText(const FileError& error) {
     }
     return systemText(error.code);
 }
+
+namespace {
+
+// The check streams a file, so its length costs time, not memory; a file
+// longer than this is no script (and its line numbers would not fit).
+constexpr qint64 kMaxChecked = qint64(1) << 30;
+constexpr char kTooLongToCheck[] = "longer than 1 GiB, the most the check reads";
+// What is held whole in memory: the copy --fix-keys writes, and a script
+// from a pipe, which the check cannot read twice.
+constexpr qint64 kMaxHeld = qint64(16) << 20;
+constexpr qint64 kChunk = 64 * 1024;
 
 void tell(QTextStream& err, const QString& path, const char* what, const QString& reason) {
     err << shownPath(path) << ": " << what << ": " << reason << Qt::endl;

@@ -24,6 +24,10 @@ QString sectionHeader(Section section) {
     return {};
 }
 
+QString keptLinesHeader() {
+    return QStringLiteral("// [ Kept Lines ] ");
+}
+
 QString typedText(QString typed) {
     typed.removeIf([](QChar c) { return c.unicode() < 32 || c.unicode() == 127; });
     return typed;

@@ -7,6 +7,8 @@ namespace quelmar {
 // The seven section headers of the script; each ends with one blank.
 enum class Section { BuyWeapons, Commands, Video, Mouse, Sound, Player, Other };
 QString sectionHeader(Section section);
+// The header over the lines kept from a script the player opened.
+QString keptLinesHeader();
 
 // Text the player typed or pasted, as it goes into the script. Control
 // characters (below 32, and 127: line breaks, NUL, ESC, DEL) would cut the

@@ -27,4 +27,7 @@ void letOversizedWritesFail();
 // A failed write makes the stream's status fail.
 std::unique_ptr<QIODevice> consoleDevice(std::FILE* stream);
 
+// Whether stream (stdout or stderr) is a terminal or a console a player reads.
+bool isTerminal(std::FILE* stream);
+
 } // namespace quelmar

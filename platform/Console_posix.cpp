@@ -5,6 +5,7 @@
 #include <QFile>
 
 #include <csignal>
+#include <unistd.h>
 
 namespace quelmar {
 
@@ -23,6 +24,10 @@ std::unique_ptr<QIODevice> consoleDevice(std::FILE* stream) {
     auto file = std::make_unique<QFile>();
     file->open(stream, QIODevice::WriteOnly, QFileDevice::DontCloseHandle);
     return file;
+}
+
+bool isTerminal(std::FILE* stream) {
+    return ::isatty(::fileno(stream)) == 1;
 }
 
 } // namespace quelmar

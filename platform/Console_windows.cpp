@@ -91,4 +91,11 @@ std::unique_ptr<QIODevice> consoleDevice(std::FILE* stream) {
         ::GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE));
 }
 
+bool isTerminal(std::FILE* stream) {
+    // A window program started from Explorer has no console at all.
+    DWORD mode = 0;
+    const HANDLE handle = GetStdHandle(stream == stdout ? STD_OUTPUT_HANDLE : STD_ERROR_HANDLE);
+    return handle && handle != INVALID_HANDLE_VALUE && GetConsoleMode(handle, &mode);
+}
+
 } // namespace quelmar
