@@ -94,9 +94,10 @@ class TestMainMenu : public QObject {
         sound_ = std::make_unique<RecordingSoundCue>();
         opened_.clear();
         // The real pages, but none behind the player page's entry.
-        auto factory = [this](MenuPage entry, const Services& s) -> QList<QWidget*> {
+        auto factory = [this](MenuPage entry, const Services& s,
+                              const PageStarts& starts) -> QList<QWidget*> {
             const QList<QWidget*> page =
-                entry == MenuPage::Player ? QList<QWidget*>() : openProgramPage(entry, s);
+                entry == MenuPage::Player ? QList<QWidget*>() : openProgramPage(entry, s, starts);
             for (QWidget* w : page)
                 opened_.append(w);
             return page;
