@@ -72,8 +72,9 @@ QByteArray sameForm(const ConsoleReader& reader, const ConsoleCommand& command) 
         const QByteArrayView word = reader.wordText(command.words[i]);
         bool number = false;
         const double value = i == 0 ? 0 : word.toByteArray().toDouble(&number);
-        form += (i == 0 ? lowerAscii(word) : number ? QByteArray::number(value, 'g', 17)
-                                                    : word.toByteArray()) +
+        form += (i == 0   ? lowerAscii(word)
+                 : number ? QByteArray::number(value, 'g', 17)
+                          : word.toByteArray()) +
                 '\x1f';
     }
     return form;

@@ -31,14 +31,6 @@ using namespace quelmar::test;
 
 namespace {
 
-QWidget* visibleWindow(const QString& name) {
-    for (QWidget* w : QApplication::topLevelWidgets()) {
-        if (w->objectName() == name && w->isVisible())
-            return w;
-    }
-    return nullptr;
-}
-
 // The flame as first written, a step at a time with Rnd in single precision:
 // the oracle for the program's frame, which draws three numbers at once and
 // rounds on their raw integers.

@@ -2,8 +2,10 @@
 
 #include "config/Cp1251.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QWidget>
 
 #ifdef Q_OS_WIN
 #include "tests/support/RegistrySandbox.h"
@@ -88,6 +90,14 @@ PageHarness::PageHarness() {
 
 QByteArray PageHarness::written() const {
     return readBytes(config.path());
+}
+
+QWidget* visibleWindow(const QString& name) {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+        if (w->objectName() == name && w->isVisible())
+            return w;
+    }
+    return nullptr;
 }
 
 } // namespace quelmar::test

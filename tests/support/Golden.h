@@ -12,6 +12,8 @@
 #include <optional>
 #include <utility>
 
+class QWidget;
+
 namespace quelmar::test {
 
 // Bytes of a file, or an empty array when it cannot be read.
@@ -30,6 +32,9 @@ QString goldenDifference(const QByteArray& actual, const QString& name);
 #define QUELMAR_COMPARE_GOLDEN(actual, name)                                                       \
     QVERIFY2(quelmar::test::goldenDifference((actual), (name)).isEmpty(),                          \
              qPrintable(quelmar::test::goldenDifference((actual), (name))))
+
+// The shown top-level window of that object name, or none.
+QWidget* visibleWindow(const QString& name);
 
 // Points the program's temporary folder, where cfg.cfg goes, at path for
 // as long as it lives (the variables that choose it differ by platform).
