@@ -18,6 +18,7 @@ PACKAGES=(
     cmake ninja-build g++ pkg-config
     qt6-base-dev qt6-base-dev-tools qt6-multimedia-dev qt6-svg-dev
     qt6-qpa-plugins libgl-dev
+    qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core
     xvfb xauth
 )
@@ -27,7 +28,7 @@ TEST_PACKAGES=(
     xdotool x11-xkb-utils x11-utils libx11-dev
     libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file lintian man-db
-    git clang-format
+    git clang-format python3
 )
 
 # The Windows build: the MinGW cross compiler, Wine to run the tests, the

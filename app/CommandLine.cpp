@@ -2,6 +2,7 @@
 
 #include "check/ScriptTools.h"
 #include "config/PathBytes.h"
+#include "ui/Language.h"
 
 #include <QCommandLineParser>
 #include <QTextStream>
@@ -48,10 +49,12 @@ void setUp(QCommandLineParser& parser) {
     parser.addVersionOption();
     parser.addOption({"check", ""});
     parser.addOption({"fix-keys", ""});
+    parser.addOption({"lang", "", "code"});
 }
 
 const char* const kHelp =
-    "Usage: quelmar [QT-OPTION...] [FILE] open the program's window\n"
+    "Usage: quelmar [--lang ru|en] [QT-OPTION...] [FILE]\n"
+    "                                   open the program's window\n"
     "       quelmar --check FILE...     check console scripts\n"
     "       quelmar --fix-keys IN OUT   copy a script with the console's key names\n"
     "       quelmar --help | --help-all | --version\n"
@@ -75,6 +78,12 @@ const char* const kHelp =
     "                     never written through a symbolic link. Exit status\n"
     "                     0: all replaced; 1: some have no console name (named on\n"
     "                     standard error); 2: a file could not be read or written.\n"
+    "  --lang ru|en       The language of the window: Russian or English. Without\n"
+    "                     it, the variable QUELMAR_LANG (ru or en) decides, and\n"
+    "                     without that the system's languages: Russian when one\n"
+    "                     of them is Russian, Ukrainian or Belarusian, else\n"
+    "                     English. The command line speaks English either way,\n"
+    "                     and the script is the same in both.\n"
     "  -h, --help         Show this help.\n"
     "  --help-all         Show this help and the Qt options the window takes.\n"
     "  -v, --version      Show the version.\n"
@@ -98,7 +107,7 @@ QString optionList(const QStringList& names) {
 }
 
 CommandLine invalid(const QString& error) {
-    return {CommandLine::Mode::Invalid, {}, error};
+    return {CommandLine::Mode::Invalid, {}, error, {}};
 }
 
 } // namespace
@@ -112,23 +121,26 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const bool check = parser.isSet("check");
     const bool fix = parser.isSet("fix-keys");
     if (parser.isSet("help-all"))
-        return {Mode::HelpAll, {}, {}};
+        return {Mode::HelpAll, {}, {}, {}};
     if (parser.isSet("help"))
-        return {Mode::Help, {}, {}};
+        return {Mode::Help, {}, {}, {}};
     if (parser.isSet("version"))
-        return {Mode::Version, {}, {}};
+        return {Mode::Version, {}, {}, {}};
+    const QString language = parser.value("lang");
+    if (parser.isSet("lang") && !languageNamed(language))
+        return invalid(QStringLiteral("--lang takes ru or en, not '%1'.").arg(language));
     if (check && fix)
         return invalid("--check and --fix-keys cannot be used together.");
     if (check)
         return files.isEmpty() ? invalid("--check needs at least one FILE.")
-                               : CommandLine{Mode::Check, files, {}};
+                               : CommandLine{Mode::Check, files, {}, {}};
     if (fix)
         return files.size() != 2 ? invalid("--fix-keys needs exactly two files: IN OUT.")
-                                 : CommandLine{Mode::FixKeys, files, {}};
+                                 : CommandLine{Mode::FixKeys, files, {}, {}};
     if (files.size() > 1)
         return invalid(QStringLiteral("Unexpected argument '%1'.").arg(files.at(1)));
     // One file: the window opens with the pages started from it.
-    return {Mode::Program, files, {}};
+    return {Mode::Program, files, {}, language};
 }
 
 int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream& err) {

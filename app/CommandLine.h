@@ -17,7 +17,8 @@ struct CommandLine {
     // The scripts of --check, IN and OUT of --fix-keys, or the script the
     // window starts from.
     QStringList files;
-    QString error; // one line, for Invalid
+    QString error;    // one line, for Invalid
+    QString language; // --lang's value for the window: "ru", "en" or empty
 
     // arguments as main() gets them, the program's own path first. Qt's own
     // options (-platform, -style, -geometry …) are left to the window

@@ -15,6 +15,7 @@
 #include "ui/Look.h"
 
 #include <QCloseEvent>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFrame>
@@ -70,9 +71,9 @@ void MainMenu::buildControls() {
     look::setColors(heading, look::kRed, look::kBlack);
 
     for (const MenuPageEntry& place : menuPageEntries()) {
-        auto* entry =
-            new MenuEntry(QString::fromLatin1(place.entry), QString::fromUtf8(place.caption),
-                          place.geometry, look::kListBlue, 12, false, frame);
+        auto* entry = new MenuEntry(QString::fromLatin1(place.entry),
+                                    QCoreApplication::translate("MenuTable", place.caption),
+                                    place.geometry, look::kListBlue, 12, false, frame);
         connect(entry, &MenuEntry::clicked, this, [this, &place] { openPage(place); });
         entries_.append(entry);
     }

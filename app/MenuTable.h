@@ -41,7 +41,7 @@ struct MenuPageEntry {
     MenuPage page;
     Section section;
     const char* entry;
-    const char* caption;
+    const char* caption; // as written; shown in the player's language
     QRect geometry;
     QList<QWidget*> (*build)(const Services& services, const PageStarts& starts);
 };

@@ -1,9 +1,11 @@
 #include "app/CommandLine.h"
 #include "app/Program.h"
 #include "platform/Console.h"
+#include "ui/Language.h"
 #include "ui/Look.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTextStream>
 
 #include <cstdio>
@@ -28,6 +30,9 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quelmar"));
     // Lets Wayland desktops match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUELMAR_APP_ID));
+    quelmar::useLanguage(quelmar::chooseLanguage(commandLine.language,
+                                                 qEnvironmentVariable(quelmar::languageVariable()),
+                                                 QLocale::system().uiLanguages()));
     quelmar::look::applyProgramLook(app);
     return quelmar::runProgram(app, commandLine.files.value(0));
 }

@@ -3,6 +3,8 @@
 #include "binds/KeyFieldGroup.h"
 #include "config/ConfigLines.h"
 
+#include <QCoreApplication>
+
 #include <array>
 
 namespace quelmar::commands {
@@ -70,16 +72,16 @@ constexpr std::array<Row, kRowCount> kRows{{
     {"Activate in-game GUI", "+commandmenu"},
     {"Chat message", "messagemode"},
     {"Team chat message", "messagemode2"},
-    {"Остановить звук", "ss"},
-    {"Двойной/одинарный прицел", "sp0"},
-    {"Сменить цвет прицела", "cr"},
-    {"Увел. громкость", "vup"},
-    {"Умен. громкость", "vdn"},
-    {"Рестарт раунда", "rr1"},
-    {"Показать/спрятать оружие", "drawon"},
-    {"Статус серверов", "st"},
-    {"Пауза в игре", "pausable 1; pause"},
-    {"Время раунда (остаток)", "timeleft"},
+    {QT_TRANSLATE_NOOP("CommandRows", "Остановить звук"), "ss"},
+    {QT_TRANSLATE_NOOP("CommandRows", "Двойной/одинарный прицел"), "sp0"},
+    {QT_TRANSLATE_NOOP("CommandRows", "Сменить цвет прицела"), "cr"},
+    {QT_TRANSLATE_NOOP("CommandRows", "Увел. громкость"), "vup"},
+    {QT_TRANSLATE_NOOP("CommandRows", "Умен. громкость"), "vdn"},
+    {QT_TRANSLATE_NOOP("CommandRows", "Рестарт раунда"), "rr1"},
+    {QT_TRANSLATE_NOOP("CommandRows", "Показать/спрятать оружие"), "drawon"},
+    {QT_TRANSLATE_NOOP("CommandRows", "Статус серверов"), "st"},
+    {QT_TRANSLATE_NOOP("CommandRows", "Пауза в игре"), "pausable 1; pause"},
+    {QT_TRANSLATE_NOOP("CommandRows", "Время раунда (остаток)"), "timeleft"},
 }};
 
 bool isRow(int row) {
@@ -89,7 +91,7 @@ bool isRow(int row) {
 } // namespace
 
 QString caption(int row) {
-    return isRow(row) ? QString::fromUtf8(kRows[row].caption) : QString();
+    return isRow(row) ? QCoreApplication::translate("CommandRows", kRows[row].caption) : QString();
 }
 
 QString command(int row) {

@@ -42,12 +42,12 @@ void KeyboardWindow::buildControls() {
     look::fitText(list_, keyboard_.keys());
     connect(list_, &QComboBox::currentIndexChanged, this, &KeyboardWindow::keyChosen);
 
-    QPushButton* add = buy::makeButton(this, "Command3", QStringLiteral("Добавить"),
-                                       QRect(112, 24, 65, 21), look::kRed, 9.75, true);
+    QPushButton* add = buy::makeButton(this, "Command3", tr("Добавить"), QRect(112, 24, 65, 21),
+                                       look::kRed, 9.75, true);
     connect(add, &QPushButton::clicked, this, &KeyboardWindow::addClicked);
 
-    record_ = buy::makeButton(this, "Command1", QStringLiteral("Запись "), QRect(352, 24, 73, 23),
-                              look::kRed, 12, false);
+    record_ = buy::makeButton(this, "Command1", tr("Запись "), QRect(352, 24, 73, 23), look::kRed,
+                              12, false);
     connect(record_, &QPushButton::clicked, this, &KeyboardWindow::recordClicked);
 
     QPushButton* done = buy::makeButton(this, "Command2", QStringLiteral("Done"),

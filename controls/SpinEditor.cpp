@@ -5,10 +5,18 @@
 #include "ui/Dialogs.h"
 #include "ui/Look.h"
 
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPointer>
 
 namespace quelmar {
+
+namespace {
+// A warning or its title in the player's language.
+QString spinText(const QString& text) {
+    return QCoreApplication::translate("SpinMember", text.toUtf8().constData());
+}
+} // namespace
 
 namespace {
 constexpr int kBoxHeight = 24;
@@ -37,7 +45,8 @@ void SpinEditor::up() {
         showValue();
         arrows_->release();
         const QPointer<SpinEditor> alive(this);
-        dialogs_.message(window(), value_.member().warning, value_.member().title);
+        dialogs_.message(window(), spinText(value_.member().warning),
+                         spinText(value_.member().title));
         if (!alive)
             return; // the page went while the box was open
         value_.warningClosed();

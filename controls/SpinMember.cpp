@@ -8,10 +8,12 @@ namespace {
 
 // Both "Oбычно" texts start with a Latin capital O and end with one blank;
 // the two halves of these warnings are joined by a lone carriage return.
-const QString kFool = QStringLiteral("Дурак что ли?");
-const QString kFoolTitle = QStringLiteral("АШЫПКА");
-const QString kSpeedWarning = QStringLiteral("Не может быть больше, чем у сервера\rOбычно = 400 ");
-const QString kSennWarning = QStringLiteral("Мне кажется больше не надо\rOбычно = 5 ");
+const QString kFool = QStringLiteral(QT_TRANSLATE_NOOP("SpinMember", "Дурак что ли?"));
+const QString kFoolTitle = QStringLiteral(QT_TRANSLATE_NOOP("SpinMember", "АШЫПКА"));
+const QString kSpeedWarning = QStringLiteral(
+    QT_TRANSLATE_NOOP("SpinMember", "Не может быть больше, чем у сервера\rOбычно = 400 "));
+const QString kSennWarning =
+    QStringLiteral(QT_TRANSLATE_NOOP("SpinMember", "Мне кажется больше не надо\rOбычно = 5 "));
 
 const SpinMember kMembers[] = {
     {QStringLiteral("UPDW"), 1, 1, 1, 21000, 1, 1, false, 80, kFool, kFoolTitle},

@@ -1,10 +1,12 @@
 #include "pages/ListItems.h"
 
+#include <QCoreApplication>
+
 namespace quelmar {
 
-const QStringList& offOnItems() {
-    static const QStringList items = {QStringLiteral("Выкл"), QStringLiteral("Вкл")};
-    return items;
+QStringList offOnItems() {
+    return {QCoreApplication::translate("Lists", "Выкл"),
+            QCoreApplication::translate("Lists", "Вкл")};
 }
 
 QString position(int index) {

@@ -5,7 +5,7 @@
 namespace quelmar {
 
 // The item lists that several pages share.
-const QStringList& offOnItems(); // "Выкл", "Вкл"
+QStringList offOnItems(); // "Выкл", "Вкл", in the player's language
 
 // A list's value in the script: the position of its item, counted from 0.
 QString position(int index);

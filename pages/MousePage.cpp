@@ -22,20 +22,17 @@ QRect twoLineCaption(int y) {
 MousePage::MousePage(const Services& services, const MouseChoices& start, QWidget* parent)
     : PageWindow(services, QStringLiteral("SET4"), 374, 266, parent) {
     addFrame(27, look::kBlue);
-    addHeading(QStringLiteral("Настройки мышки"), QRect(104, 0, 172, 27));
+    addHeading(tr("Настройки мышки"), QRect(104, 0, 172, 27));
     addDoneButton(QRect(8, 8, 41, 19));
 
-    addCaption(QStringLiteral("Label3"), QStringLiteral("Чувствительность мышки"),
-               kGrid.captionAt(0));
-    addCaption(QStringLiteral("Label2"),
-               QStringLiteral("Чувствительность мышки в режиме приближения"), twoLineCaption(64));
-    addCaption(QStringLiteral("Label4"), QStringLiteral("\"Сглаживание\" движения"),
-               kGrid.captionAt(2));
-    addCaption(QStringLiteral("Label5"), QStringLiteral("Вертикальный реверс"), kGrid.captionAt(3));
-    addCaption(QStringLiteral("Label6"), QStringLiteral("Горизонтальный реверс"),
-               kGrid.captionAt(4));
-    addCaption(QStringLiteral("Label7"), QStringLiteral("Стрейф мышкой"), kGrid.captionAt(5));
-    addCaption(QStringLiteral("Label8"), QStringLiteral("Использовать мышку для кругового обзора"),
+    addCaption(QStringLiteral("Label3"), tr("Чувствительность мышки"), kGrid.captionAt(0));
+    addCaption(QStringLiteral("Label2"), tr("Чувствительность мышки в режиме приближения"),
+               twoLineCaption(64));
+    addCaption(QStringLiteral("Label4"), tr("\"Сглаживание\" движения"), kGrid.captionAt(2));
+    addCaption(QStringLiteral("Label5"), tr("Вертикальный реверс"), kGrid.captionAt(3));
+    addCaption(QStringLiteral("Label6"), tr("Горизонтальный реверс"), kGrid.captionAt(4));
+    addCaption(QStringLiteral("Label7"), tr("Стрейф мышкой"), kGrid.captionAt(5));
+    addCaption(QStringLiteral("Label8"), tr("Использовать мышку для кругового обзора"),
                twoLineCaption(208));
 
     sensitivity_ =
@@ -48,8 +45,8 @@ MousePage::MousePage(const Services& services, const MouseChoices& start, QWidge
     reverseYaw_ =
         addList(QStringLiteral("Combo3"), offOnItems(), kGrid.listAt(4), start.reverseYaw);
     strafe_ = addList(QStringLiteral("Combo4"), offOnItems(), kGrid.listAt(5), start.strafe);
-    mouseLook_ = addList(QStringLiteral("Combo5"), {QStringLiteral("Нет"), QStringLiteral("Да")},
-                         kGrid.listAt(6), start.mouseLook);
+    mouseLook_ =
+        addList(QStringLiteral("Combo5"), {tr("Нет"), tr("Да")}, kGrid.listAt(6), start.mouseLook);
 }
 
 MouseChoices MousePage::choices() const {

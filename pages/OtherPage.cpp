@@ -9,6 +9,7 @@
 #include "ui/Look.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -31,7 +32,7 @@ QRect twoLineCaption(int row) {
 QStringList connectionItems() {
     QStringList items;
     for (const ConnectionRate& rate : connectionRates())
-        items << rate.item;
+        items << QCoreApplication::translate("Lists", rate.item.toUtf8().constData());
     return items;
 }
 
@@ -40,7 +41,7 @@ QStringList connectionItems() {
 OtherPage::OtherPage(const Services& services, const OtherChoices& start, QWidget* parent)
     : PageWindow(services, QStringLiteral("SET2"), 466, 554, parent) {
     addFrame(27, look::kBlue, 3);
-    addHeading(QStringLiteral("Остальные настройки"), QRect(113, 0, 240, 27));
+    addHeading(tr("Остальные настройки"), QRect(113, 0, 240, 27));
     QPushButton* done = addDoneButton(QRect(8, 8, 41, 19));
     QPalette pal = done->palette();
     pal.setColor(QPalette::ButtonText, look::kBlue);
@@ -55,9 +56,8 @@ OtherPage::OtherPage(const Services& services, const OtherChoices& start, QWidge
     hostname_->setText(start.hostname);
     consoleMessages_ =
         addList(QStringLiteral("Combo1"), offOnItems(), kGrid.listAt(2), start.consoleMessages);
-    centerId_ =
-        addList(QStringLiteral("Combo2"), {QStringLiteral("Снизу"), QStringLiteral("По центру")},
-                kGrid.listAt(3), start.centerId);
+    centerId_ = addList(QStringLiteral("Combo2"), {tr("Снизу"), tr("По центру")}, kGrid.listAt(3),
+                        start.centerId);
     deathNoticeTime_ = addSpinEditor(SpinKind::SENN, QStringLiteral("senn1"), kGrid.editorAt(4),
                                      start.deathNoticeTime);
     fastSwitch_ =
@@ -71,8 +71,7 @@ OtherPage::OtherPage(const Services& services, const OtherChoices& start, QWidge
     showFps_ = addList(QStringLiteral("Combo8"), offOnItems(), kGrid.listAt(11), start.showFps);
     connection_ =
         addList(QStringLiteral("Combo9"), connectionItems(), kGrid.listAt(12), start.connection);
-    menuStyle_ = addList(QStringLiteral("Combo10"),
-                         {QStringLiteral("Текстовое"), QStringLiteral("Графическое")},
+    menuStyle_ = addList(QStringLiteral("Combo10"), {tr("Текстовое"), tr("Графическое")},
                          kGrid.listAt(13), start.menuStyle);
     color_ =
         new ColorEditor(QStringLiteral("COLOR1"), this,
@@ -81,34 +80,28 @@ OtherPage::OtherPage(const Services& services, const OtherChoices& start, QWidge
 }
 
 void OtherPage::addCaptions() {
-    addCaption(QStringLiteral("Label3"), QStringLiteral("Имя или Ник"), kGrid.captionAt(0));
-    addCaption(QStringLiteral("Label2"), QStringLiteral("Имя сервера"), kGrid.captionAt(1));
+    addCaption(QStringLiteral("Label3"), tr("Имя или Ник"), kGrid.captionAt(0));
+    addCaption(QStringLiteral("Label2"), tr("Имя сервера"), kGrid.captionAt(1));
     addCaption(QStringLiteral("Label4"),
-               QStringLiteral("Вывод вверхний левый угол экрана последних сообщений из консоли"),
+               tr("Вывод вверхний левый угол экрана последних сообщений из консоли"),
                twoLineCaption(2));
-    addCaption(QStringLiteral("Label5"),
-               QStringLiteral("Идентифицирующая надпись при  наведении на игрока"),
+    addCaption(QStringLiteral("Label5"), tr("Идентифицирующая надпись при  наведении на игрока"),
                twoLineCaption(3));
-    addCaption(QStringLiteral("Label6"),
-               QStringLiteral("Время показа надписи о чьей-нидудь смерти (сек)"),
+    addCaption(QStringLiteral("Label6"), tr("Время показа надписи о чьей-нидудь смерти (сек)"),
                twoLineCaption(4));
-    addCaption(QStringLiteral("Label7"), QStringLiteral("Режим быстрой смены оружия"),
-               kGrid.captionAt(5));
-    addCaption(QStringLiteral("Label8"), QStringLiteral("Время показа сообщения (сек)"),
-               kGrid.captionAt(6));
-    addCaption(QStringLiteral("Label9"), QStringLiteral("Радар"), kGrid.captionAt(7));
+    addCaption(QStringLiteral("Label7"), tr("Режим быстрой смены оружия"), kGrid.captionAt(5));
+    addCaption(QStringLiteral("Label8"), tr("Время показа сообщения (сек)"), kGrid.captionAt(6));
+    addCaption(QStringLiteral("Label9"), tr("Радар"), kGrid.captionAt(7));
     addCaption(QStringLiteral("Label10"),
-               QStringLiteral("NetGraph (показывает различные параметры соединения)"),
-               twoLineCaption(8));
-    addCaption(QStringLiteral("Label11"), QStringLiteral("Автоприцел"), kGrid.captionAt(9));
-    addCaption(QStringLiteral("Label12"), QStringLiteral("Прицел при приближении"),
-               kGrid.captionAt(10));
-    addCaption(QStringLiteral("Label13"), QStringLiteral("FPS в левом верхнем углу экрана "),
+               tr("NetGraph (показывает различные параметры соединения)"), twoLineCaption(8));
+    addCaption(QStringLiteral("Label11"), tr("Автоприцел"), kGrid.captionAt(9));
+    addCaption(QStringLiteral("Label12"), tr("Прицел при приближении"), kGrid.captionAt(10));
+    addCaption(QStringLiteral("Label13"), tr("FPS в левом верхнем углу экрана "),
                kGrid.captionAt(11));
-    addCaption(QStringLiteral("Label14"), QStringLiteral("Соединение"), kGrid.captionAt(12));
-    addCaption(QStringLiteral("Label16"), QStringLiteral("Меню"), kGrid.captionAt(13));
+    addCaption(QStringLiteral("Label14"), tr("Соединение"), kGrid.captionAt(12));
+    addCaption(QStringLiteral("Label16"), tr("Меню"), kGrid.captionAt(13));
     // Level with the colour editor's arrows.
-    addCaption(QStringLiteral("Label15"), QStringLiteral("Цвет текста консоли"),
+    addCaption(QStringLiteral("Label15"), tr("Цвет текста консоли"),
                kGrid.captionAt(14).translated(0, 24));
 }
 

@@ -3,17 +3,19 @@
 #include "config/ConfigLines.h"
 #include "pages/ListItems.h"
 
+#include <QCoreApplication>
+
 namespace quelmar {
 
 const QList<ConnectionRate>& connectionRates() {
     static const QList<ConnectionRate> rates = {
-        {QStringLiteral("Нет"), QStringLiteral("0")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Lists", "Нет")), QStringLiteral("0")},
         {QStringLiteral("14,4 kb modem"), QStringLiteral("1500")},
         {QStringLiteral("28.4 kb modem"), QStringLiteral("2500")},
         {QStringLiteral("33.6 kb modem"), QStringLiteral("3400")},
         {QStringLiteral("56 kb modem"), QStringLiteral("4200")},
         {QStringLiteral("ISDN"), QStringLiteral("5000")},
-        {QStringLiteral("Кабельное соед."), QStringLiteral("6000")},
+        {QStringLiteral(QT_TRANSLATE_NOOP("Lists", "Кабельное соед.")), QStringLiteral("6000")},
         {QStringLiteral("LAN"), QStringLiteral("20000")},
     };
     return rates;

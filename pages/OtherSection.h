@@ -10,7 +10,7 @@ namespace quelmar {
 
 // One item of the connection list and the rate it stands for.
 struct ConnectionRate {
-    QString item;
+    QString item; // as written; the list shows it in the player's language
     QString rate;
 };
 

@@ -17,16 +17,16 @@ const RowGrid kGrid{328, RowGrid::evenRows(40, 6), QSize(81, 24), QSize(97, 25)}
 SoundPage::SoundPage(const Services& services, const SoundChoices& start, QWidget* parent)
     : PageWindow(services, QStringLiteral("SET5"), 422, 194, parent) {
     addFrame(27, look::kBlue);
-    addHeading(QStringLiteral("Настройки звука"), QRect(104, 0, 156, 27));
+    addHeading(tr("Настройки звука"), QRect(104, 0, 156, 27));
     addDoneButton(QRect(8, 8, 41, 19));
 
     const QList<std::pair<QString, QString>> captions = {
-        {QStringLiteral("Label3"), QStringLiteral("Громкость")},
-        {QStringLiteral("Label5"), QStringLiteral("Громкость воспроизведения CD-Audio")},
-        {QStringLiteral("Label2"), QStringLiteral("Высококачетвенный звук")},
-        {QStringLiteral("Label4"), QStringLiteral("Высококачетвенный звук [16 bit]")},
-        {QStringLiteral("Label6"), QStringLiteral("3х-мерные эффекты")},
-        {QStringLiteral("Label7"), QStringLiteral("Голосовые сообщения")},
+        {QStringLiteral("Label3"), tr("Громкость")},
+        {QStringLiteral("Label5"), tr("Громкость воспроизведения CD-Audio")},
+        {QStringLiteral("Label2"), tr("Высококачетвенный звук")},
+        {QStringLiteral("Label4"), tr("Высококачетвенный звук [16 bit]")},
+        {QStringLiteral("Label6"), tr("3х-мерные эффекты")},
+        {QStringLiteral("Label7"), tr("Голосовые сообщения")},
     };
     for (int row = 0; row < captions.size(); ++row)
         addCaption(captions[row].first, captions[row].second, kGrid.captionAt(row));
@@ -38,8 +38,8 @@ SoundPage::SoundPage(const Services& services, const SoundChoices& start, QWidge
     highQuality_ =
         addList(QStringLiteral("Combo1"), offOnItems(), kGrid.listAt(2), start.highQuality);
     // "Да" comes first here: wanting 16-bit sound means not loading as 8 bit.
-    sound16Bit_ = addList(QStringLiteral("Combo2"), {QStringLiteral("Да"), QStringLiteral("Нет")},
-                          kGrid.listAt(3), start.sound16Bit);
+    sound16Bit_ =
+        addList(QStringLiteral("Combo2"), {tr("Да"), tr("Нет")}, kGrid.listAt(3), start.sound16Bit);
     effects3d_ = addList(QStringLiteral("Combo3"), offOnItems(), kGrid.listAt(4), start.effects3d);
     voice_ = addList(QStringLiteral("Combo4"), offOnItems(), kGrid.listAt(5), start.voice);
 }

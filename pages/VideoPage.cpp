@@ -17,23 +17,23 @@ const RowGrid kGrid{384, RowGrid::evenRows(40, 12), QSize(97, 24), QSize(105, 25
 VideoPage::VideoPage(const Services& services, const VideoChoices& start, QWidget* parent)
     : PageWindow(services, QStringLiteral("set3"), 494, 345, parent) {
     addFrame(27, look::kBlue);
-    addHeading(QStringLiteral("Видео настройки"), QRect(152, 0, 160, 27));
+    addHeading(tr("Видео настройки"), QRect(152, 0, 160, 27));
     addDoneButton(QRect(8, 8, 41, 19));
 
     // The captions are one label array, Label2_0 to Label2_11, one per row.
     const QStringList captions = {
-        QStringLiteral("Гамма"),
-        QStringLiteral("Яркость"),
-        QStringLiteral("Гамма текстур (небо и т.д) "),
-        QStringLiteral("Максимальное кол-во дымовых спрайтов"),
-        QStringLiteral("Макс. отображаемых следов от пуль, крови"),
-        QStringLiteral("Качественная прорисовка моделей"),
-        QStringLiteral("Динамический свет и фонарик"),
-        QStringLiteral("Поддержка ММХ"),
-        QStringLiteral("Реализм дымовых спрайтов"),
-        QStringLiteral("Кровь"),
-        QStringLiteral("Режим 3DFX/NVIDIA"),
-        QStringLiteral("2-ой прицел"),
+        tr("Гамма"),
+        tr("Яркость"),
+        tr("Гамма текстур (небо и т.д) "),
+        tr("Максимальное кол-во дымовых спрайтов"),
+        tr("Макс. отображаемых следов от пуль, крови"),
+        tr("Качественная прорисовка моделей"),
+        tr("Динамический свет и фонарик"),
+        tr("Поддержка ММХ"),
+        tr("Реализм дымовых спрайтов"),
+        tr("Кровь"),
+        tr("Режим 3DFX/NVIDIA"),
+        tr("2-ой прицел"),
     };
     for (int row = 0; row < captions.size(); ++row)
         addCaption(QStringLiteral("Label2_%1").arg(row), captions[row], kGrid.captionAt(row));
@@ -51,17 +51,14 @@ VideoPage::VideoPage(const Services& services, const VideoChoices& start, QWidge
     dynamicLight_ =
         addList(QStringLiteral("Combo4"), offOnItems(), kGrid.listAt(6), start.dynamicLight);
     mmx_ = addList(QStringLiteral("Combo5"), offOnItems(), kGrid.listAt(7), start.mmx);
-    smokeRealism_ =
-        addList(QStringLiteral("Combo6"),
-                {QStringLiteral("Высокий"), QStringLiteral("Средний"), QStringLiteral("Низкий")},
-                kGrid.listAt(8), start.smokeRealism);
+    smokeRealism_ = addList(QStringLiteral("Combo6"), {tr("Высокий"), tr("Средний"), tr("Низкий")},
+                            kGrid.listAt(8), start.smokeRealism);
     blood_ = addList(QStringLiteral("Combo7"), offOnItems(), kGrid.listAt(9), start.blood);
     renderer_ =
         addList(QStringLiteral("Combo8"), {QStringLiteral("3DFX"), QStringLiteral("NVIDIA")},
                 kGrid.listAt(10), start.renderer);
-    secondCrosshair_ =
-        addList(QStringLiteral("Combo1"), {QStringLiteral("Одинарный"), QStringLiteral("Двойной")},
-                kGrid.listAt(11), start.secondCrosshair);
+    secondCrosshair_ = addList(QStringLiteral("Combo1"), {tr("Одинарный"), tr("Двойной")},
+                               kGrid.listAt(11), start.secondCrosshair);
 }
 
 VideoChoices VideoPage::choices() const {

@@ -185,5 +185,10 @@ class TestLook : public QObject {
     }
 };
 
-QTEST_MAIN(TestLook)
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    test::useLanguageArgument(argc, argv);
+    TestLook look;
+    return QTest::qExec(&look, argc, argv);
+}
 #include "tst_look.moc"

@@ -1,6 +1,7 @@
 #include "tests/support/Golden.h"
 
 #include "config/Cp1251.h"
+#include "ui/Language.h"
 
 #include <QApplication>
 #include <QDir>
@@ -98,6 +99,21 @@ QWidget* visibleWindow(const QString& name) {
             return w;
     }
     return nullptr;
+}
+
+void useLanguageArgument(int& argc, char** argv) {
+    Language language = Language::Russian;
+    for (int i = 1; i + 1 < argc; ++i) {
+        if (qstrcmp(argv[i], "--lang") != 0)
+            continue;
+        language = languageNamed(QString::fromLatin1(argv[i + 1])).value_or(language);
+        for (int j = i; j + 2 <= argc; ++j)
+            argv[j] = argv[j + 2];
+        argc -= 2;
+        break;
+    }
+    if (!useLanguage(language))
+        qFatal("the catalogues for --lang are not built in");
 }
 
 } // namespace quelmar::test

@@ -33,6 +33,10 @@ QString goldenDifference(const QByteArray& actual, const QString& name);
     QVERIFY2(quelmar::test::goldenDifference((actual), (name)).isEmpty(),                          \
              qPrintable(quelmar::test::goldenDifference((actual), (name))))
 
+// Takes "--lang ru|en" out of the arguments and makes the windows speak that
+// language, as the program's own option does; without it, Russian.
+void useLanguageArgument(int& argc, char** argv);
+
 // The shown top-level window of that object name, or none.
 QWidget* visibleWindow(const QString& name);
 
