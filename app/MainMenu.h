@@ -42,6 +42,10 @@ class MainMenu : public QWidget {
     void startGameFolderLookup(GameFolderLookup::Search search,
                                std::chrono::milliseconds deadline = std::chrono::seconds(2));
 
+    // The script started from the game's own config.cfg and so carries the
+    // player's binds: the offer to run it at every start defaults to "Да".
+    void setStartedFromGameConfig(bool started) { startedFromGameConfig_ = started; }
+
     MenuEntry* entry(const QString& name) const;
     FlameView* flame() const { return flame_; }
 
@@ -67,6 +71,8 @@ class MainMenu : public QWidget {
     void buildControls();
     void openPage(const MenuPageEntry& place);
     void save();
+    QString chooseDestination(const QString& gameFolder);
+    void offerHook(const QString& saved, const QString& gameFolder);
     void reportWriteFailure();
     void showAbout();
 
@@ -81,6 +87,7 @@ class MainMenu : public QWidget {
     QTimer timer2_;
     bool unloaded_ = false;
     bool writeFailed_ = false;
+    bool startedFromGameConfig_ = false;
 };
 
 } // namespace quelmar
