@@ -11,10 +11,10 @@ namespace quelmar {
 // arguments alone, before any application object exists, so that the tools
 // run without a display.
 struct CommandLine {
-    enum class Mode { Program, Help, HelpAll, Version, Check, FixKeys, Invalid };
+    enum class Mode { Program, Help, HelpAll, Version, Check, FixKeys, Install, Invalid };
 
     Mode mode = Mode::Program;
-    QStringList files; // the scripts of --check, or IN and OUT of --fix-keys
+    QStringList files; // the scripts of --check, IN and OUT of --fix-keys, NAME [FOLDER]
     QString error;     // one line, for Invalid
 
     // arguments as main() gets them, the program's own path first. Qt's own
