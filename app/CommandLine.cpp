@@ -2,9 +2,12 @@
 
 #include "check/ScriptTools.h"
 #include "config/PathBytes.h"
+#include "platform/GameFolderSearch.h"
 #include "ui/Language.h"
 
 #include <QCommandLineParser>
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 #include <cstdio>
@@ -50,13 +53,14 @@ void setUp(QCommandLineParser& parser) {
     parser.addOption({"check", ""});
     parser.addOption({"fix-keys", ""});
     parser.addOption({"lang", "", "code"});
+    parser.addOption({"install", ""});
 }
 
 const char* const kHelp =
-    "Usage: quelmar [--lang ru|en] [QT-OPTION...] [FILE]\n"
-    "                                   open the program's window\n"
-    "       quelmar --check FILE...     check console scripts\n"
-    "       quelmar --fix-keys IN OUT   copy a script with the console's key names\n"
+    "Usage: quelmar [--lang ru|en] [QT-OPTION...] [FILE]   open the window\n"
+    "       quelmar --check FILE...                 check console scripts\n"
+    "       quelmar --fix-keys IN OUT               fix a script's key names\n"
+    "       quelmar --install NAME.cfg [FOLDER]     make the game run a script\n"
     "       quelmar --help | --help-all | --version\n"
     "\n"
     "Quelmar writes a console configuration script for Counter-Strike. Without\n"
@@ -84,6 +88,18 @@ const char* const kHelp =
     "                     of them is Russian, Ukrainian or Belarusian, else\n"
     "                     English. The command line speaks English either way,\n"
     "                     and the script is the same in both.\n"
+    "  --install NAME.cfg [FOLDER]\n"
+    "                     Add the line \"exec NAME.cfg\" to userconfig.cfg in FOLDER,\n"
+    "                     the game's cstrike folder, so that the game runs the\n"
+    "                     script NAME.cfg there at every start (the game runs\n"
+    "                     userconfig.cfg itself). Without FOLDER: the folder of\n"
+    "                     NAME.cfg when it names one, else the game's folder as\n"
+    "                     the window finds it. The rest of userconfig.cfg stays\n"
+    "                     byte for byte; it is written whole or left as it was.\n"
+    "                     A symbolic link there is read through and replaced by a\n"
+    "                     file. Exit status\n"
+    "                     0: the line is there; 1: userconfig.cfg could not be\n"
+    "                     written; 2: a name the console cannot run, or no folder.\n"
     "  -h, --help         Show this help.\n"
     "  --help-all         Show this help and the Qt options the window takes.\n"
     "  -v, --version      Show the version.\n"
@@ -110,6 +126,27 @@ CommandLine invalid(const QString& error) {
     return {CommandLine::Mode::Invalid, {}, error, {}};
 }
 
+// NAME [FOLDER] of --install: without FOLDER, the folder NAME names, else
+// the game's own as the window's Save As dialog finds it.
+int installScript(const QStringList& files, QTextStream& out, QTextStream& err) {
+    QString name = files.at(0), folder = files.value(1);
+    if (folder.isEmpty()) {
+        const QFileInfo named(QDir::fromNativeSeparators(name));
+        if (named.fileName() != named.filePath()) {
+            folder = named.path();
+            name = named.fileName();
+        } else {
+            folder = GameFolderLookup::gameFolderSearch()();
+        }
+    }
+    if (folder.isEmpty()) {
+        err << "quelmar: the game's folder was not found; name it: --install NAME.cfg FOLDER"
+            << Qt::endl;
+        return 2;
+    }
+    return hookScript(name, folder, out, err);
+}
+
 } // namespace
 
 CommandLine CommandLine::parse(const QStringList& arguments) {
@@ -129,8 +166,13 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     const QString language = parser.value("lang");
     if (parser.isSet("lang") && !languageNamed(language))
         return invalid(QStringLiteral("--lang takes ru or en, not '%1'.").arg(language));
-    if (check && fix)
-        return invalid("--check and --fix-keys cannot be used together.");
+    const bool install = parser.isSet("install");
+    if (int(check) + int(fix) + int(install) > 1)
+        return invalid("--check, --fix-keys and --install cannot be used together.");
+    if (install)
+        return files.isEmpty() || files.size() > 2
+                   ? invalid("--install needs NAME.cfg and at most one FOLDER.")
+                   : CommandLine{Mode::Install, files, {}, {}};
     if (check)
         return files.isEmpty() ? invalid("--check needs at least one FILE.")
                                : CommandLine{Mode::Check, files, {}, {}};
@@ -162,6 +204,8 @@ int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream
         return checkScripts(commandLine.files, out, err);
     case CommandLine::Mode::FixKeys:
         return fixScriptKeys(commandLine.files.at(0), commandLine.files.at(1), err);
+    case CommandLine::Mode::Install:
+        return installScript(commandLine.files, out, err);
     case CommandLine::Mode::Invalid:
         // It may quote an argument: no control character of it reaches the terminal.
         err << "quelmar: " << shownPath(commandLine.error) << " (see --help)" << Qt::endl;

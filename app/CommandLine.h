@@ -11,11 +11,11 @@ namespace quelmar {
 // arguments alone, before any application object exists, so that the tools
 // run without a display.
 struct CommandLine {
-    enum class Mode { Program, Help, HelpAll, Version, Check, FixKeys, Invalid };
+    enum class Mode { Program, Help, HelpAll, Version, Check, FixKeys, Install, Invalid };
 
     Mode mode = Mode::Program;
-    // The scripts of --check, IN and OUT of --fix-keys, or the script the
-    // window starts from.
+    // The scripts of --check, IN and OUT of --fix-keys, NAME [FOLDER] of
+    // --install, or the script the window starts from.
     QStringList files;
     QString error;    // one line, for Invalid
     QString language; // --lang's value for the window: "ru", "en" or empty

@@ -3,6 +3,7 @@
 #include "check/ScriptTools.h"
 
 #include <QDir>
+#include <QFileInfo>
 
 namespace quelmar {
 
@@ -165,21 +166,113 @@ QString writeFailureText(const FileError& error, bool stillThere) {
         .arg(shown(error.path), problemText(error), fate, tempAdvice(error));
 }
 
-QString saveFailureText(const QString& destination, const SaveResult& result, bool exists) {
-    QString fate;
+namespace {
+
+// What a failed save left at destination, and why it failed.
+QString fateText(const SaveResult& result, bool exists) {
     if (result.outcome == SaveOutcome::Damaged)
-        fate = QStringLiteral("Файл мог быть повреждён. При следующем запуске программа "
+        return QStringLiteral("Файл мог быть повреждён. При следующем запуске программа "
                               "попробует вернуть его прежнее содержимое.");
-    else if (exists)
-        fate = QStringLiteral("Файл остался таким, каким был.");
-    else
-        fate = QStringLiteral("Файл не создан.");
-    QString reason = problemText(result.error);
-    if (result.error.path != destination)
-        reason = QStringLiteral("%1 — %2").arg(shown(result.error.path), reason);
+    return exists ? QStringLiteral("Файл остался таким, каким был.")
+                  : QStringLiteral("Файл не создан.");
+}
+
+QString reasonText(const QString& destination, const FileError& error) {
+    const QString reason = problemText(error);
+    return error.path == destination ? reason
+                                     : QStringLiteral("%1 — %2").arg(shown(error.path), reason);
+}
+
+} // namespace
+
+QString saveFailureText(const QString& destination, const SaveResult& result, bool exists) {
     return QStringLiteral("Не удалось сохранить файл:\n%1\n\nПричина: %2.\n\n%3\n"
                           "Все настройки на месте: нажмите «Сохранить» и выберите другое место.")
-        .arg(shown(destination), reason, fate);
+        .arg(shown(destination), reasonText(destination, result.error), fateText(result, exists));
+}
+
+QString gameConfigQuestionText() {
+    return QStringLiteral("Игра переписывает config.cfg при каждом выходе, и сценарий в нём "
+                          "не сохранится.\n\nСохранить его как userconfig.cfg? Этот файл игра "
+                          "выполняет при каждом запуске и сама не меняет.\n\n"
+                          "«Нет» — выбрать другое имя.");
+}
+
+QString replaceUserConfigText(const QString& path) {
+    return QStringLiteral("Файл уже есть:\n%1\n\nЗаменить его?\n\n«Нет» — выбрать другое имя.")
+        .arg(shown(path));
+}
+
+QString hookQuestionText(const QString& name) {
+    return QStringLiteral("Выполнять сценарий %1 при каждом запуске игры? В userconfig.cfg "
+                          "добавится строка:\n%2\n\nСценарий начинается с unbindall, поэтому "
+                          "при каждом запуске игры он сбросит все клавиши, которые не назначает "
+                          "сам.")
+        .arg(name, QString::fromLatin1(execLine(name)));
+}
+
+QString unrunnableNameText(const QString& name, ExecNameProblem problem) {
+    QString why;
+    switch (problem) {
+    case ExecNameProblem::None:
+    case ExecNameProblem::Empty:
+        why = QStringLiteral("у файла нет имени");
+        break;
+    case ExecNameProblem::Control:
+        why = QStringLiteral("в имени есть управляющий символ");
+        break;
+    case ExecNameProblem::NotAscii:
+        why = QStringLiteral("в имени есть буквы не латинского алфавита, а их байты в имени "
+                             "файла и в консоли могут различаться");
+        break;
+    case ExecNameProblem::Path:
+        why = QStringLiteral("в имени есть знак /, \\, : или две точки подряд, а консоль "
+                             "прочтёт их как путь");
+        break;
+    case ExecNameProblem::Tilde:
+        why = QStringLiteral("в имени есть знак ~, а такие имена консоль отвергает");
+        break;
+    case ExecNameProblem::Semicolon:
+        why = QStringLiteral("в имени есть точка с запятой, а на ней консоль обрывает команду");
+        break;
+    case ExecNameProblem::Quote:
+        why = QStringLiteral("в имени есть кавычка");
+        break;
+    case ExecNameProblem::NotCfg:
+        why = QStringLiteral("имя не оканчивается на .cfg");
+        break;
+    }
+    return QStringLiteral("Сценарий сохранён, но игра не сможет выполнять его при запуске: %1.\n\n"
+                          "Чтобы игра его выполняла, сохраните его ещё раз под именем из "
+                          "латинских букв и цифр, например myconfig.cfg.")
+        .arg(name.isEmpty() ? why : name + QStringLiteral(" — ") + why);
+}
+
+QString hookOutcomeText(const QString& path, const QString& name, const HookResult& result) {
+    const QString line = QString::fromLatin1(execLine(name));
+    switch (result.outcome) {
+    case HookResult::Outcome::AlreadyThere:
+        return {};
+    case HookResult::Outcome::Added:
+        if (!result.replacedLink)
+            return {};
+        return QStringLiteral("Файл %1 был символической ссылкой. Теперь это отдельный файл: "
+                              "в нём прежний текст и строка %2. Файл, на который вела ссылка, "
+                              "не изменён.")
+            .arg(shown(path), line);
+    case HookResult::Outcome::CutShort:
+        return QStringLiteral("Строка %1 не добавлена в файл:\n%2\n\nКонсоль игры не дочитает "
+                              "его до конца: в нём есть нулевой байт (так бывает, если файл "
+                              "сохранён в UTF-16) или он больше 16 МиБ. Файл остался таким, "
+                              "каким был. Сценарий сохранён.")
+            .arg(line, shown(path));
+    case HookResult::Outcome::Failed:
+        break;
+    }
+    return QStringLiteral("Не удалось добавить строку %1 в файл:\n%2\n\nПричина: %3.\n\n%4 "
+                          "Сценарий сохранён; строку можно добавить в этот файл самому.")
+        .arg(line, shown(path), reasonText(path, result.saved.error),
+             fateText(result.saved, QFileInfo::exists(path)));
 }
 
 QString putBackText(const QList<PutBack>& putBack) {

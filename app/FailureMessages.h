@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/OpenedScript.h"
+#include "check/GameHook.h"
 #include "config/FileError.h"
 #include "config/RewriteRecord.h"
 #include "config/SaveCopy.h"
@@ -47,6 +48,19 @@ QString openedReportText(const QString& path, const OpenedReport& report);
 QString openedReportLines(const QString& path, const OpenedReport& report);
 // The command line's line for a script named at start that cannot be read.
 QString openFailureLine(const QString& path, const FileError& error);
+// A save named config.cfg in the game's folder: the question that offers
+// userconfig.cfg in its place, and the one asked when that file is there.
+QString gameConfigQuestionText();
+QString replaceUserConfigText(const QString& path);
+
+// After a save into the game's folder: whether the game should run the
+// script at every start (a line in userconfig.cfg).
+QString hookQuestionText(const QString& name);
+// Why the console cannot run a script of this name, instead of the question.
+QString unrunnableNameText(const QString& name, ExecNameProblem problem);
+// What became of userconfig.cfg at path when the line went in other than
+// plainly; empty when there is nothing to tell.
+QString hookOutcomeText(const QString& path, const QString& name, const HookResult& result);
 
 // Rewrites a crash cut short, settled at start; empty when there were none.
 QString putBackText(const QList<PutBack>& putBack);

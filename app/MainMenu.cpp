@@ -4,6 +4,7 @@
 #include "app/FlameView.h"
 #include "app/MenuEntry.h"
 #include "app/OpenedScript.h"
+#include "check/GameHook.h"
 #include "check/SaveKeyOffer.h"
 #include "config/ConfigStream.h"
 #include "config/SaveCopy.h"
@@ -160,9 +161,33 @@ void MainMenu::ReturnToMainMenu(const QString& entryName) {
         show();
 }
 
+// The Save As dialog, until the player chooses a name or cancels (empty).
+// The game rewrites its config.cfg at every exit, so a script saved there
+// would be gone by the next start: "Да" saves it as userconfig.cfg, which the
+// game runs and never writes, and "Нет" goes back to the dialog.
+QString MainMenu::chooseDestination(const QString& gameFolder) {
+    QString start = gameFolder;
+    while (true) {
+        const QString chosen = dialogs_.saveAs(this, QStringLiteral("(*.cfg)"), start);
+        const QFileInfo named(chosen);
+        if (chosen.isEmpty() ||
+            named.fileName().compare(QStringLiteral("config.cfg"), Qt::CaseInsensitive) != 0 ||
+            !isGameFolder(named.path(), gameFolder))
+            return chosen;
+        start = named.path();
+        if (!dialogs_.ask(this, gameConfigQuestionText(), applicationTitle()))
+            continue;
+        const QString instead = QDir(start).filePath(QLatin1StringView(kUserConfig));
+        // The care the dialog gives any file it would replace.
+        if (!QFileInfo::exists(instead) ||
+            dialogs_.ask(this, replaceUserConfigText(instead), applicationTitle()))
+            return instead;
+    }
+}
+
 void MainMenu::save() {
-    const QString destination = dialogs_.saveAs(this, QStringLiteral("(*.cfg)"),
-                                                gameFolder_ ? gameFolder_->folder() : QString());
+    const QString gameFolder = gameFolder_ ? gameFolder_->folder() : QString();
+    const QString destination = chooseDestination(gameFolder);
     if (destination.isEmpty())
         return;
     // Read through our own open file: it holds exactly this session, even
@@ -185,7 +210,29 @@ void MainMenu::save() {
         return;
     }
     sound_.play(Cue::ScriptSaved);
+    offerHook(destination, gameFolder);
     close();
+}
+
+// Asked once, after a save into the game's folder under a name the game
+// does not run by itself. The script unbinds every key it does not bind, so
+// "Да" is the default only for a script that carries the player's own binds.
+void MainMenu::offerHook(const QString& saved, const QString& gameFolder) {
+    const QFileInfo file(saved);
+    const QString name = file.fileName();
+    if (isGameOwnScript(name) || !isGameFolder(file.path(), gameFolder))
+        return;
+    if (const ExecNameProblem problem = execNameProblem(name); problem != ExecNameProblem::None) {
+        dialogs_.message(this, unrunnableNameText(name, problem), applicationTitle());
+        return;
+    }
+    if (!dialogs_.ask(this, hookQuestionText(name), applicationTitle(), startedFromGameConfig_))
+        return;
+    const HookResult result = installHook(file.path(), name);
+    const QString told =
+        hookOutcomeText(QDir(file.path()).filePath(QLatin1StringView(kUserConfig)), name, result);
+    if (!told.isEmpty())
+        dialogs_.message(this, told, applicationTitle());
 }
 
 void MainMenu::reportWriteFailure() {
@@ -216,6 +263,9 @@ bool MainMenu::openScript(const QByteArray& file, const QString& path) {
             closed.append(sectionOf(place.page));
     }
     opened_ = std::make_unique<OpenedScript>(file, path, closed);
+    // The game's own config.cfg carries the player's binds: running the
+    // saved script at every start then loses none.
+    startedFromGameConfig_ = opened_->isGameConfig();
     if (isTerminal(stderr)) {
         const auto device = consoleDevice(stderr);
         QTextStream(device.get()) << openedReportLines(path, opened_->report());

@@ -52,6 +52,9 @@ class MainMenu : public QWidget {
     // reported and changes nothing.
     bool openScriptFile(const QString& path);
     const OpenedScript* openedScript() const { return opened_.get(); }
+    // The script started from the game's own config.cfg and so carries the
+    // player's binds: the offer to run it at every start defaults to "Да".
+    void setStartedFromGameConfig(bool started) { startedFromGameConfig_ = started; }
 
     MenuEntry* entry(const QString& name) const;
     FlameView* flame() const { return flame_; }
@@ -81,6 +84,8 @@ class MainMenu : public QWidget {
     void buildControls();
     void openPage(const MenuPageEntry& place);
     void save();
+    QString chooseDestination(const QString& gameFolder);
+    void offerHook(const QString& saved, const QString& gameFolder);
     void reportWriteFailure();
     void showAbout();
     void showOpenedReport();
@@ -98,6 +103,7 @@ class MainMenu : public QWidget {
     QTimer timer2_;
     bool unloaded_ = false;
     bool writeFailed_ = false;
+    bool startedFromGameConfig_ = false;
 };
 
 } // namespace quelmar

@@ -3,10 +3,6 @@
 namespace quelmar {
 namespace {
 
-bool isSingle(char c) {
-    return c == '{' || c == '}' || c == '(' || c == ')' || c == '\'' || c == ',' || c == ':';
-}
-
 bool startsComment(QByteArrayView text, qsizetype i, qsizetype end) {
     return text[i] == '/' && i + 1 < end && text[i + 1] == '/';
 }
@@ -112,13 +108,13 @@ void ConsoleReader::tokenize(ConsoleCommand& command) const {
                 }
             }
             i = qMin(close + 1, end);
-        } else if (isSingle(text_[i])) {
+        } else if (isConsoleSingle(text_[i])) {
             word.size = 1;
             ++i;
         } else {
             do
                 ++i;
-            while (i < end && !isConsoleBlank(text_[i]) && !isSingle(text_[i]));
+            while (i < end && !isConsoleBlank(text_[i]) && !isConsoleSingle(text_[i]));
             word.size = i - word.begin;
         }
         if (word.size >= kMaxWord) {

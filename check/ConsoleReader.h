@@ -104,6 +104,11 @@ inline bool isConsoleBlank(char c) {
     return static_cast<unsigned char>(c) <= 32;
 }
 
+// { } ( ) ' , : are words of their own to the console, wherever they stand.
+inline bool isConsoleSingle(char c) {
+    return c == '{' || c == '}' || c == '(' || c == ')' || c == '\'' || c == ',' || c == ':';
+}
+
 // An ASCII word compared as the console compares command names.
 bool isWord(QByteArrayView word, const char* name);
 

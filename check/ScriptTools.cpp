@@ -1,6 +1,7 @@
 #include "check/ScriptTools.h"
 
 #include "check/ConsoleKeys.h"
+#include "check/GameHook.h"
 #include "check/KeyNameFix.h"
 #include "check/ScriptCheck.h"
 #include "check/ScriptStream.h"
@@ -9,6 +10,8 @@
 #include "config/PathBytes.h"
 #include "config/SaveCopy.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QTextStream>
 
 namespace quelmar {
@@ -151,6 +154,18 @@ bool checkFile(ScriptCheck& check, const QString& path, const ScriptCheck::Sink&
     return check.run(source, sink);
 }
 
+// Why a save failed, and what it left of a file that was there.
+QString failureText(const QString& path, const SaveResult& result, bool wasThere) {
+    QString reason = reasonText(result.error);
+    if (result.error.path != path)
+        reason = shownPath(result.error.path) + QStringLiteral(": ") + reason;
+    if (result.outcome == SaveOutcome::Damaged)
+        reason += QStringLiteral("; the file may be damaged");
+    else if (wasThere)
+        reason += QStringLiteral("; the file is as it was");
+    return reason;
+}
+
 // Writes the copy the way the program saves its script: beside the file and
 // renamed into place, or rewritten in place with the old bytes put back on
 // failure.
@@ -169,15 +184,33 @@ bool writeCopy(const QString& path, const QByteArray& bytes, QTextStream& err) {
     const SaveResult result = saveScript(bytes, path);
     if (result.outcome == SaveOutcome::Saved)
         return true;
-    QString reason = reasonText(result.error);
-    if (result.error.path != path)
-        reason = shownPath(result.error.path) + QStringLiteral(": ") + reason;
-    if (result.outcome == SaveOutcome::Damaged)
-        reason += QStringLiteral("; the file may be damaged");
-    else if (there.kind == FileKind::Regular)
-        reason += QStringLiteral("; the file is as it was");
-    tell(err, path, "cannot write", reason);
+    tell(err, path, "cannot write", failureText(path, result, there.kind == FileKind::Regular));
     return false;
+}
+
+QString execNameText(ExecNameProblem problem) {
+    switch (problem) {
+    case ExecNameProblem::None:
+    case ExecNameProblem::Empty:
+        return QStringLiteral("the name is empty");
+    case ExecNameProblem::Control:
+        return QStringLiteral("the name holds a control character");
+    case ExecNameProblem::NotAscii:
+        return QStringLiteral("the name holds letters outside ASCII, whose bytes on disk and in "
+                              "the console's reading can differ");
+    case ExecNameProblem::Path:
+        return QStringLiteral("the console runs names without a folder part (/, \\, : or ..); "
+                              "name the folder as FOLDER");
+    case ExecNameProblem::Tilde:
+        return QStringLiteral("the console refuses a name holding '~'");
+    case ExecNameProblem::Semicolon:
+        return QStringLiteral("a ';' in the name would end the console's command");
+    case ExecNameProblem::Quote:
+        return QStringLiteral("a '\"' in the name would end the console's quoted name");
+    case ExecNameProblem::NotCfg:
+        return QStringLiteral("the console runs only names ending in .cfg");
+    }
+    return {};
 }
 
 } // namespace
@@ -229,6 +262,51 @@ int fixScriptKeys(const QString& input, const QString& output, QTextStream& err)
         err << shownPath(input) << ':' << key.line << ": key \"" << shownText(key.name)
             << "\" has no console name; left as it is" << Qt::endl;
     return fix.unfixed.isEmpty() ? 0 : 1;
+}
+
+int hookScript(const QString& name, const QString& folder, QTextStream& out, QTextStream& err) {
+    const ExecNameProblem problem = execNameProblem(name);
+    if (problem != ExecNameProblem::None || isGameOwnScript(name)) {
+        tell(err, name, "cannot install",
+             problem != ExecNameProblem::None ? execNameText(problem)
+                                              : QStringLiteral("the game runs it by itself"));
+        return 2;
+    }
+    const QFileInfo place(folder);
+    if (!place.isDir()) {
+        tell(err, folder, "cannot install",
+             place.exists() ? QStringLiteral("not a folder") : QStringLiteral("no such folder"));
+        return 2;
+    }
+    const QString path = QDir(folder).filePath(kUserConfig);
+    const QString shown = QDir::toNativeSeparators(path);
+    const bool wasThere = QFileInfo::exists(path);
+    const HookResult result = installHook(folder, name);
+    switch (result.outcome) {
+    case HookResult::Outcome::AlreadyThere:
+        out << shownPath(shown) << ": runs " << name << " already" << Qt::endl;
+        break;
+    case HookResult::Outcome::Added:
+        out << shownPath(shown) << ": added " << execLine(name)
+            << (result.replacedLink ? "; it was a symbolic link and is now a file of its own "
+                                      "(the file it led to is as it was)"
+                                    : "")
+            << Qt::endl;
+        break;
+    case HookResult::Outcome::CutShort:
+        tell(err, shown, "not written",
+             QStringLiteral("the console would stop reading it before its end (it holds a NUL "
+                            "byte, as a file saved as UTF-16 does, or is over 16 MiB); the file "
+                            "is as it was"));
+        return 1;
+    case HookResult::Outcome::Failed:
+        tell(err, shown, "cannot write", failureText(path, result.saved, wasThere));
+        return 1;
+    }
+    if (!QFileInfo::exists(QDir(folder).filePath(name)))
+        tell(err, QDir::toNativeSeparators(QDir(folder).filePath(name)), "note",
+             QStringLiteral("not there yet; the game runs it once it is"));
+    return 0;
 }
 
 } // namespace quelmar

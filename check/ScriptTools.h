@@ -26,4 +26,11 @@ int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err);
 // written (then output is left as it was).
 int fixScriptKeys(const QString& input, const QString& output, QTextStream& err);
 
+// Adds the line `exec NAME` to userconfig.cfg in folder, so that the game
+// runs the script name at every start. 0: the line is there now (added,
+// said on out, or there already); 1: userconfig.cfg could not be written
+// (left as it was, unless err says otherwise); 2: the name is not one the
+// console can run, or folder is no folder.
+int hookScript(const QString& name, const QString& folder, QTextStream& out, QTextStream& err);
+
 } // namespace quelmar

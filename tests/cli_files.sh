@@ -1,6 +1,6 @@
 #!/bin/sh
 # The command line's files for real: names in any bytes, a link or a FIFO
-# at the output, a file-size limit, endless input, a pipe.
+# at the output, a file-size limit, endless input, a pipe, --install.
 # Usage: cli_files.sh QUELMAR DATA-FOLDER WORK-FOLDER
 q=$1 data=$2
 rm -rf "$3" && mkdir -p "$3" && cd "$3" || exit 1
@@ -57,4 +57,19 @@ echo "/dev/zero: cannot read: longer than 1 GiB, the most the check reads" |
 [ "$(cat own.cfg)" = "the player's own" ] && [ -L link.cfg ] || failed=1
 named /dev/stdin saved.check.txt >report
 expect 1 report sh -c 'cat "$1" | "$0" --check /dev/stdin' "$q" "$data/saved.cfg"
+
+# --install: the exec line once, after the player's bytes; a write that
+# fails leaves userconfig.cfg as it was; a bad argument is refused.
+mkdir game && printf 'bind w +forward' >game/userconfig.cfg
+printf 'game/userconfig.cfg: added exec my.cfg\n%s\n' \
+    "game/my.cfg: note: not there yet; the game runs it once it is" |
+    expect 0 - "$q" --install game/my.cfg
+: >game/my.cfg
+echo "game/userconfig.cfg: runs MY.CFG already" | expect 0 - "$q" --install MY.CFG game
+echo "game/userconfig.cfg: cannot write: the file would grow past the file-size limit set for this program (ulimit -f); the file is as it was" |
+    expect 1 - prlimit --fsize=20 "$q" --install other.cfg game
+printf 'bind w +forward\r\nexec my.cfg\r\n' | cmp - game/userconfig.cfg || failed=1
+echo "a;b.cfg: cannot install: a ';' in the name would end the console's command" |
+    expect 2 - "$q" --install 'a;b.cfg' game
+echo "own.cfg: cannot install: not a folder" | expect 2 - "$q" --install my.cfg own.cfg
 exit $failed

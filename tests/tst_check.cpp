@@ -5,6 +5,7 @@
 #include "buy/BuyKeyboard.h"
 #include "check/ConsoleKeys.h"
 #include "check/ConsoleReader.h"
+#include "check/GameHook.h"
 #include "check/SaveKeyOffer.h"
 #include "check/ScriptCheck.h"
 #include "check/ScriptStream.h"
@@ -183,6 +184,93 @@ class TestCheck : public QObject {
                 QCOMPARE(found, whole);
             }
         }
+    }
+
+    // userconfig.cfg byte for byte before and after the line that runs the
+    // script is added: once, after every old byte, or not at all. "-" is no
+    // file; a fault: the file's read-only mark, a rename refused as read-only,
+    // a full disk, or userconfig.cfg a link to real.cfg.
+    void hookingUserConfig_data() {
+        QTest::addColumn<QByteArray>("before");
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<int>("outcome");
+        QTest::addColumn<QByteArray>("added");
+        using O = HookResult::Outcome;
+        const QString my = "my.cfg", blank = "My Script (2).cfg";
+        const auto row = [](const char* name, const QByteArray& before, const QString& script,
+                            const char* fault, O outcome, const QByteArray& added) {
+            QTest::newRow(name) << before << script << fault << int(outcome) << added;
+        };
+        row("there", "exec my.cfg\r\n", my, "", O::AlreadyThere, "");
+        row("in other case, quoted, after ;", "bind w +forward; EXEC \"My.CFG\" // mine\nname x",
+            my, "", O::AlreadyThere, "");
+        row("only in a comment, an alias, with two words",
+            "// exec my.cfg\r\nalias x \"exec my.cfg\"\r\n"
+            "exec my.cfg x\r\n",
+            my, "", O::Added, "exec my.cfg\r\n");
+        row("missing", "-", my, "", O::Added, "exec my.cfg\r\n");
+        row("no final line end", "name x\r\nbind w +forward", my, "", O::Added,
+            "\r\nexec my.cfg\r\n");
+        row("LF only", "name x\nbind w +forward", my, "", O::Added, "\nexec my.cfg\n");
+        row("a CR alone at the end", "name x\r", my, "", O::Added, "\r\nexec my.cfg\r\n");
+        row("a blank: unquoted there", "exec my script (2).cfg\r\n", blank, "", O::Added,
+            "exec \"My Script (2).cfg\"\r\n");
+        row("a blank: quoted there", "exec \"my script (2).cfg\"\n", blank, "", O::AlreadyThere,
+            "");
+        row("UTF-16", QByteArray("\xff\xfex\0y\0", 6), my, "", O::CutShort, "");
+        row("read-only", "name x\r\n", my, "read-only", O::Failed, "");
+        row("rename refused as read-only", "name x\r\n", my, "refused", O::Failed, "");
+        row("disk full", "name x\r\n", my, "full", O::Failed, "");
+        row("a link", "name x", my, "link", O::Added, "\r\nexec my.cfg\r\n");
+    }
+    void hookingUserConfig() {
+        QFETCH(QByteArray, before);
+        QFETCH(QString, fault);
+        QFETCH(QString, name);
+        QFETCH(QByteArray, added);
+        if (fault == "link" && QSysInfo::productType() == "windows")
+            QSKIP("a link made by Qt on Windows is a shortcut file");
+        const QTemporaryDir dir;
+        const QString path = dir.filePath(kUserConfig), real = dir.filePath("real.cfg");
+        QFile file(fault == "link" ? real : path);
+        if (before != "-")
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(before) == before.size());
+        file.close();
+        if (before == "-")
+            before.clear();
+        QVERIFY(fault != "link" || QFile::link("real.cfg", path));
+        QVERIFY(fault != "read-only" || QFile::setPermissions(path, QFile::ReadOwner));
+        const HookResult result =
+            installHook(dir.path(), name,
+                        fault == "refused" ? brokenDisk(-1, false, FileProblem::ReadOnlyFile)
+                        : fault == "full"  ? brokenDisk(0)
+                                           : FileCalls{});
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        QTEST(int(result.outcome), "outcome");
+        QCOMPARE(readBytes(path), before + added);
+        QCOMPARE(result.replacedLink, fault == "link");
+        QVERIFY(fault != "link" ||
+                (statusAt(path).kind == FileKind::Regular && readBytes(real) == before));
+        QCOMPARE(QDir(dir.path()).entryList({".quelmar*"}, QDir::Files | QDir::Hidden),
+                 QStringList());
+    }
+
+    // Names the console can run, the game's own, and the game's folder.
+    void execNames() {
+        // One name for each problem, in the order of their values.
+        const QStringList names{"My (2).CFG", "",        "a\tb.cfg", "Вася.cfg", "../x.cfg",
+                                "~x.cfg",     "a;b.cfg", "a\"b.cfg", "x.cfg.txt"};
+        for (int i = 0; i < names.size(); ++i)
+            QVERIFY2(int(execNameProblem(names[i])) == i, qPrintable(names[i]));
+        for (const char* path : {"a\\b.cfg", "c:x.cfg", "a..cfg"})
+            QCOMPARE(execNameProblem(QString(path)), ExecNameProblem::Path);
+        QVERIFY(isGameOwnScript(u"UserConfig.CFG") && isGameOwnScript(u"autoexec.cfg") &&
+                !isGameOwnScript(u"config.cfg.cfg"));
+        const QTemporaryDir game;
+        QVERIFY(!isGameFolder(game.path(), {}) && isGameFolder(game.path() + "/.", game.path()));
+        QFile mark(game.filePath("LibList.gam"));
+        QVERIFY(mark.open(QIODevice::WriteOnly) && isGameFolder(game.path(), tmp.path()));
     }
 
     // Names from the system in any bytes come back exactly; shown, every

@@ -110,9 +110,10 @@ class TestDialogs : public QObject {
         QCOMPARE(chosen, dir.filePath(QStringLiteral("mine")));        // no suffix added
     }
 
-    // The save's question: "Да" is the default and says yes; Escape says no.
+    // A question: Enter presses the default asked for, Escape says no.
     void questionBox() {
-        for (const bool yes : {true, false}) {
+        for (const auto& [defaultYes, key] :
+             {std::pair{true, Qt::Key_Return}, {true, Qt::Key_Escape}, {false, Qt::Key_Return}}) {
             QStringList seen;
             ModalAnswers answers([&](QWidget* w) {
                 auto* box = qobject_cast<QMessageBox*>(w);
@@ -121,11 +122,11 @@ class TestDialogs : public QObject {
                 seen << box->windowTitle() + '|' + box->text() << QString::number(box->icon());
                 for (QAbstractButton* button : box->buttons())
                     seen << button->text();
-                QTest::keyClick(box, yes ? Qt::Key_Return : Qt::Key_Escape);
+                QTest::keyClick(box, key);
             });
-            QCOMPARE(
-                QtDialogs().ask(nullptr, QStringLiteral("Сохранить?"), QStringLiteral("Vorel")),
-                yes);
+            QCOMPARE(QtDialogs().ask(nullptr, QStringLiteral("Сохранить?"), QStringLiteral("Vorel"),
+                                     defaultYes),
+                     defaultYes && key == Qt::Key_Return);
             QVERIFY2(answers.eachClosed(1), "the question did not close on its answer");
             QCOMPARE(seen.size(), 4);
             std::sort(seen.begin() + 2, seen.end());

@@ -261,6 +261,56 @@ class TestMainMenu : public QObject {
         QCOMPARE(readBytes(TempConfigFile::path()), written);
     }
 
+    // Saves into the game's folder (one holding liblist.gam): config.cfg goes
+    // to userconfig.cfg on request; the offer to run the script defaults to
+    // "Да" only for one from config.cfg, and Escape declines. dialogs: "S"
+    // Save As, "?" a question defaulting to "Нет", "?+" to "Да", "!" a message.
+    void savingIntoTheGameFolder_data() {
+        QTest::addColumn<bool>("fromConfig");
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QString>("dialogs");
+        QTest::addColumn<QByteArray>("userconfig");
+        const QByteArray old = "bind w +forward\r\n";
+        QTest::newRow("config.cfg: Нет, then Да and replace")
+            << false << QStringList{"CONFIG.CFG", "config.cfg"} << QList<bool>{false, true, true}
+            << "S ?+ S ?+ ?+" << goldenBytes("preamble_only.cfg");
+        QTest::newRow("Escape") << false << QStringList{"my.cfg"} << QList<bool>{} << "S ?" << old;
+        QTest::newRow("from config.cfg, Да")
+            << true << QStringList{"my script.cfg"} << QList<bool>{true} << "S ?+"
+            << old + "exec \"my script.cfg\"\r\n";
+        QTest::newRow("unrunnable")
+            << false << QStringList{"my;x.cfg"} << QList<bool>{true} << "S !" << old;
+        QTest::newRow("elsewhere")
+            << true << QStringList{"../my.cfg"} << QList<bool>{true} << "S" << old;
+    }
+    void savingIntoTheGameFolder() {
+        QFETCH(QStringList, names);
+        QFETCH(QList<bool>, answers);
+        QFETCH(bool, fromConfig);
+        const QTemporaryDir game;
+        for (const char* name : {"liblist.gam", "userconfig.cfg"}) {
+            QFile file(game.filePath(name));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("bind w +forward\r\n"));
+        }
+        menu_->setStartedFromGameConfig(fromConfig);
+        for (const QString& name : names)
+            dialogs_->answerSaveAs(game.filePath(name));
+        for (const bool yes : answers)
+            dialogs_->answerQuestion(yes);
+        QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
+        click("Command3");
+        QStringList shown;
+        for (const AskedDialog& d : dialogs_->asked)
+            shown << (d.kind == AskedDialog::SaveAs    ? "S"
+                      : d.kind == AskedDialog::Message ? "!"
+                      : d.defaultYes                   ? "?+"
+                                                       : "?");
+        QTEST(shown.join(' '), "dialogs");
+        QTEST(readBytes(game.filePath("userconfig.cfg")), "userconfig");
+        QVERIFY(unloaded.count() == 1 && !QFile::exists(game.filePath("config.cfg")));
+    }
+
     void closingTheMenuEndsWithoutSaving() {
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
         menu_->close();

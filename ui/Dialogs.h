@@ -21,9 +21,11 @@ class Dialogs {
     // player has closed it.
     virtual void message(QWidget* parent, const QString& text, const QString& title) = 0;
 
-    // A modal question with the buttons "Да" and "Нет". True for "Да"; a box
-    // closed otherwise counts as "Нет".
-    virtual bool ask(QWidget* parent, const QString& text, const QString& title) = 0;
+    // A modal question with the buttons "Да" and "Нет". True for "Да";
+    // Escape, or a box closed otherwise, counts as "Нет". The default button
+    // (what Enter presses) is "Да" when defaultYes, else "Нет".
+    virtual bool ask(QWidget* parent, const QString& text, const QString& title,
+                     bool defaultYes = true) = 0;
 
     // A modal one-line input box. Returns the text as typed; a cancelled box
     // returns the empty string.

@@ -25,13 +25,14 @@ void QtDialogs::message(QWidget* parent, const QString& text, const QString& tit
     box.exec();
 }
 
-bool QtDialogs::ask(QWidget* parent, const QString& text, const QString& title) {
+bool QtDialogs::ask(QWidget* parent, const QString& text, const QString& title, bool defaultYes) {
     QMessageBox box(QMessageBox::Question, shownTitle(title), text, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("QuestionBox"));
     // Our own words on the buttons: Qt's would be English without a translation.
-    QAbstractButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-    box.setDefaultButton(qobject_cast<QPushButton*>(yes));
-    box.setEscapeButton(box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole));
+    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
+    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    box.setDefaultButton(defaultYes ? yes : no);
+    box.setEscapeButton(no);
     box.exec();
     return box.clickedButton() == yes;
 }

@@ -12,8 +12,8 @@ void ScriptedDialogs::message(QWidget*, const QString& text, const QString& titl
         whileMessageOpen(asked.last());
 }
 
-bool ScriptedDialogs::ask(QWidget*, const QString& text, const QString& title) {
-    asked.append({AskedDialog::Question, text, title, {}, {}});
+bool ScriptedDialogs::ask(QWidget*, const QString& text, const QString& title, bool defaultYes) {
+    asked.append({AskedDialog::Question, text, title, {}, {}, defaultYes});
     return !answers_.isEmpty() && answers_.dequeue();
 }
 

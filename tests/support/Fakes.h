@@ -19,7 +19,8 @@ struct AskedDialog {
     QString text;  // message or question text, input prompt, or Save As filter
     QString title; // message, question or input title
     QString defaultText;
-    QString startFolder; // where a Save As dialog opened
+    QString startFolder;     // where a Save As dialog opened
+    bool defaultYes = false; // a question's default button is "Да"
 };
 
 // Dialogs answered from a script instead of a person. Answers are queued in
@@ -36,7 +37,8 @@ class ScriptedDialogs : public Dialogs {
     std::function<void(const AskedDialog&)> whileMessageOpen;
 
     void message(QWidget* parent, const QString& text, const QString& title) override;
-    bool ask(QWidget* parent, const QString& text, const QString& title) override;
+    bool ask(QWidget* parent, const QString& text, const QString& title,
+             bool defaultYes = true) override;
     QString input(QWidget* parent, const QString& prompt, const QString& title,
                   const QString& defaultText) override;
     QString saveAs(QWidget* parent, const QString& filter, const QString& startFolder) override;

@@ -1,0 +1,129 @@
+#include "check/GameHook.h"
+
+#include "check/ConsoleReader.h"
+#include "config/InputFile.h"
+#include "config/ScriptCodePage.h"
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <algorithm>
+
+namespace quelmar {
+namespace {
+
+// No script comes near this; the console would not read a file this long
+// to its end, and more of it is not held in memory.
+constexpr qint64 kMaxUserConfig = qint64(16) << 20;
+
+// userconfig.cfg as the game reads it, through a link, up to one byte past
+// kMaxUserConfig. Missing (a link to nothing included) reads as empty. Only
+// a regular file is opened, so a FIFO planted there cannot hold us up.
+FileError readUserConfig(const QString& path, QByteArray& bytes) {
+    const QFileInfo info(path);
+    if (!info.exists())
+        return {};
+    if (!info.isFile())
+        return FileError::found(FileStep::Read, path,
+                                info.isDir() ? FileProblem::Folder : FileProblem::NotRegular);
+    InputFile file;
+    FileError error = InputFile::open(path, file);
+    for (qint64 got = -1; !error && got != 0 && bytes.size() <= kMaxUserConfig;) {
+        const qsizetype held = bytes.size();
+        bytes.resize(held + 64 * 1024);
+        error = file.read(bytes.data() + held, bytes.size() - held, got);
+        bytes.resize(held + got);
+    }
+    return error;
+}
+
+} // namespace
+
+bool isGameOwnScript(QStringView fileName) {
+    for (const char* own : {"config.cfg", kUserConfig, "autoexec.cfg"}) {
+        if (fileName.compare(QLatin1StringView(own), Qt::CaseInsensitive) == 0)
+            return true;
+    }
+    return false;
+}
+
+ExecNameProblem execNameProblem(QStringView fileName) {
+    if (fileName.isEmpty())
+        return ExecNameProblem::Empty;
+    const auto holds = [&](auto test) {
+        return std::any_of(fileName.begin(), fileName.end(), test);
+    };
+    if (holds([](QChar c) { return c.unicode() < 32 || c.unicode() == 127; }))
+        return ExecNameProblem::Control;
+    if (holds([](QChar c) { return c.unicode() > 127; }))
+        return ExecNameProblem::NotAscii;
+    if (holds([](QChar c) { return c == u'/' || c == u'\\' || c == u':'; }) ||
+        fileName.contains(u".."))
+        return ExecNameProblem::Path;
+    if (fileName.contains(u'~'))
+        return ExecNameProblem::Tilde;
+    if (fileName.contains(u';'))
+        return ExecNameProblem::Semicolon;
+    if (fileName.contains(u'"'))
+        return ExecNameProblem::Quote;
+    if (!fileName.endsWith(u".cfg", Qt::CaseInsensitive))
+        return ExecNameProblem::NotCfg;
+    return ExecNameProblem::None;
+}
+
+bool runsScript(QByteArrayView text, const QString& name) {
+    const QByteArray wanted = toScriptCodePage(name);
+    ConsoleReader reader(consoleReadable(text));
+    ConsoleCommand command;
+    while (reader.next(command)) {
+        if (command.words.size() == 2 && isWord(reader.wordText(command.words[0]), "exec") &&
+            isWord(reader.wordText(command.words[1]), wanted.constData()))
+            return true;
+    }
+    return false;
+}
+
+QByteArray execLine(const QString& name) {
+    const QByteArray bytes = toScriptCodePage(name);
+    const bool splits = std::any_of(bytes.begin(), bytes.end(),
+                                    [](char c) { return isConsoleBlank(c) || isConsoleSingle(c); });
+    return "exec " + (splits ? '"' + bytes + '"' : bytes);
+}
+
+QByteArray hookedText(const QByteArray& text, const QString& name) {
+    const QByteArray end = text.contains('\n') && !text.contains("\r\n") ? "\n" : "\r\n";
+    QByteArray hooked = text;
+    // A CR alone ends no command for the console: the line needs its LF.
+    if (!text.isEmpty() && !text.endsWith('\n'))
+        hooked += end;
+    return hooked + execLine(name) + end;
+}
+
+bool isGameFolder(const QString& folder, const QString& foundGameFolder) {
+    const QFileInfo here(folder);
+    if (!foundGameFolder.isEmpty() && here.exists() && here == QFileInfo(foundGameFolder))
+        return true;
+    return !QDir(folder)
+                .entryList({QStringLiteral("liblist.gam"), QStringLiteral("config.cfg")},
+                           QDir::Files)
+                .isEmpty();
+}
+
+HookResult installHook(const QString& folder, const QString& name, const FileCalls& calls) {
+    const QString path = QDir(folder).filePath(QLatin1StringView(kUserConfig));
+    QByteArray old;
+    if (FileError error = readUserConfig(path, old))
+        return {HookResult::Outcome::Failed, {SaveOutcome::Unchanged, error}};
+    if (runsScript(old, name))
+        return {HookResult::Outcome::AlreadyThere, {}};
+    if (old.size() > kMaxUserConfig || consoleReadable(old).size() < old.size())
+        return {HookResult::Outcome::CutShort, {}};
+    FileStatus there;
+    statusOf(path, there);
+    const SaveResult saved = saveScript(hookedText(old, name), path, calls);
+    return {saved.outcome == SaveOutcome::Saved ? HookResult::Outcome::Added
+                                                : HookResult::Outcome::Failed,
+            saved, there.kind == FileKind::SymbolicLink && saved.outcome == SaveOutcome::Saved};
+}
+
+} // namespace quelmar
