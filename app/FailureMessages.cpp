@@ -2,6 +2,7 @@
 
 #include "check/ScriptTools.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 
@@ -16,11 +17,13 @@ QString shown(const QString& path) {
 QString folderProblemText(const FileError& error) {
     switch (error.problem) {
     case FileProblem::OtherOwner:
-        return QStringLiteral("эта папка принадлежит другому пользователю");
+        return QCoreApplication::translate("FailureMessages",
+                                           "эта папка принадлежит другому пользователю");
     case FileProblem::SymbolicLink:
-        return QStringLiteral("на месте папки стоит символическая ссылка");
+        return QCoreApplication::translate("FailureMessages",
+                                           "на месте папки стоит символическая ссылка");
     case FileProblem::NotRegular:
-        return QStringLiteral("на месте папки стоит файл");
+        return QCoreApplication::translate("FailureMessages", "на месте папки стоит файл");
     default:
         return {};
     }
@@ -37,13 +40,17 @@ bool namedByPlayer(const QString& path) {
 QString tempAdvice(const FileError& error) {
     const TempFolderSetting setting = tempFolderSetting();
     if (error.problem == FileProblem::NotAFolder && namedByPlayer(error.path))
-        return QStringLiteral("Переменная окружения %1 называет не папку, а файл. Укажите в ней "
-                              "папку, в которую вы можете писать, например: %2")
+        return QCoreApplication::translate(
+                   "FailureMessages",
+                   "Переменная окружения %1 называет не папку, а файл. Укажите в ней "
+                   "папку, в которую вы можете писать, например: %2")
             .arg(setting.variable, setting.example);
     switch (error.problem) {
     case FileProblem::NoSpace:
-        return QStringLiteral("Освободите место на диске или укажите в переменной окружения "
-                              "%1 папку на другом диске.")
+        return QCoreApplication::translate(
+                   "FailureMessages",
+                   "Освободите место на диске или укажите в переменной окружения "
+                   "%1 папку на другом диске.")
             .arg(setting.variable);
     case FileProblem::SymbolicLink:
     case FileProblem::Folder:
@@ -51,17 +58,22 @@ QString tempAdvice(const FileError& error) {
     case FileProblem::SharedName:
     case FileProblem::OtherOwner:
     case FileProblem::NotAFolder:
-        return QStringLiteral("Удалите или переименуйте его либо укажите в переменной окружения "
-                              "%1 другую папку, свою.")
+        return QCoreApplication::translate(
+                   "FailureMessages",
+                   "Удалите или переименуйте его либо укажите в переменной окружения "
+                   "%1 другую папку, свою.")
             .arg(setting.variable);
     case FileProblem::Replaced:
-        return QStringLiteral("Запустите программу снова.");
+        return QCoreApplication::translate("FailureMessages", "Запустите программу снова.");
     case FileProblem::TooLarge:
-        return QStringLiteral("Снимите этот предел (ulimit -f unlimited) и запустите программу "
-                              "снова.");
+        return QCoreApplication::translate(
+            "FailureMessages", "Снимите этот предел (ulimit -f unlimited) и запустите программу "
+                               "снова.");
     default:
-        return QStringLiteral("Укажите в переменной окружения %1 папку, в которую вы можете "
-                              "писать, например: %2")
+        return QCoreApplication::translate(
+                   "FailureMessages",
+                   "Укажите в переменной окружения %1 папку, в которую вы можете "
+                   "писать, например: %2")
             .arg(setting.variable, setting.example);
     }
 }
@@ -69,8 +81,9 @@ QString tempAdvice(const FileError& error) {
 } // namespace
 
 QString damagedProgramText(const QStringList& missing) {
-    return QStringLiteral("Программа повреждена: в ней нет %1. Без них сценарий получится "
-                          "неверным. Установите программу заново.")
+    return QCoreApplication::translate(
+               "FailureMessages", "Программа повреждена: в ней нет %1. Без них сценарий получится "
+                                  "неверным. Установите программу заново.")
         .arg(missing.join(QStringLiteral(", ")));
 }
 
@@ -83,47 +96,57 @@ QString problemText(const FileError& error) {
     case FileProblem::None:
         return {};
     case FileProblem::NoSpace:
-        return QStringLiteral("на диске не хватает места");
+        return QCoreApplication::translate("FailureMessages", "на диске не хватает места");
     case FileProblem::TooLarge:
-        return QStringLiteral("файл дорос до предела размера файлов, который система задала "
-                              "программе");
+        return QCoreApplication::translate(
+            "FailureMessages", "файл дорос до предела размера файлов, который система задала "
+                               "программе");
     case FileProblem::NoPermission:
-        return QStringLiteral("нет прав доступа");
+        return QCoreApplication::translate("FailureMessages", "нет прав доступа");
     case FileProblem::ReadOnly:
-        return QStringLiteral("диск открыт только для чтения");
+        return QCoreApplication::translate("FailureMessages", "диск открыт только для чтения");
     case FileProblem::NameTooLong:
-        return QStringLiteral("слишком длинное имя");
+        return QCoreApplication::translate("FailureMessages", "слишком длинное имя");
     case FileProblem::Missing:
-        return QStringLiteral("такой папки нет");
+        return QCoreApplication::translate("FailureMessages", "такой папки нет");
     case FileProblem::Exists:
-        return QStringLiteral("файл с таким именем уже есть");
+        return QCoreApplication::translate("FailureMessages", "файл с таким именем уже есть");
     case FileProblem::Busy:
-        return QStringLiteral("файл занят другой программой");
+        return QCoreApplication::translate("FailureMessages", "файл занят другой программой");
     case FileProblem::Locked:
-        return QStringLiteral("файл занят другой запущенной копией программы");
+        return QCoreApplication::translate("FailureMessages",
+                                           "файл занят другой запущенной копией программы");
     case FileProblem::SymbolicLink:
-        return QStringLiteral("это символическая ссылка, а по ссылкам программа не пишет");
+        return QCoreApplication::translate(
+            "FailureMessages", "это символическая ссылка, а по ссылкам программа не пишет");
     case FileProblem::Folder:
-        return QStringLiteral("под этим именем стоит папка");
+        return QCoreApplication::translate("FailureMessages", "под этим именем стоит папка");
     case FileProblem::NotRegular:
-        return QStringLiteral("это не обычный файл, а канал, устройство или сокет");
+        return QCoreApplication::translate("FailureMessages",
+                                           "это не обычный файл, а канал, устройство или сокет");
     case FileProblem::SharedName:
-        return QStringLiteral("у этого файла есть и другое имя (жёсткая ссылка)");
+        return QCoreApplication::translate("FailureMessages",
+                                           "у этого файла есть и другое имя (жёсткая ссылка)");
     case FileProblem::NotAFolder:
-        return QStringLiteral("на месте папки стоит файл");
+        return QCoreApplication::translate("FailureMessages", "на месте папки стоит файл");
     case FileProblem::ReadOnlyFile:
-        return QStringLiteral("у файла стоит отметка «только для чтения», и программа его не "
-                              "меняет");
+        return QCoreApplication::translate(
+            "FailureMessages", "у файла стоит отметка «только для чтения», и программа его не "
+                               "меняет");
     case FileProblem::OtherOwner:
-        return QStringLiteral("файл принадлежит другому пользователю");
+        return QCoreApplication::translate("FailureMessages",
+                                           "файл принадлежит другому пользователю");
     case FileProblem::Replaced:
-        return QStringLiteral("файл удалили или заменили, пока программа с ним работала");
+        return QCoreApplication::translate(
+            "FailureMessages", "файл удалили или заменили, пока программа с ним работала");
     case FileProblem::Changed:
-        return QStringLiteral("прочитанное с диска не совпало с записанным");
+        return QCoreApplication::translate("FailureMessages",
+                                           "прочитанное с диска не совпало с записанным");
     case FileProblem::Other:
         break;
     }
-    return QStringLiteral("ошибка системы: %1").arg(systemText(error.code));
+    return QCoreApplication::translate("FailureMessages", "ошибка системы: %1")
+        .arg(systemText(error.code));
 }
 
 QString startFailureText(const TempConfigFile::Result& result) {
@@ -131,38 +154,49 @@ QString startFailureText(const TempConfigFile::Result& result) {
     QString what;
     switch (result.outcome) {
     case TempConfigFile::Outcome::AlreadyRunning:
-        return QStringLiteral("Программа уже запущена и пишет файл конфигурации:\n%1\n\n"
-                              "Закройте её, прежде чем запускать программу снова.")
+        return QCoreApplication::translate(
+                   "FailureMessages", "Программа уже запущена и пишет файл конфигурации:\n%1\n\n"
+                                      "Закройте её, прежде чем запускать программу снова.")
             .arg(shown(result.path));
     case TempConfigFile::Outcome::WriteFailed:
-        what = QStringLiteral("Не удалось записать временный файл конфигурации");
+        what = QCoreApplication::translate("FailureMessages",
+                                           "Не удалось записать временный файл конфигурации");
         break;
     default:
         if (error.step == FileStep::MakeFolder)
-            what = QStringLiteral("Не удалось подготовить папку для временного файла конфигурации");
+            what = QCoreApplication::translate(
+                "FailureMessages",
+                "Не удалось подготовить папку для временного файла конфигурации");
         else if (error.step == FileStep::Lock)
-            what = QStringLiteral("Не удалось занять файл блокировки рядом с временным файлом "
-                                  "конфигурации");
+            what = QCoreApplication::translate(
+                "FailureMessages", "Не удалось занять файл блокировки рядом с временным файлом "
+                                   "конфигурации");
         else
-            what = QStringLiteral("Не удалось создать временный файл конфигурации");
+            what = QCoreApplication::translate("FailureMessages",
+                                               "Не удалось создать временный файл конфигурации");
     }
-    return QStringLiteral("%1:\n%2\n\nПричина: %3.\n\n%4")
+    return QCoreApplication::translate("FailureMessages", "%1:\n%2\n\nПричина: %3.\n\n%4")
         .arg(what, shown(error.path), problemText(error), tempAdvice(error));
 }
 
 QString fallbackFolderText(const TempConfigFile::Result& result) {
-    return QStringLiteral("Папка для временного файла конфигурации\n%1\nне годится: %2.\n\n"
-                          "Файл будет в папке, доступной только вам:\n%3")
+    return QCoreApplication::translate(
+               "FailureMessages", "Папка для временного файла конфигурации\n%1\nне годится: %2.\n\n"
+                                  "Файл будет в папке, доступной только вам:\n%3")
         .arg(shown(result.taken.path), problemText(result.taken),
              shown(QDir::cleanPath(result.path + QStringLiteral("/.."))));
 }
 
 QString writeFailureText(const FileError& error, bool stillThere) {
-    const QString fate = stillThere
-                             ? QStringLiteral("Строки, записанные раньше, остались в этом файле.")
-                             : QStringLiteral("Этого файла больше нет на диске.");
-    return QStringLiteral("Не удалось записать в файл конфигурации:\n%1\n\nПричина: %2.\n\n%3\n"
-                          "Программа будет закрыта. %4")
+    const QString fate =
+        stillThere
+            ? QCoreApplication::translate("FailureMessages",
+                                          "Строки, записанные раньше, остались в этом файле.")
+            : QCoreApplication::translate("FailureMessages", "Этого файла больше нет на диске.");
+    return QCoreApplication::translate(
+               "FailureMessages",
+               "Не удалось записать в файл конфигурации:\n%1\n\nПричина: %2.\n\n%3\n"
+               "Программа будет закрыта. %4")
         .arg(shown(error.path), problemText(error), fate, tempAdvice(error));
 }
 
@@ -171,10 +205,11 @@ namespace {
 // What a failed save left at destination, and why it failed.
 QString fateText(const SaveResult& result, bool exists) {
     if (result.outcome == SaveOutcome::Damaged)
-        return QStringLiteral("Файл мог быть повреждён. При следующем запуске программа "
-                              "попробует вернуть его прежнее содержимое.");
-    return exists ? QStringLiteral("Файл остался таким, каким был.")
-                  : QStringLiteral("Файл не создан.");
+        return QCoreApplication::translate(
+            "FailureMessages", "Файл мог быть повреждён. При следующем запуске программа "
+                               "попробует вернуть его прежнее содержимое.");
+    return exists ? QCoreApplication::translate("FailureMessages", "Файл остался таким, каким был.")
+                  : QCoreApplication::translate("FailureMessages", "Файл не создан.");
 }
 
 QString reasonText(const QString& destination, const FileError& error) {
@@ -186,28 +221,35 @@ QString reasonText(const QString& destination, const FileError& error) {
 } // namespace
 
 QString saveFailureText(const QString& destination, const SaveResult& result, bool exists) {
-    return QStringLiteral("Не удалось сохранить файл:\n%1\n\nПричина: %2.\n\n%3\n"
-                          "Все настройки на месте: нажмите «Сохранить» и выберите другое место.")
+    return QCoreApplication::translate(
+               "FailureMessages",
+               "Не удалось сохранить файл:\n%1\n\nПричина: %2.\n\n%3\n"
+               "Все настройки на месте: нажмите «Сохранить» и выберите другое место.")
         .arg(shown(destination), reasonText(destination, result.error), fateText(result, exists));
 }
 
 QString gameConfigQuestionText() {
-    return QStringLiteral("Игра переписывает config.cfg при каждом выходе, и сценарий в нём "
-                          "не сохранится.\n\nСохранить его как userconfig.cfg? Этот файл игра "
-                          "выполняет при каждом запуске и сама не меняет.\n\n"
-                          "«Нет» — выбрать другое имя.");
+    return QCoreApplication::translate(
+        "FailureMessages", "Игра переписывает config.cfg при каждом выходе, и сценарий в нём "
+                           "не сохранится.\n\nСохранить его как userconfig.cfg? Этот файл игра "
+                           "выполняет при каждом запуске и сама не меняет.\n\n"
+                           "«Нет» — выбрать другое имя.");
 }
 
 QString replaceUserConfigText(const QString& path) {
-    return QStringLiteral("Файл уже есть:\n%1\n\nЗаменить его?\n\n«Нет» — выбрать другое имя.")
+    return QCoreApplication::translate(
+               "FailureMessages",
+               "Файл уже есть:\n%1\n\nЗаменить его?\n\n«Нет» — выбрать другое имя.")
         .arg(shown(path));
 }
 
 QString hookQuestionText(const QString& name) {
-    return QStringLiteral("Выполнять сценарий %1 при каждом запуске игры? В userconfig.cfg "
-                          "добавится строка:\n%2\n\nСценарий начинается с unbindall, поэтому "
-                          "при каждом запуске игры он сбросит все клавиши, которые не назначает "
-                          "сам.")
+    return QCoreApplication::translate(
+               "FailureMessages",
+               "Выполнять сценарий %1 при каждом запуске игры? В userconfig.cfg "
+               "добавится строка:\n%2\n\nСценарий начинается с unbindall, поэтому "
+               "при каждом запуске игры он сбросит все клавиши, которые не назначает "
+               "сам.")
         .arg(name, QString::fromLatin1(execLine(name)));
 }
 
@@ -216,35 +258,41 @@ QString unrunnableNameText(const QString& name, ExecNameProblem problem) {
     switch (problem) {
     case ExecNameProblem::None:
     case ExecNameProblem::Empty:
-        why = QStringLiteral("у файла нет имени");
+        why = QCoreApplication::translate("FailureMessages", "у файла нет имени");
         break;
     case ExecNameProblem::Control:
-        why = QStringLiteral("в имени есть управляющий символ");
+        why = QCoreApplication::translate("FailureMessages", "в имени есть управляющий символ");
         break;
     case ExecNameProblem::NotAscii:
-        why = QStringLiteral("в имени есть буквы не латинского алфавита, а их байты в имени "
-                             "файла и в консоли могут различаться");
+        why = QCoreApplication::translate(
+            "FailureMessages", "в имени есть буквы не латинского алфавита, а их байты в имени "
+                               "файла и в консоли могут различаться");
         break;
     case ExecNameProblem::Path:
-        why = QStringLiteral("в имени есть знак /, \\, : или две точки подряд, а консоль "
-                             "прочтёт их как путь");
+        why = QCoreApplication::translate(
+            "FailureMessages", "в имени есть знак /, \\, : или две точки подряд, а консоль "
+                               "прочтёт их как путь");
         break;
     case ExecNameProblem::Tilde:
-        why = QStringLiteral("в имени есть знак ~, а такие имена консоль отвергает");
+        why = QCoreApplication::translate("FailureMessages",
+                                          "в имени есть знак ~, а такие имена консоль отвергает");
         break;
     case ExecNameProblem::Semicolon:
-        why = QStringLiteral("в имени есть точка с запятой, а на ней консоль обрывает команду");
+        why = QCoreApplication::translate(
+            "FailureMessages", "в имени есть точка с запятой, а на ней консоль обрывает команду");
         break;
     case ExecNameProblem::Quote:
-        why = QStringLiteral("в имени есть кавычка");
+        why = QCoreApplication::translate("FailureMessages", "в имени есть кавычка");
         break;
     case ExecNameProblem::NotCfg:
-        why = QStringLiteral("имя не оканчивается на .cfg");
+        why = QCoreApplication::translate("FailureMessages", "имя не оканчивается на .cfg");
         break;
     }
-    return QStringLiteral("Сценарий сохранён, но игра не сможет выполнять его при запуске: %1.\n\n"
-                          "Чтобы игра его выполняла, сохраните его ещё раз под именем из "
-                          "латинских букв и цифр, например myconfig.cfg.")
+    return QCoreApplication::translate(
+               "FailureMessages",
+               "Сценарий сохранён, но игра не сможет выполнять его при запуске: %1.\n\n"
+               "Чтобы игра его выполняла, сохраните его ещё раз под именем из "
+               "латинских букв и цифр, например myconfig.cfg.")
         .arg(name.isEmpty() ? why : name + QStringLiteral(" — ") + why);
 }
 
@@ -256,21 +304,26 @@ QString hookOutcomeText(const QString& path, const QString& name, const HookResu
     case HookResult::Outcome::Added:
         if (!result.replacedLink)
             return {};
-        return QStringLiteral("Файл %1 был символической ссылкой. Теперь это отдельный файл: "
-                              "в нём прежний текст и строка %2. Файл, на который вела ссылка, "
-                              "не изменён.")
+        return QCoreApplication::translate(
+                   "FailureMessages",
+                   "Файл %1 был символической ссылкой. Теперь это отдельный файл: "
+                   "в нём прежний текст и строка %2. Файл, на который вела ссылка, "
+                   "не изменён.")
             .arg(shown(path), line);
     case HookResult::Outcome::CutShort:
-        return QStringLiteral("Строка %1 не добавлена в файл:\n%2\n\nКонсоль игры не дочитает "
-                              "его до конца: в нём есть нулевой байт (так бывает, если файл "
-                              "сохранён в UTF-16) или он больше 16 МиБ. Файл остался таким, "
-                              "каким был. Сценарий сохранён.")
+        return QCoreApplication::translate(
+                   "FailureMessages",
+                   "Строка %1 не добавлена в файл:\n%2\n\nКонсоль игры не дочитает "
+                   "его до конца: в нём есть нулевой байт (так бывает, если файл "
+                   "сохранён в UTF-16) или он больше 16 МиБ. Файл остался таким, "
+                   "каким был. Сценарий сохранён.")
             .arg(line, shown(path));
     case HookResult::Outcome::Failed:
         break;
     }
-    return QStringLiteral("Не удалось добавить строку %1 в файл:\n%2\n\nПричина: %3.\n\n%4 "
-                          "Сценарий сохранён; строку можно добавить в этот файл самому.")
+    return QCoreApplication::translate(
+               "FailureMessages", "Не удалось добавить строку %1 в файл:\n%2\n\nПричина: %3.\n\n%4 "
+                                  "Сценарий сохранён; строку можно добавить в этот файл самому.")
         .arg(line, shown(path), reasonText(path, result.saved.error),
              fateText(result.saved, QFileInfo::exists(path)));
 }
@@ -279,13 +332,19 @@ QString putBackText(const QList<PutBack>& putBack) {
     QStringList texts;
     for (const PutBack& file : putBack) {
         const QString fate =
-            file.error ? QStringLiteral("Вернуть прежнее содержимое не удалось. Причина: %1.\n\n"
-                                        "Программа попробует снова при следующем запуске.")
-                             .arg(problemText(file.error))
-                       : QStringLiteral("Прежнее содержимое файла возвращено на место: файл такой, "
-                                        "каким был до того сохранения.");
-        texts << QStringLiteral("Прошлый запуск программы прервался, когда она перезаписывала "
-                                "файл:\n%1\n\n%2")
+            file.error
+                ? QCoreApplication::translate(
+                      "FailureMessages", "Вернуть прежнее содержимое не удалось. Причина: %1.\n\n"
+                                         "Программа попробует снова при следующем запуске.")
+                      .arg(problemText(file.error))
+                : QCoreApplication::translate(
+                      "FailureMessages",
+                      "Прежнее содержимое файла возвращено на место: файл такой, "
+                      "каким был до того сохранения.");
+        texts << QCoreApplication::translate(
+                     "FailureMessages",
+                     "Прошлый запуск программы прервался, когда она перезаписывала "
+                     "файл:\n%1\n\n%2")
                      .arg(shown(file.path), fate);
     }
     return texts.join(QStringLiteral("\n\n"));
@@ -299,51 +358,67 @@ namespace {
 
 QString readProblem(const FileError& error) {
     return error.problem == FileProblem::TooLarge
-               ? QStringLiteral("файл больше 16 МиБ, а сценарии не бывают такими большими")
+               ? QCoreApplication::translate(
+                     "FailureMessages", "файл больше 16 МиБ, а сценарии не бывают такими большими")
                : problemText(error);
 }
 
 } // namespace
 
 QString openFailureText(const QString& path, const FileError& error, bool atStart) {
-    return QStringLiteral("Не удалось прочитать сценарий «%1»: %2.\n\n%3")
+    return QCoreApplication::translate("FailureMessages",
+                                       "Не удалось прочитать сценарий «%1»: %2.\n\n%3")
         .arg(shown(path), readProblem(error),
-             atStart ? QStringLiteral("Программа закроется; запустите её без файла или с другим.")
-                     : QStringLiteral("Страницы начнут с прежних значений."));
+             atStart ? QCoreApplication::translate(
+                           "FailureMessages",
+                           "Программа закроется; запустите её без файла или с другим.")
+                     : QCoreApplication::translate("FailureMessages",
+                                                   "Страницы начнут с прежних значений."));
 }
 
 QString secondScriptText(const QString& opened) {
-    return QStringLiteral("Сценарий «%1» уже открыт. Второй сценарий за один запуск открыть "
-                          "нельзя: ничего не изменилось.")
+    return QCoreApplication::translate(
+               "FailureMessages",
+               "Сценарий «%1» уже открыт. Второй сценарий за один запуск открыть "
+               "нельзя: ничего не изменилось.")
         .arg(shown(opened));
 }
 
 QString notAScriptText() {
-    return QStringLiteral("Сюда можно бросить один файл сценария с расширением .cfg. "
-                          "Ничего не изменилось.");
+    return QCoreApplication::translate("FailureMessages",
+                                       "Сюда можно бросить один файл сценария с расширением .cfg. "
+                                       "Ничего не изменилось.");
 }
 
 QString openedReportText(const QString& path, const OpenedReport& report) {
-    QString text = QStringLiteral("Открыт сценарий «%1».\n\n"
-                                  "Значений и клавиш, с которых начнут страницы: %2.\n"
-                                  "Строк, которые сохранятся как есть: %3. При сохранении они "
-                                  "встанут после разделов страниц.")
+    QString text = QCoreApplication::translate("FailureMessages",
+                                               "Открыт сценарий «%1».\n\n"
+                                               "Значений и клавиш, с которых начнут страницы: %2.\n")
                        .arg(shown(path))
-                       .arg(report.onPages)
-                       .arg(report.kept);
+                       .arg(report.onPages) +
+                   QCoreApplication::translate("FailureMessages",
+                                               "%n строк сохранятся как есть; при сохранении "
+                                               "они встанут после разделов страниц.",
+                                               nullptr, report.kept);
     if (!report.unshown.isEmpty())
-        text += QStringLiteral("\n\nЭтих значений страницы показать не могут; строка покажет "
-                               "обычное значение, и пока вы её не измените, в сценарии "
-                               "останется значение из файла:") +
-                QStringLiteral("\nстрока ") + report.unshown.join(QStringLiteral("\nстрока "));
+        text +=
+            QCoreApplication::translate(
+                "FailureMessages", "\n\nЭтих значений страницы показать не могут; строка покажет "
+                                   "обычное значение, и пока вы её не измените, в сценарии "
+                                   "останется значение из файла:") +
+            QCoreApplication::translate("FailureMessages", "\nстрока ") +
+            report.unshown.join(QCoreApplication::translate("FailureMessages", "\nстрока "));
     if (!report.execs.isEmpty())
-        text += QStringLiteral("\n\nФайлы, которые сценарий запускает строкой exec, не "
-                               "открывались: ") +
+        text += QCoreApplication::translate(
+                    "FailureMessages", "\n\nФайлы, которые сценарий запускает строкой exec, не "
+                                       "открывались: ") +
                 report.execs.join(QStringLiteral(", "));
     if (report.notInCodePage > 0)
-        text += QStringLiteral("\n\nЗнаков, которых нет в кодировке сценария, заменённых на "
-                               "«?»: %1.")
-                    .arg(report.notInCodePage);
+        text +=
+            QCoreApplication::translate(
+                "FailureMessages", "\n\nЗнаков, которых нет в кодировке сценария, заменённых на "
+                                   "«?»: %1.")
+                .arg(report.notInCodePage);
     return text;
 }
 

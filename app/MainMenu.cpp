@@ -65,7 +65,7 @@ void MainMenu::buildControls() {
     frame->setGeometry(16, 8, 177, 233);
     frame->setFrameShape(QFrame::NoFrame);
 
-    auto* heading = new PlainLabel(QStringLiteral("Настройки:"), frame);
+    auto* heading = new PlainLabel(tr("Настройки:"), frame);
     heading->setObjectName(QStringLiteral("Label1"));
     heading->setGeometry(16, 0, 107, 27);
     heading->setFont(look::comicFont(14.25, true));
@@ -79,8 +79,8 @@ void MainMenu::buildControls() {
         entries_.append(entry);
     }
 
-    auto* save = new MenuEntry(QStringLiteral("Command3"), QStringLiteral("Сохранить"),
-                               QRect(16, 208, 96, 27), look::kRed, 14.25, true, frame);
+    auto* save = new MenuEntry(QStringLiteral("Command3"), tr("Сохранить"), QRect(16, 208, 96, 27),
+                               look::kRed, 14.25, true, frame);
     connect(save, &MenuEntry::clicked, this, &MainMenu::save);
     entries_.append(save);
 

@@ -5,6 +5,8 @@
 #include "config/ScriptCodePage.h"
 #include "config/StringResources.h"
 
+#include <QCoreApplication>
+
 namespace quelmar {
 
 SaveKeyOffer SaveKeyOffer::of(const QByteArray& script) {
@@ -33,9 +35,11 @@ QString SaveKeyOffer::question() const {
     for (qsizetype i = 0; i < names.size(); ++i)
         list += QStringLiteral("%1  →  %2\n")
                     .arg(fromScriptCodePage(names.at(i)), QString::fromLatin1(consoleNames.at(i)));
-    return QStringLiteral("Консоль игры не примет эти названия клавиш: у неё для тех же клавиш "
-                          "свои имена.\n\n%1\nСохранить их так, как их пишет консоль?\n"
-                          "«Нет» сохранит названия как есть.")
+    return QCoreApplication::translate(
+               "SaveKeyOffer",
+               "Консоль игры не примет эти названия клавиш: у неё для тех же клавиш "
+               "свои имена.\n\n%1\nСохранить их так, как их пишет консоль?\n"
+               "«Нет» сохранит названия как есть.")
         .arg(list);
 }
 

@@ -8,7 +8,10 @@ Fails when
 - a translation is missing or unfinished;
 - the committed .ts files are not what lupdate makes from the sources.
 
-usage: check_texts.py SOURCE_ROOT LUPDATE WORK_DIR
+usage: check_texts.py SOURCE_ROOT LUPDATE WORK_DIR PROJECT_SCRIPT CATALOGUE=PROJECT...
+  PROJECT_SCRIPT: Qt's GenerateLUpdateProject.cmake; each PROJECT is the
+  lupdate project the build made for that catalogue (its sources and include
+  paths, which decide the contexts lupdate finds).
 """
 import filecmp
 import pathlib
@@ -18,6 +21,8 @@ import subprocess
 import sys
 
 ROOT, LUPDATE, WORK = pathlib.Path(sys.argv[1]), sys.argv[2], pathlib.Path(sys.argv[3])
+PROJECT_SCRIPT = sys.argv[4]
+PROJECTS = dict(arg.split("=", 1) for arg in sys.argv[5:])
 FOLDERS = ["app", "binds", "buy", "check", "config", "controls", "pages", "platform", "ui"]
 OPTIONS = ["-source-language", "ru", "-locations", "none", "-no-obsolete"]
 CATALOGUES = {"quelmar_en.ts": [], "quelmar_ru.ts": ["-pluralonly"]}
@@ -91,7 +96,6 @@ for folder in FOLDERS:
             faults.append(f'{shown}:{line}: "{text[:40]}" is not marked for translation')
 
 # The catalogues: every message translated, and the files what lupdate makes.
-sources = [str(p) for f in FOLDERS for p in sorted((ROOT / f).rglob("*")) if p.suffix in (".cpp", ".h")]
 WORK.mkdir(parents=True, exist_ok=True)
 for name, extra in CATALOGUES.items():
     committed = ROOT / "translations" / name
@@ -104,7 +108,10 @@ for name, extra in CATALOGUES.items():
         faults.append(f"translations/{name}: a plural form is missing")
     made = WORK / name
     shutil.copyfile(committed, made)
-    run = subprocess.run([LUPDATE, *OPTIONS, *extra, *sources, "-ts", str(made)],
+    project = WORK / (name + ".json")
+    subprocess.run(["cmake", f"-DIN_FILE={PROJECTS[name]}", f"-DOUT_FILE={project}", "-P",
+                    PROJECT_SCRIPT], check=True)
+    run = subprocess.run([LUPDATE, "-project", str(project), *OPTIONS, *extra, "-ts", str(made)],
                          capture_output=True, text=True)
     if run.returncode != 0:
         faults.append(f"lupdate failed: {run.stderr.strip()}")

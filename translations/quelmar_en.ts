@@ -45,6 +45,428 @@
     </message>
 </context>
 <context>
+    <name>FailureMessages</name>
+    <message>
+        <source>эта папка принадлежит другому пользователю</source>
+        <translation>this folder belongs to another user</translation>
+    </message>
+    <message>
+        <source>на месте папки стоит символическая ссылка</source>
+        <translation>a symbolic link stands where the folder should be</translation>
+    </message>
+    <message>
+        <source>на месте папки стоит файл</source>
+        <translation>a file stands where the folder should be</translation>
+    </message>
+    <message>
+        <source>Переменная окружения %1 называет не папку, а файл. Укажите в ней папку, в которую вы можете писать, например: %2</source>
+        <translation>The environment variable %1 names a file, not a folder. Set it to a folder you can write to, for example: %2</translation>
+    </message>
+    <message>
+        <source>Освободите место на диске или укажите в переменной окружения %1 папку на другом диске.</source>
+        <translation>Free some space on the disk, or set the environment variable %1 to a folder on another disk.</translation>
+    </message>
+    <message>
+        <source>Удалите или переименуйте его либо укажите в переменной окружения %1 другую папку, свою.</source>
+        <translation>Remove or rename it, or set the environment variable %1 to another folder of your own.</translation>
+    </message>
+    <message>
+        <source>Запустите программу снова.</source>
+        <translation>Start the program again.</translation>
+    </message>
+    <message>
+        <source>Снимите этот предел (ulimit -f unlimited) и запустите программу снова.</source>
+        <translation>Lift that limit (ulimit -f unlimited) and start the program again.</translation>
+    </message>
+    <message>
+        <source>Укажите в переменной окружения %1 папку, в которую вы можете писать, например: %2</source>
+        <translation>Set the environment variable %1 to a folder you can write to, for example: %2</translation>
+    </message>
+    <message>
+        <source>Программа повреждена: в ней нет %1. Без них сценарий получится неверным. Установите программу заново.</source>
+        <translation>The program is damaged: it lacks %1. Without them the script would come out wrong. Install the program again.</translation>
+    </message>
+    <message>
+        <source>на диске не хватает места</source>
+        <translation>the disk is full</translation>
+    </message>
+    <message>
+        <source>файл дорос до предела размера файлов, который система задала программе</source>
+        <translation>the file reached the file-size limit the system set for the program</translation>
+    </message>
+    <message>
+        <source>нет прав доступа</source>
+        <translation>permission denied</translation>
+    </message>
+    <message>
+        <source>диск открыт только для чтения</source>
+        <translation>the disk is read-only</translation>
+    </message>
+    <message>
+        <source>слишком длинное имя</source>
+        <translation>the name is too long</translation>
+    </message>
+    <message>
+        <source>такой папки нет</source>
+        <translation>there is no such folder</translation>
+    </message>
+    <message>
+        <source>файл с таким именем уже есть</source>
+        <translation>a file of that name is already there</translation>
+    </message>
+    <message>
+        <source>файл занят другой программой</source>
+        <translation>another program holds the file</translation>
+    </message>
+    <message>
+        <source>файл занят другой запущенной копией программы</source>
+        <translation>another running copy of the program holds the file</translation>
+    </message>
+    <message>
+        <source>это символическая ссылка, а по ссылкам программа не пишет</source>
+        <translation>it is a symbolic link, and the program does not write through links</translation>
+    </message>
+    <message>
+        <source>под этим именем стоит папка</source>
+        <translation>a folder has that name</translation>
+    </message>
+    <message>
+        <source>это не обычный файл, а канал, устройство или сокет</source>
+        <translation>it is not a plain file but a pipe, a device or a socket</translation>
+    </message>
+    <message>
+        <source>у этого файла есть и другое имя (жёсткая ссылка)</source>
+        <translation>the file has a second name (a hard link)</translation>
+    </message>
+    <message>
+        <source>у файла стоит отметка «только для чтения», и программа его не меняет</source>
+        <translation>the file is marked read-only, and the program leaves it alone</translation>
+    </message>
+    <message>
+        <source>файл принадлежит другому пользователю</source>
+        <translation>the file belongs to another user</translation>
+    </message>
+    <message>
+        <source>файл удалили или заменили, пока программа с ним работала</source>
+        <translation>the file was removed or replaced while the program worked with it</translation>
+    </message>
+    <message>
+        <source>прочитанное с диска не совпало с записанным</source>
+        <translation>what the disk gave back differs from what was written</translation>
+    </message>
+    <message>
+        <source>ошибка системы: %1</source>
+        <translation>system error: %1</translation>
+    </message>
+    <message>
+        <source>Программа уже запущена и пишет файл конфигурации:
+%1
+
+Закройте её, прежде чем запускать программу снова.</source>
+        <translation>The program is already running and writing the configuration file:
+%1
+
+Close it before you start the program again.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать временный файл конфигурации</source>
+        <translation>Could not write the temporary configuration file</translation>
+    </message>
+    <message>
+        <source>Не удалось подготовить папку для временного файла конфигурации</source>
+        <translation>Could not prepare the folder for the temporary configuration file</translation>
+    </message>
+    <message>
+        <source>Не удалось занять файл блокировки рядом с временным файлом конфигурации</source>
+        <translation>Could not take the lock file beside the temporary configuration file</translation>
+    </message>
+    <message>
+        <source>Не удалось создать временный файл конфигурации</source>
+        <translation>Could not create the temporary configuration file</translation>
+    </message>
+    <message>
+        <source>%1:
+%2
+
+Причина: %3.
+
+%4</source>
+        <translation>%1:
+%2
+
+Reason: %3.
+
+%4</translation>
+    </message>
+    <message>
+        <source>Папка для временного файла конфигурации
+%1
+не годится: %2.
+
+Файл будет в папке, доступной только вам:
+%3</source>
+        <translation>The folder for the temporary configuration file
+%1
+will not do: %2.
+
+The file goes into a folder only you can reach:
+%3</translation>
+    </message>
+    <message>
+        <source>Строки, записанные раньше, остались в этом файле.</source>
+        <translation>The lines written before are still in that file.</translation>
+    </message>
+    <message>
+        <source>Этого файла больше нет на диске.</source>
+        <translation>That file is no longer on the disk.</translation>
+    </message>
+    <message>
+        <source>Не удалось записать в файл конфигурации:
+%1
+
+Причина: %2.
+
+%3
+Программа будет закрыта. %4</source>
+        <translation>Could not write to the configuration file:
+%1
+
+Reason: %2.
+
+%3
+The program will close. %4</translation>
+    </message>
+    <message>
+        <source>Файл мог быть повреждён. При следующем запуске программа попробует вернуть его прежнее содержимое.</source>
+        <translation>The file may be damaged. At its next start the program will try to put its old content back.</translation>
+    </message>
+    <message>
+        <source>Файл остался таким, каким был.</source>
+        <translation>The file is as it was.</translation>
+    </message>
+    <message>
+        <source>Файл не создан.</source>
+        <translation>No file was made.</translation>
+    </message>
+    <message>
+        <source>Не удалось сохранить файл:
+%1
+
+Причина: %2.
+
+%3
+Все настройки на месте: нажмите «Сохранить» и выберите другое место.</source>
+        <translation>Could not save the file:
+%1
+
+Reason: %2.
+
+%3
+All your settings are still here: press &quot;Save&quot; and choose another place.</translation>
+    </message>
+    <message>
+        <source>Игра переписывает config.cfg при каждом выходе, и сценарий в нём не сохранится.
+
+Сохранить его как userconfig.cfg? Этот файл игра выполняет при каждом запуске и сама не меняет.
+
+«Нет» — выбрать другое имя.</source>
+        <translation>The game rewrites config.cfg every time it exits, so the script would not last there.
+
+Save it as userconfig.cfg? The game runs that file at every start and never changes it.
+
+&quot;No&quot; chooses another name.</translation>
+    </message>
+    <message>
+        <source>Файл уже есть:
+%1
+
+Заменить его?
+
+«Нет» — выбрать другое имя.</source>
+        <translation>The file is already there:
+%1
+
+Replace it?
+
+&quot;No&quot; chooses another name.</translation>
+    </message>
+    <message>
+        <source>Выполнять сценарий %1 при каждом запуске игры? В userconfig.cfg добавится строка:
+%2
+
+Сценарий начинается с unbindall, поэтому при каждом запуске игры он сбросит все клавиши, которые не назначает сам.</source>
+        <translation>Should the game run the script %1 at every start? This line will be added to userconfig.cfg:
+%2
+
+The script starts with unbindall, so at every start of the game it clears every key it does not bind itself.</translation>
+    </message>
+    <message>
+        <source>у файла нет имени</source>
+        <translation>the file has no name</translation>
+    </message>
+    <message>
+        <source>в имени есть управляющий символ</source>
+        <translation>the name holds a control character</translation>
+    </message>
+    <message>
+        <source>в имени есть буквы не латинского алфавита, а их байты в имени файла и в консоли могут различаться</source>
+        <translation>the name holds letters outside the Latin alphabet, whose bytes may differ between the file&apos;s name and the console</translation>
+    </message>
+    <message>
+        <source>в имени есть знак /, \, : или две точки подряд, а консоль прочтёт их как путь</source>
+        <translation>the name holds /, \, : or two dots in a row, which the console reads as a path</translation>
+    </message>
+    <message>
+        <source>в имени есть знак ~, а такие имена консоль отвергает</source>
+        <translation>the name holds ~, and the console refuses such names</translation>
+    </message>
+    <message>
+        <source>в имени есть точка с запятой, а на ней консоль обрывает команду</source>
+        <translation>the name holds a semicolon, where the console ends a command</translation>
+    </message>
+    <message>
+        <source>в имени есть кавычка</source>
+        <translation>the name holds a double quote</translation>
+    </message>
+    <message>
+        <source>имя не оканчивается на .cfg</source>
+        <translation>the name does not end in .cfg</translation>
+    </message>
+    <message>
+        <source>Сценарий сохранён, но игра не сможет выполнять его при запуске: %1.
+
+Чтобы игра его выполняла, сохраните его ещё раз под именем из латинских букв и цифр, например myconfig.cfg.</source>
+        <translation>The script is saved, but the game cannot run it at start: %1.
+
+For the game to run it, save it again under a name of Latin letters and digits, such as myconfig.cfg.</translation>
+    </message>
+    <message>
+        <source>Файл %1 был символической ссылкой. Теперь это отдельный файл: в нём прежний текст и строка %2. Файл, на который вела ссылка, не изменён.</source>
+        <translation>The file %1 was a symbolic link. It is now a file of its own: the same text and the line %2. The file the link led to is unchanged.</translation>
+    </message>
+    <message>
+        <source>Строка %1 не добавлена в файл:
+%2
+
+Консоль игры не дочитает его до конца: в нём есть нулевой байт (так бывает, если файл сохранён в UTF-16) или он больше 16 МиБ. Файл остался таким, каким был. Сценарий сохранён.</source>
+        <translation>The line %1 was not added to the file:
+%2
+
+The game&apos;s console would not read it to its end: it holds a NUL byte (as a file saved in UTF-16 does) or is larger than 16 MiB. The file is as it was. The script is saved.</translation>
+    </message>
+    <message>
+        <source>Не удалось добавить строку %1 в файл:
+%2
+
+Причина: %3.
+
+%4 Сценарий сохранён; строку можно добавить в этот файл самому.</source>
+        <translation>Could not add the line %1 to the file:
+%2
+
+Reason: %3.
+
+%4 The script is saved; you can add the line to that file yourself.</translation>
+    </message>
+    <message>
+        <source>Вернуть прежнее содержимое не удалось. Причина: %1.
+
+Программа попробует снова при следующем запуске.</source>
+        <translation>The old content could not be put back. Reason: %1.
+
+The program will try again at its next start.</translation>
+    </message>
+    <message>
+        <source>Прежнее содержимое файла возвращено на место: файл такой, каким был до того сохранения.</source>
+        <translation>The file&apos;s old content is back: the file is as it was before that save.</translation>
+    </message>
+    <message>
+        <source>Прошлый запуск программы прервался, когда она перезаписывала файл:
+%1
+
+%2</source>
+        <translation>The program&apos;s last run stopped while it was rewriting the file:
+%1
+
+%2</translation>
+    </message>
+    <message>
+        <source>файл больше 16 МиБ, а сценарии не бывают такими большими</source>
+        <translation>the file is larger than 16 MiB, which no script is</translation>
+    </message>
+    <message>
+        <source>Не удалось прочитать сценарий «%1»: %2.
+
+%3</source>
+        <translation>Could not read the script &quot;%1&quot;: %2.
+
+%3</translation>
+    </message>
+    <message>
+        <source>Программа закроется; запустите её без файла или с другим.</source>
+        <translation>The program will close; start it without a file or with another one.</translation>
+    </message>
+    <message>
+        <source>Страницы начнут с прежних значений.</source>
+        <translation>The pages start from the values they had.</translation>
+    </message>
+    <message>
+        <source>Сценарий «%1» уже открыт. Второй сценарий за один запуск открыть нельзя: ничего не изменилось.</source>
+        <translation>The script &quot;%1&quot; is already open. A second script cannot be opened in the same run: nothing has changed.</translation>
+    </message>
+    <message>
+        <source>Сюда можно бросить один файл сценария с расширением .cfg. Ничего не изменилось.</source>
+        <translation>Drop one script file ending in .cfg here. Nothing has changed.</translation>
+    </message>
+    <message>
+        <source>Открыт сценарий «%1».
+
+Значений и клавиш, с которых начнут страницы: %2.
+</source>
+        <translation>Opened the script &quot;%1&quot;.
+
+Values and keys the pages start from: %2.
+</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n строк сохранятся как есть; при сохранении они встанут после разделов страниц.</source>
+        <translation>
+            <numerusform>%n line is kept as it is; when saved, it goes after the pages&apos; sections.</numerusform>
+            <numerusform>%n lines are kept as they are; when saved, they go after the pages&apos; sections.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>
+
+Этих значений страницы показать не могут; строка покажет обычное значение, и пока вы её не измените, в сценарии останется значение из файла:</source>
+        <translation>
+
+The pages cannot show these values; the row shows its usual value, and until you change it the script keeps the file&apos;s value:</translation>
+    </message>
+    <message>
+        <source>
+строка </source>
+        <translation>
+line </translation>
+    </message>
+    <message>
+        <source>
+
+Файлы, которые сценарий запускает строкой exec, не открывались: </source>
+        <translation>
+
+Files the script runs with exec lines were not opened: </translation>
+    </message>
+    <message>
+        <source>
+
+Знаков, которых нет в кодировке сценария, заменённых на «?»: %1.</source>
+        <translation>
+
+Characters the script&apos;s code page lacks, replaced by &quot;?&quot;: %1.</translation>
+    </message>
+</context>
+<context>
     <name>Lists</name>
     <message>
         <source>Выкл</source>
@@ -95,6 +517,32 @@
     </message>
 </context>
 <context>
+    <name>QtDialogs</name>
+    <message>
+        <source>Да</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>Нет</source>
+        <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>SaveKeyOffer</name>
+    <message>
+        <source>Консоль игры не примет эти названия клавиш: у неё для тех же клавиш свои имена.
+
+%1
+Сохранить их так, как их пишет консоль?
+«Нет» сохранит названия как есть.</source>
+        <translation>The game&apos;s console will not take these key names: it has names of its own for the same keys.
+
+%1
+Save them the way the console spells them?
+&quot;No&quot; saves the names as they are.</translation>
+    </message>
+</context>
+<context>
     <name>SpinMember</name>
     <message>
         <source>Дурак что ли?</source>
@@ -122,6 +570,17 @@
     <message>
         <source>Запись </source>
         <translation>Record </translation>
+    </message>
+</context>
+<context>
+    <name>quelmar::MainMenu</name>
+    <message>
+        <source>Настройки:</source>
+        <translation>Settings:</translation>
+    </message>
+    <message>
+        <source>Сохранить</source>
+        <translation>Save</translation>
     </message>
 </context>
 <context>

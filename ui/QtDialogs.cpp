@@ -1,5 +1,6 @@
 #include "ui/QtDialogs.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -28,9 +29,11 @@ void QtDialogs::message(QWidget* parent, const QString& text, const QString& tit
 bool QtDialogs::ask(QWidget* parent, const QString& text, const QString& title, bool defaultYes) {
     QMessageBox box(QMessageBox::Question, shownTitle(title), text, QMessageBox::NoButton, parent);
     box.setObjectName(QStringLiteral("QuestionBox"));
-    // Our own words on the buttons: Qt's would be English without a translation.
-    QPushButton* yes = box.addButton(QStringLiteral("Да"), QMessageBox::YesRole);
-    QPushButton* no = box.addButton(QStringLiteral("Нет"), QMessageBox::NoRole);
+    // Our own words on the buttons, in the player's language.
+    QPushButton* yes =
+        box.addButton(QCoreApplication::translate("QtDialogs", "Да"), QMessageBox::YesRole);
+    QPushButton* no =
+        box.addButton(QCoreApplication::translate("QtDialogs", "Нет"), QMessageBox::NoRole);
     box.setDefaultButton(defaultYes ? yes : no);
     box.setEscapeButton(no);
     box.exec();
