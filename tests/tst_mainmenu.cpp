@@ -452,39 +452,6 @@ class TestProgram : public QObject {
             cue->play(quelmar::Cue(id));
         QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     }
-
-    // Every page opened from the real menu in turn and closed with its Done,
-    // then saved: the preamble and the seven sections in the order visited.
-    void everyPageInTurnThenSave() {
-        QTemporaryDir tmp;
-        TempFolderAs tempFolder(tmp.path());
-        ConfigStream config;
-        ScriptedDialogs dialogs;
-        RecordingSoundCue sound;
-        MainMenu menu(config, dialogs, sound, &openProgramPage);
-        QVERIFY(menu.load(nullptr));
-        menu.show();
-        const QList<std::pair<QString, QString>> walk = {
-            {"Command1", "Form2"}, // weapons: the key window's Done
-            {"Command5", "set3"},  {"Command2", "Set1"}, {"Command6", "SET4"},
-            {"Command7", "SET5"},  {"Command8", "SET6"}, {"Command4", "SET2"},
-        };
-        for (const auto& [entry, window] : walk) {
-            QTest::mouseClick(menu.entry(entry), Qt::LeftButton);
-            QWidget* page = visibleWindow(window);
-            QVERIFY2(page && !menu.isVisible(), qPrintable(entry));
-            QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-            QVERIFY2(menu.isVisible() && !menu.entry(entry)->isEnabled(), qPrintable(entry));
-        }
-        QCoreApplication::processEvents();             // let the closed windows go
-        const QString target = tmp.filePath("player"); // no suffix added
-        dialogs.answerSaveAs(target);
-        QTest::mouseClick(menu.entry("Command3"), Qt::LeftButton);
-        QUELMAR_COMPARE_GOLDEN(readBytes(target), "whole_defaults.cfg");
-        QUELMAR_COMPARE_GOLDEN(readBytes(TempConfigFile::path()), "whole_defaults.cfg");
-        QCOMPARE(sound.played,
-                 QList<Cue>(8, Cue::PageOpened)); // a cue per page opened, one for the save
-    }
 };
 
 int main(int argc, char** argv) {
