@@ -391,9 +391,9 @@ QString notAScriptText() {
 }
 
 QString openedReportText(const QString& path, const OpenedReport& report) {
-    QString text = QCoreApplication::translate("FailureMessages",
-                                               "Открыт сценарий «%1».\n\n"
-                                               "Значений и клавиш, с которых начнут страницы: %2.\n")
+    QString text = QCoreApplication::translate(
+                       "FailureMessages", "Открыт сценарий «%1».\n\n"
+                                          "Значений и клавиш, с которых начнут страницы: %2.\n")
                        .arg(shown(path))
                        .arg(report.onPages) +
                    QCoreApplication::translate("FailureMessages",
