@@ -21,6 +21,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
 
@@ -160,8 +161,12 @@ void MainMenu::ReturnToMainMenu(const QString& entryName) {
 }
 
 void MainMenu::save() {
-    const QString destination = dialogs_.saveAs(this, QStringLiteral("(*.cfg)"),
-                                                gameFolder_ ? gameFolder_->folder() : QString());
+    // Without the game's folder, the player's documents: the program's own
+    // folder is the system's place once installed, and no place for scripts.
+    QString start = gameFolder_ ? gameFolder_->folder() : QString();
+    if (start.isEmpty())
+        start = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    const QString destination = dialogs_.saveAs(this, QStringLiteral("(*.cfg)"), start);
     if (destination.isEmpty())
         return;
     // Read through our own open file: it holds exactly this session, even
