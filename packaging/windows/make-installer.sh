@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Makes the per-user installer from the folder the zip is made of:
-#   make-installer.sh STAGE ICON VERSION OUT.exe
+#   make-installer.sh STAGE ICON VERSION OUT.exe [MAKENSIS-OPTION...]
 # Every file of STAGE is installed, and removed again by name; the lists
 # NSIS needs are written here from the folder itself, so the installer
 # ships exactly what the zip ships. Signs the installer and its uninstaller
@@ -8,6 +8,7 @@
 set -euo pipefail
 here=$(cd "$(dirname "$0")" && pwd)
 stage=$(realpath "$1") icon=$(realpath "$2") version=$3 out=$(realpath -m "$4")
+shift 4
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 win() { printf '%s' "$1" | tr / '\\'; }
@@ -52,4 +53,4 @@ sign=()
 [ -z "${QUELMAR_SIGN_PKCS12:-}" ] || sign=("-DSIGN=$here/sign.sh \"%1\"")
 makensis -V2 -INPUTCHARSET UTF8 "-DVERSION=$version" "-DOUTFILE=$out" "-DICON=$icon" \
     "-DFILES=$work/files.nsh" "-DREMOVE=$work/remove.nsh" "-DSHIPPED=$work/shipped.nsh" \
-    "${sign[@]}" "$here/quelmar.nsi"
+    "${sign[@]}" "$@" "$here/quelmar.nsi"

@@ -142,12 +142,13 @@ FunctionEnd
 !insertmacro WaitWhileRunning ""
 !insertmacro WaitWhileRunning "un."
 
-; Removes, by the names its list gives, what the install in $OldDir put
-; there and this version does not put back (everything, when this version
-; goes elsewhere). Names that would leave the folder are ignored.
+; Removes, by the names its list gives (kept aside before the new files
+; came), what the install in $OldDir put there and this version does not
+; put back (everything, when this version goes elsewhere). Names that would
+; leave the folder are ignored.
 Function RemoveOldFiles
     ClearErrors
-    FileOpen $R5 "$OldDir\${LIST}" r
+    FileOpen $R5 "$PLUGINSDIR\${LIST}" r
     ${If} ${Errors}
         Return
     ${EndIf}
@@ -197,23 +198,23 @@ FunctionEnd
 
 Section "$(SecProgram)" SecProgram
     SectionIn RO
+    ; The older version: where its registration says, else whatever stands
+    ; where this one goes.
     ReadRegStr $OldDir HKCU "${UNINSTALL_KEY}" "InstallLocation"
+    ${If} $OldDir == ""
+        StrCpy $OldDir $INSTDIR
+    ${EndIf}
     StrCpy $R0 $INSTDIR
     Call WaitWhileRunning
-    ${If} $OldDir != ""
-    ${AndIf} $OldDir != $INSTDIR
-        StrCpy $R0 $OldDir
-        Call WaitWhileRunning
-    ${EndIf}
+    StrCpy $R0 $OldDir
+    Call WaitWhileRunning
+    InitPluginsDir
+    CopyFiles /SILENT "$OldDir\${LIST}" "$PLUGINSDIR\${LIST}"
     ; The new files first, over the old ones; only then what is left of the
     ; old version goes, so a failure never leaves the folder without a
     ; whole program.
     !include "${FILES}"
     WriteUninstaller "$INSTDIR\uninstall.exe"
-    ${If} $OldDir != ""
-        Call RemoveOldFiles
-    ${EndIf}
-    StrCpy $OldDir $INSTDIR
     Call RemoveOldFiles
 
     CreateShortCut "$SMPROGRAMS\Quelmar.lnk" "$INSTDIR\quelmar.exe"
@@ -270,6 +271,9 @@ Section Uninstall
     !include "${REMOVE}"
     Delete "$INSTDIR\uninstall.exe"
     RMDir "$INSTDIR"
+    ; The user's programs folder, where the install made it and nothing
+    ; else is there.
+    RMDir "$LOCALAPPDATA\Programs"
     Delete "$SMPROGRAMS\Quelmar.lnk"
     Delete "$DESKTOP\Quelmar.lnk"
     DeleteRegKey HKCU "${UNINSTALL_KEY}"
@@ -278,5 +282,9 @@ Section Uninstall
     DeleteRegValue HKCU "${CLASSES}\.cfg\OpenWithProgids" "${PROGID}"
     DeleteRegKey /ifempty HKCU "${CLASSES}\.cfg\OpenWithProgids"
     DeleteRegKey /ifempty HKCU "${CLASSES}\.cfg"
+    ; The keys above ours, where the install made them and they are empty.
+    DeleteRegKey /ifempty HKCU "${CLASSES}\Applications"
+    DeleteRegKey /ifempty HKCU "${CLASSES}"
+    DeleteRegKey /ifempty HKCU "Software\Microsoft\Windows\CurrentVersion\Uninstall"
     System::Call 'shell32::SHChangeNotify(i 0x08000000, i 0, p 0, p 0)'
 SectionEnd

@@ -39,4 +39,5 @@ for file in "$@"; do
         { cat "$work/log" >&2; echo "sign.sh: could not sign $file" >&2; exit 1; }
     # Over the file in place: NSIS hands its own path and takes the file back.
     cat "$work/signed" >"$file"
+    rm "$work/signed"
 done
