@@ -63,6 +63,10 @@ unix_path() { realpath "$(winepath -u "$(printf '%s' "$1" | sed 's/\\\\/\\/g')")
 
 case $case in
 install)
+    # Neither the installer nor the programs ask for administrator rights.
+    for file in "$setup" "$stage/quelmar.exe" "$stage/quelmar.com"; do
+        grep -aq 'level="asInvoker"' "$file" || fail "$file's manifest does not say asInvoker"
+    done
     snapshot before
     install "$setup" 0
     snapshot installed
