@@ -9,8 +9,10 @@
 #                     of the same tests, then the Windows build below with
 #                     its tests under Wine; it prints where the time went
 #   ./build.sh windows  builds the Windows program (Qt for Windows built once
-#                     per machine and cached), runs its tests under Wine and
-#                     packs build-windows/quelmar-<version>-windows-x64.zip
+#                     per machine and cached), packs
+#                     build-windows/quelmar-<version>-windows-x64.zip and the
+#                     installer quelmar-<version>-setup.exe beside it, and
+#                     runs their tests under Wine
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -38,6 +40,7 @@ WINDOWS_PACKAGES=(
     g++-mingw-w64-x86-64-posix mingw-w64-tools wine wine64
     dpkg-dev python3 locales
     xdotool x11-xkb-utils imagemagick unzip bc
+    nsis osslsigncode openssl
 )
 
 install_missing() { # packages...
@@ -89,9 +92,14 @@ build_windows() { # the zip, its tests under Wine and a run of the unzipped prog
     # needs none of them.
     find "$stage" -name '*.dll' -o -name '*.exe' -o -name '*.com' |
         xargs x86_64-w64-mingw32-strip --strip-unneeded
+    # Our two programs signed when a certificate is given (README: signing).
+    packaging/windows/sign.sh "$stage/quelmar.exe" "$stage/quelmar.com"
     (cd build-windows && cmake -E tar cf "quelmar-$version-windows-x64.zip" --format=zip \
         "quelmar-$version-windows-x64")
-    ls -l "$stage.zip"
+    # The installer beside the zip, signed with its uninstaller likewise.
+    packaging/windows/make-installer.sh "$stage" build-windows/packaging/windows/quelmar.ico \
+        "$version" "build-windows/quelmar-$version-setup.exe"
+    ls -l "$stage.zip" "build-windows/quelmar-$version-setup.exe"
     # The tests, under Wine in a prefix of their own, with Qt and the MinGW
     # runtime found through WINEPATH.
     export WINEPREFIX=$PWD/build-windows/wineprefix WINEDEBUG=-all
@@ -104,6 +112,10 @@ build_windows() { # the zip, its tests under Wine and a run of the unzipped prog
         localedef -i ru_RU -f UTF-8 build-windows/locale/ru_RU.UTF-8
     fi
     export LOCPATH=$PWD/build-windows/locale
+    # Windows hides a file by its attribute alone; Wine by default also
+    # hides every name with a leading dot, which would hide whether the
+    # program marks its own files. The tests' prefix shows dot files.
+    wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f >/dev/null 2>&1
     (cd build-windows && ctest --output-on-failure)
     # The program from the unzipped package, as a player starts it.
     tools/windows-smoke.sh "$stage.zip" build-windows/smoke.png

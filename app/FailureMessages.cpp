@@ -390,6 +390,13 @@ QString notAScriptText() {
                                        "Ничего не изменилось.");
 }
 
+QString consoleProgramText() {
+    return QStringLiteral("У этой программы нет консоли, и ей некуда писать ответ. Команды "
+                          "--check, --fix-keys, --help и --version выполняет quelmar.com: "
+                          "откройте командную строку (cmd) в папке программы и наберите, "
+                          "например,\n\nquelmar --check userconfig.cfg");
+}
+
 QString openedReportText(const QString& path, const OpenedReport& report) {
     QString text = QCoreApplication::translate(
                        "FailureMessages", "Открыт сценарий «%1».\n\n"

@@ -42,6 +42,9 @@ QString openFailureText(const QString& path, const FileError& error, bool atStar
 QString secondScriptText(const QString& opened);
 // Something other than one .cfg file was dropped on the menu.
 QString notAScriptText();
+// The window program was given a command-line tool's options with no
+// console to answer on: where the console program is.
+QString consoleProgramText();
 // What became of an opened script: for the message box, and in English for a
 // terminal's standard error.
 QString openedReportText(const QString& path, const OpenedReport& report);

@@ -23,6 +23,7 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTextStream>
 #include <QTimer>
 
@@ -166,7 +167,11 @@ void MainMenu::ReturnToMainMenu(const QString& entryName) {
 // would be gone by the next start: "Да" saves it as userconfig.cfg, which the
 // game runs and never writes, and "Нет" goes back to the dialog.
 QString MainMenu::chooseDestination(const QString& gameFolder) {
-    QString start = gameFolder;
+    // Without the game's folder, the player's documents: the program's own
+    // folder is the system's place once installed, and no place for scripts.
+    QString start = gameFolder.isEmpty()
+                        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
+                        : gameFolder;
     while (true) {
         const QString chosen = dialogs_.saveAs(this, QStringLiteral("(*.cfg)"), start);
         const QFileInfo named(chosen);

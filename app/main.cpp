@@ -1,6 +1,9 @@
 #include "app/CommandLine.h"
+#include "app/ConsoleStart.h"
+#include "app/FailureMessages.h"
 #include "app/Program.h"
 #include "platform/Console.h"
+#include "ui/Dialogs.h"
 #include "ui/Language.h"
 #include "ui/Look.h"
 
@@ -12,9 +15,21 @@
 
 int main(int argc, char* argv[]) {
     quelmar::letOversizedWritesFail();
-    const quelmar::CommandLine commandLine =
-        quelmar::CommandLine::parse(quelmar::programArguments(argc, argv));
-    if (commandLine.mode != quelmar::CommandLine::Mode::Program) {
+    const QStringList arguments = quelmar::programArguments(argc, argv);
+    const quelmar::CommandLine commandLine = quelmar::CommandLine::parse(arguments);
+    const bool toolMode = commandLine.mode != quelmar::CommandLine::Mode::Program;
+    switch (quelmar::startRoute(quelmar::consoleFacts(), arguments.size(), toolMode)) {
+    case quelmar::StartRoute::WindowProgram:
+        if (quelmar::startWindowProgram())
+            return 0;
+        break; // without it, this program opens the window itself
+    case quelmar::StartRoute::ConsoleProgramNotice:
+        quelmar::showSystemMessage(quelmar::consoleProgramText(), quelmar::applicationTitle());
+        return 2;
+    case quelmar::StartRoute::AsAsked:
+        break;
+    }
+    if (toolMode) {
         // The tools need no display: no window system is touched.
         QCoreApplication tool(argc, argv);
         QCoreApplication::setApplicationName(QStringLiteral("quelmar"));

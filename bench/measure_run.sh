@@ -6,6 +6,9 @@
 #   peak RSS   the run's peak resident memory, after the idle spell and a
 #              visit to the two heaviest pages (the weapon pictures and the
 #              command page's 130 key fields)
+# Then, where ./build.sh windows has packed the Windows program, the same
+# start under Wine beside a minimal Qt program, and the zip's and the
+# installer's sizes (bench/measure_wine.sh).
 # Usage: bench/measure_run.sh [path/to/quelmar]   (default build/quelmar)
 # Needs xvfb-run and xdotool. Runs itself under Xvfb when there is no display.
 set -euo pipefail
@@ -13,7 +16,12 @@ binary=$(realpath "${1:-build/quelmar}")
 if [ -z "${QUELMAR_MEASURE_INNER:-}" ]; then
     export QUELMAR_MEASURE_INNER=1
     xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$binary"
-    exit $?
+    windows=$(dirname "$0")/../build-windows
+    if ls "$windows"/quelmar-*-setup.exe >/dev/null 2>&1 && command -v wine >/dev/null; then
+        echo "Windows:"
+        "$(dirname "$0")/measure_wine.sh" "$windows"
+    fi
+    exit 0
 fi
 
 export TMPDIR=$(mktemp -d)

@@ -132,9 +132,19 @@ FileError checkRegular(HANDLE handle, FileStep step, const QString& path) {
                                                                   : FileProblem::NotRegular);
 }
 
+// Our own files beside the player's (the lock, the save's new copy) are
+// named with a leading dot, which hides them on Linux; Explorer hides a
+// file by its attribute instead.
+bool hiddenByName(const std::wstring& name) {
+    const size_t slash = name.find_last_of(L"\\/");
+    return name.compare(slash == std::wstring::npos ? 0 : slash + 1, 1, L".") == 0;
+}
+
+// The attributes are those a new file gets; an existing file keeps its own.
 HANDLE openName(const std::wstring& name, DWORD disposition, DWORD flags) {
+    const DWORD attributes = hiddenByName(name) ? FILE_ATTRIBUTE_HIDDEN : FILE_ATTRIBUTE_NORMAL;
     return ::CreateFileW(name.c_str(), GENERIC_READ | GENERIC_WRITE, kShareAll, nullptr,
-                         disposition, FILE_ATTRIBUTE_NORMAL | flags, nullptr);
+                         disposition, attributes | flags, nullptr);
 }
 
 // A reparse point that is no link (a file kept in OneDrive, a deduplicated
@@ -302,6 +312,14 @@ FileError makePrivateFolder(const QString& path) {
 
 FileError replaceFile(const QString& from, const QString& to) {
     const std::wstring source = native(from), target = native(to);
+    // The attributes go with the file: the save's hidden copy must not
+    // hide the player's script it becomes.
+    const DWORD attributes = ::GetFileAttributesW(source.c_str());
+    if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN) &&
+        !hiddenByName(target)) {
+        const DWORD kept = attributes & ~DWORD(FILE_ATTRIBUTE_HIDDEN);
+        ::SetFileAttributesW(source.c_str(), kept ? kept : FILE_ATTRIBUTE_NORMAL);
+    }
     // The game or a virus scanner may hold the target for a moment: try
     // again for about a second before calling it busy.
     DWORD code = ERROR_SUCCESS;

@@ -30,4 +30,24 @@ std::unique_ptr<QIODevice> consoleDevice(std::FILE* stream);
 // Whether stream (stdout or stderr) is a terminal or a console a player reads.
 bool isTerminal(std::FILE* stream);
 
+// What the program finds of its console as it starts.
+struct ConsoleFacts {
+    // Built for the console (quelmar.com), not as the window program.
+    bool consoleProgram = false;
+    // The processes attached to its console, itself included; 0 without one.
+    unsigned attachedProcesses = 0;
+    // Standard output or error leads somewhere: a file, a pipe, or a
+    // console this process is attached to.
+    bool hasOutput = true;
+};
+ConsoleFacts consoleFacts();
+
+// Starts the window program that lies beside this one, with no arguments;
+// false when it could not be started.
+bool startWindowProgram();
+
+// A message box of the system's own, for a program that has no window
+// system of Qt's open yet; where a terminal is always at hand, nothing.
+void showSystemMessage(const QString& text, const QString& title);
+
 } // namespace quelmar

@@ -30,4 +30,15 @@ bool isTerminal(std::FILE* stream) {
     return ::isatty(::fileno(stream)) == 1;
 }
 
+// One program serves both the terminal and the desktop here.
+ConsoleFacts consoleFacts() {
+    return {};
+}
+
+bool startWindowProgram() {
+    return false;
+}
+
+void showSystemMessage(const QString&, const QString&) {}
+
 } // namespace quelmar

@@ -91,6 +91,66 @@ std::unique_ptr<QIODevice> consoleDevice(std::FILE* stream) {
         ::GetStdHandle(stream == stderr ? STD_ERROR_HANDLE : STD_OUTPUT_HANDLE));
 }
 
+ConsoleFacts consoleFacts() {
+    ConsoleFacts facts;
+    // The subsystem our own image was linked for: the same source makes
+    // both programs.
+    const auto* image = reinterpret_cast<const BYTE*>(::GetModuleHandleW(nullptr));
+    const auto* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(image);
+    const auto* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(image + dos->e_lfanew);
+    facts.consoleProgram = nt->OptionalHeader.Subsystem == IMAGE_SUBSYSTEM_WINDOWS_CUI;
+    // Only the count matters; a list of one fits, and a longer one says
+    // how long it is.
+    DWORD ids[1];
+    facts.attachedProcesses = ::GetConsoleProcessList(ids, 1);
+    // A file, a pipe or a console this process writes to. Started from
+    // Explorer, a window program has none; started from cmd.exe, it may be
+    // handed the console's handles without being attached to it.
+    const auto leads = [](DWORD which) {
+        const HANDLE handle = ::GetStdHandle(which);
+        DWORD mode = 0;
+        if (handle == nullptr || handle == INVALID_HANDLE_VALUE)
+            return false;
+        const DWORD type = ::GetFileType(handle);
+        return type == FILE_TYPE_DISK || type == FILE_TYPE_PIPE || ::GetConsoleMode(handle, &mode);
+    };
+    facts.hasOutput = leads(STD_OUTPUT_HANDLE) || leads(STD_ERROR_HANDLE);
+    return facts;
+}
+
+bool startWindowProgram() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        const DWORD size = ::GetModuleFileNameW(nullptr, path.data(), DWORD(path.size()));
+        if (size == 0)
+            return false;
+        if (size < path.size()) {
+            path.resize(size);
+            break;
+        }
+        path.resize(path.size() * 2);
+    }
+    const size_t dot = path.find_last_of(L'.');
+    if (dot == std::wstring::npos)
+        return false;
+    path.replace(dot, std::wstring::npos, L".exe");
+    std::wstring commandLine = L'"' + path + L'"';
+    STARTUPINFOW startup{};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION process{};
+    if (!::CreateProcessW(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                          nullptr, &startup, &process))
+        return false;
+    ::CloseHandle(process.hThread);
+    ::CloseHandle(process.hProcess);
+    return true;
+}
+
+void showSystemMessage(const QString& text, const QString& title) {
+    ::MessageBoxW(nullptr, reinterpret_cast<const wchar_t*>(text.utf16()),
+                  reinterpret_cast<const wchar_t*>(title.utf16()), MB_OK | MB_ICONINFORMATION);
+}
+
 bool isTerminal(std::FILE* stream) {
     // A window program started from Explorer has no console at all.
     DWORD mode = 0;

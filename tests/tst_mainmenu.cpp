@@ -1,6 +1,7 @@
 // The application shell: start-up order and its one-second delay, the main
 // menu with its entries, the way back from a page, the about box and save,
 // the flame and the sound cues, and the whole program walked page by page.
+#include "app/ConsoleStart.h"
 #include "app/FireBuffer.h"
 #include "app/FlameView.h"
 #include "app/MainMenu.h"
@@ -179,7 +180,7 @@ class TestMainMenu : public QObject {
     }
 
     // A game-folder search hung on a network folder: past its deadline the
-    // dialog opens at its default folder and the save ends the program; the
+    // dialog opens in the player's documents and the save ends the program; the
     // hung search stays behind on data of its own until the test ends.
     void saveWhileTheGameFolderSearchHangs() {
         const auto never = std::make_shared<QSemaphore>();
@@ -189,7 +190,8 @@ class TestMainMenu : public QObject {
         dialogs_->answerSaveAs(tmp_.filePath(QStringLiteral("hung.cfg")));
         click("Command3");
         QCOMPARE(dialogs_->asked.size(), 1);
-        QCOMPARE(dialogs_->asked[0].startFolder, QString());
+        QCOMPARE(dialogs_->asked[0].startFolder,
+                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
         QCOMPARE(unloaded.count(), 1);
     }
 
@@ -333,6 +335,38 @@ class TestProgram : public QObject {
             {0.0006, 1}, {1, 1000},   {0, 0},      {-1, 0},     {kNaN, 0},      {1e300, kLongest}};
         for (const auto& [seconds, expected] : cases)
             QVERIFY2(WaiT::intervalFor(seconds) == expected, qPrintable(QString::number(seconds)));
+    }
+
+    // A start by what the program finds of its console: the console program
+    // hands over to the window only when double-clicked (no arguments, a
+    // console of its own); the window program names the console program
+    // only for a tool with nowhere at all to answer.
+    void startRoutes() {
+        using R = StartRoute;
+        struct Case {
+            const char* name;
+            ConsoleFacts facts;
+            qsizetype arguments;
+            bool tool;
+            R route;
+        };
+        const Case cases[] = {
+            {"quelmar.com double-clicked", {true, 1, true}, 1, false, R::WindowProgram},
+            {"quelmar.com typed in cmd.exe", {true, 2, true}, 1, false, R::AsAsked},
+            {"a script dropped on quelmar.com", {true, 1, true}, 2, false, R::AsAsked},
+            {"quelmar.com --version, own console", {true, 1, true}, 2, true, R::AsAsked},
+            {"quelmar.com, console detached", {true, 0, false}, 1, false, R::AsAsked},
+            {"quelmar.exe from Explorer", {false, 0, false}, 1, false, R::AsAsked},
+            {"quelmar.exe in a console of its own", {false, 1, true}, 1, false, R::AsAsked},
+            {"quelmar.exe --check from Explorer",
+             {false, 0, false},
+             3,
+             true,
+             R::ConsoleProgramNotice},
+            {"quelmar.exe --check >file", {false, 0, true}, 3, true, R::AsAsked},
+        };
+        for (const Case& c : cases)
+            QVERIFY2(startRoute(c.facts, c.arguments, c.tool) == c.route, c.name);
     }
 
     // Every pixel of 1800 frames: enough for each of the generator's 2^24

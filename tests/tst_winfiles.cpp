@@ -30,6 +30,11 @@ bool writeFile(const QString& path, const QByteArray& bytes) {
     return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
 }
 
+bool isHidden(const QString& path) {
+    const DWORD attributes = ::GetFileAttributesW(path.toStdWString().c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_HIDDEN);
+}
+
 // How another program (the game, a virus scanner) may hold the file.
 HANDLE holdOpen(const QString& path, DWORD share) {
     return ::CreateFileW(QDir::toNativeSeparators(path).toStdWString().c_str(), GENERIC_READ, share,
@@ -58,6 +63,9 @@ class TestWinFiles : public QObject {
             const auto refused = TempConfigFile::create(second, places);
             QCOMPARE(refused.outcome, TempConfigFile::Outcome::AlreadyRunning);
             QVERIFY(contentOf(created.path).endsWith("bind \"w\" \"+forward\"\r\n"));
+            // Our lock is hidden as its dot hides it on Linux; the script is not.
+            QVERIFY(isHidden(folder + QStringLiteral("/.cfg.cfg.lock")));
+            QVERIFY(!isHidden(created.path));
         }
         ConfigStream again;
         QCOMPARE(TempConfigFile::create(again, places).outcome, TempConfigFile::Outcome::Created);
@@ -98,6 +106,23 @@ class TestWinFiles : public QObject {
         // Nothing is left beside it.
         QCOMPARE(QDir(tmp.path()).entryList(QDir::Files | QDir::Hidden),
                  QStringList{QStringLiteral("autoexec.cfg")});
+    }
+
+    // The save's new copy is hidden while it is written beside the
+    // player's script, and the script it becomes is not.
+    void saveCopyHiddenUntilInPlace() {
+        QTemporaryDir tmp;
+        const QString target = tmp.filePath(QStringLiteral("userconfig.cfg"));
+        bool copyHidden = false;
+        FileCalls calls;
+        calls.replace = [&](const QString& from, const QString& to) {
+            copyHidden = isHidden(from);
+            return replaceFile(from, to);
+        };
+        for (const char* script : {"first\r\n", "second\r\n"}) {
+            QCOMPARE(saveScript(script, target, calls).outcome, SaveOutcome::Saved);
+            QVERIFY(copyHidden && !isHidden(target));
+        }
     }
 
     // A path far past the 260 characters of MAX_PATH, under a Cyrillic name.

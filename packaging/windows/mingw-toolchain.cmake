@@ -10,3 +10,10 @@ set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
 set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+# No path of this machine in the binaries: __FILE__ in assertion messages
+# and Qt's warnings would otherwise carry where the source and the build
+# lay here. The build folder is named last: where it lies inside the
+# source, the later mapping is the one GCC applies.
+set(prefix_maps "-ffile-prefix-map=${CMAKE_SOURCE_DIR}=src -ffile-prefix-map=${CMAKE_BINARY_DIR}=build")
+set(CMAKE_C_FLAGS_INIT "${prefix_maps}")
+set(CMAKE_CXX_FLAGS_INIT "${prefix_maps}")
