@@ -5,7 +5,8 @@
 #   start-up     seconds from `wine quelmar.exe` to the main menu on screen
 #                (the splash's one-second wait included; the menu counts once
 #                the splash has gone), the median of five starts in a warm
-#                prefix (Wine started once before, its files in the cache)
+#                prefix: Wine's server and services already running, as
+#                Windows' are, and the files in the cache
 #   memory       the program's resident memory with the menu showing
 #   sizes        the zip and the installer
 # Usage: bench/measure_wine.sh [BUILD-WINDOWS]   (default build-windows)
@@ -24,6 +25,9 @@ export WINEPREFIX=$build/bench-prefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubu
 unset WINEPATH
 trap 'wineserver -k 2>/dev/null || true; rm -rf "$work"' EXIT
 [ -d "$WINEPREFIX" ] || wineboot -i >/dev/null 2>&1
+# Wine's server stays between the starts, and its services with it.
+wineserver -p
+wine cmd /c exit >/dev/null 2>&1
 (cd "$work" && unzip -q "$zip")
 folder=$(ls -d "$work"/quelmar-*)
 cp "$build/packaging/windows/minimal_widget.exe" "$folder/"
@@ -43,7 +47,7 @@ start() { # program, width, height
     # The splash (408x311) gone: the menu shows alone.
     while [ -n "$(wait_for_window 1 408 311 --name . 2>/dev/null)" ]; do sleep 0.02; done
     echo "$(echo "$(date +%s.%N) - $begin" | bc) $(awk '/VmRSS/ {print $2}' /proc/$pid/status)"
-    wineserver -k
+    kill $pid
     wait $pid 2>/dev/null || true
 }
 measure() { # name, program, width, height
