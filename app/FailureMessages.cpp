@@ -391,10 +391,11 @@ QString notAScriptText() {
 }
 
 QString consoleProgramText() {
-    return QStringLiteral("У этой программы нет консоли, и ей некуда писать ответ. Команды "
-                          "--check, --fix-keys, --help и --version выполняет quelmar.com: "
-                          "откройте командную строку (cmd) в папке программы и наберите, "
-                          "например,\n\nquelmar --check userconfig.cfg");
+    return QCoreApplication::translate(
+        "FailureMessages", "У этой программы нет консоли, и ей некуда писать ответ. Команды "
+                           "--check, --fix-keys, --help и --version выполняет quelmar.com: "
+                           "откройте командную строку (cmd) в папке программы и наберите, "
+                           "например,\n\nquelmar --check userconfig.cfg");
 }
 
 QString openedReportText(const QString& path, const OpenedReport& report) {

@@ -18,14 +18,23 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = quelmar::programArguments(argc, argv);
     const quelmar::CommandLine commandLine = quelmar::CommandLine::parse(arguments);
     const bool toolMode = commandLine.mode != quelmar::CommandLine::Mode::Program;
+    const auto speakChosenLanguage = [&commandLine] {
+        quelmar::useLanguage(quelmar::chooseLanguage(
+            commandLine.language, qEnvironmentVariable(quelmar::languageVariable()),
+            QLocale::system().uiLanguages()));
+    };
     switch (quelmar::startRoute(quelmar::consoleFacts(), arguments.size(), toolMode)) {
     case quelmar::StartRoute::WindowProgram:
         if (quelmar::startWindowProgram())
             return 0;
         break; // without it, this program opens the window itself
-    case quelmar::StartRoute::ConsoleProgramNotice:
+    case quelmar::StartRoute::ConsoleProgramNotice: {
+        // A message box in the player's language, before any window.
+        QCoreApplication notice(argc, argv);
+        speakChosenLanguage();
         quelmar::showSystemMessage(quelmar::consoleProgramText(), quelmar::applicationTitle());
         return 2;
+    }
     case quelmar::StartRoute::AsAsked:
         break;
     }
@@ -45,9 +54,7 @@ int main(int argc, char* argv[]) {
     QApplication::setApplicationName(QStringLiteral("Quelmar"));
     // Lets Wayland desktops match the windows to the installed menu entry.
     QGuiApplication::setDesktopFileName(QStringLiteral(QUELMAR_APP_ID));
-    quelmar::useLanguage(quelmar::chooseLanguage(commandLine.language,
-                                                 qEnvironmentVariable(quelmar::languageVariable()),
-                                                 QLocale::system().uiLanguages()));
+    speakChosenLanguage();
     quelmar::look::applyProgramLook(app);
     return quelmar::runProgram(app, commandLine.files.value(0));
 }

@@ -465,6 +465,14 @@ Files the script runs with exec lines were not opened: </translation>
 
 Characters the script&apos;s code page lacks, replaced by &quot;?&quot;: %1.</translation>
     </message>
+    <message>
+        <source>У этой программы нет консоли, и ей некуда писать ответ. Команды --check, --fix-keys, --help и --version выполняет quelmar.com: откройте командную строку (cmd) в папке программы и наберите, например,
+
+quelmar --check userconfig.cfg</source>
+        <translation>This program has no console to write its answer to. The commands --check, --fix-keys, --help and --version are run by quelmar.com: open a command prompt (cmd) in the program&apos;s folder and type, for example,
+
+quelmar --check userconfig.cfg</translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>
