@@ -119,6 +119,21 @@ QList<QByteArray> codePageLines(const QString& text) {
     return lines;
 }
 
+constexpr Section kSections[] = {Section::BuyWeapons, Section::Commands, Section::Video,
+                                 Section::Mouse,      Section::Sound,    Section::Player,
+                                 Section::Other};
+
+// Each section's header line as it stands in a script, blanks at its end left out.
+const QHash<QByteArray, Section>& sectionsByHeader() {
+    static const QHash<QByteArray, Section> headers = [] {
+        QHash<QByteArray, Section> byHeader;
+        for (Section s : kSections)
+            byHeader.insert(trimmedEnd(sectionHeader(s).toLatin1()), s);
+        return byHeader;
+    }();
+    return headers;
+}
+
 const QSet<QByteArray>& ourLines() {
     static const QSet<QByteArray> lines = [] {
         QSet<QByteArray> set;
@@ -126,9 +141,9 @@ const QSet<QByteArray>& ourLines() {
             if (!line.isEmpty())
                 set.insert(line);
         }
-        for (Section s : {Section::BuyWeapons, Section::Commands, Section::Video, Section::Mouse,
-                          Section::Sound, Section::Player, Section::Other})
-            set.insert(trimmedEnd(sectionHeader(s).toLatin1()));
+        for (auto header = sectionsByHeader().keyBegin(); header != sectionsByHeader().keyEnd();
+             ++header)
+            set.insert(*header);
         set.insert(trimmedEnd(keptLinesHeader().toLatin1()));
         // The game's own words atop its config.cfg, untrue of any other script.
         set.insert("// This file is overwritten whenever you change your user settings in the "
@@ -438,11 +453,9 @@ QByteArray OpenedScript::keptLines(const QByteArray& written) const {
     for (const QByteArray& raw : written.split('\n')) {
         const QByteArray line = trimmedEnd(raw);
         writtenLines.insert(line);
-        for (Section s : {Section::BuyWeapons, Section::Commands, Section::Video, Section::Mouse,
-                          Section::Sound, Section::Player, Section::Other}) {
-            if (line == trimmedEnd(sectionHeader(s).toLatin1()))
-                opened.append(s);
-        }
+        if (const auto header = sectionsByHeader().constFind(line);
+            header != sectionsByHeader().cend())
+            opened.append(*header);
         ConsoleReader reader(line);
         ConsoleCommand command;
         while (reader.next(command)) {
