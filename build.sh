@@ -74,7 +74,14 @@ build_windows() { # the zip, its tests under Wine and a run of the unzipped prog
     cmake --build build -j2 --target quelmar_render
     # Qt's own toolchain file puts its prefix among the cross build's roots
     # and loads ours, which names the compilers.
-    cmake -S . -B build-windows -G Ninja -DCMAKE_BUILD_TYPE=Release \
+    # A build folder made with another Qt (an older cache key) keeps that
+    # Qt's package folders in its cache: it starts afresh.
+    local fresh=()
+    if [ -f build-windows/CMakeCache.txt ] &&
+        ! grep -qx "Qt6_DIR:PATH=$qt/lib/cmake/Qt6" build-windows/CMakeCache.txt; then
+        fresh=(--fresh)
+    fi
+    cmake -S . -B build-windows "${fresh[@]}" -G Ninja -DCMAKE_BUILD_TYPE=Release \
         -DCMAKE_TOOLCHAIN_FILE="$qt/lib/cmake/Qt6/qt.toolchain.cmake" \
         -DQT_CHAINLOAD_TOOLCHAIN_FILE="$PWD/packaging/windows/mingw-toolchain.cmake" \
         -DCMAKE_PREFIX_PATH="$qt" \

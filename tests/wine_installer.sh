@@ -23,9 +23,15 @@ export LC_ALL=C
 export WINEPREFIX=$work/prefix WINEDEBUG=-all WINEDLLOVERRIDES=winemenubuilder.exe=d
 unset WINEPATH
 rm -rf "$work" && mkdir -p "$work"
-trap 'wineserver -k 2>/dev/null || true' EXIT
+# What the program printed, when a case fails while it runs.
+trap 'status=$?; if [ $status != 0 ] && [ -s "$work/run.txt" ]; then
+    echo "the program said:"; tr -d "\r" <"$work/run.txt"; fi >&2
+    wineserver -k 2>/dev/null || true' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
 wineboot -i >/dev/null 2>&1
+# A crash ends the program with its backtrace on the error stream rather
+# than behind a dialog that nobody closes.
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 user=$(ls "$WINEPREFIX/drive_c/users" | grep -vx Public | head -n1)
 home=$WINEPREFIX/drive_c/users/$user
 folder=$home/AppData/Local/Programs/Quelmar
@@ -95,8 +101,9 @@ install)
     cp "$here/data/check_userconfig.cfg" "$home/Documents/Скрипты/мой.cfg"
     LC_ALL=ru_RU.UTF-8 script -qec "wine '$program' 'C:\\users\\$user\\Documents\\Скрипты\\мой.cfg'" /dev/null \
         >"$work/run.txt" 2>&1 &
+    window_owner=$!
     source "$here/../tools/x-window.sh"
-    wait_for_window 300 203 299 --name '^Quelmar$' >/dev/null || fail "no main menu"
+    wait_for_window 60 203 299 --name '^Quelmar$' >/dev/null || fail "no main menu"
     for _ in $(seq 50); do
         grep -aq 'opened C:.*мой.cfg' <(tr -d '\r\n' <"$work/run.txt") && break
         sleep 0.1
@@ -104,7 +111,7 @@ install)
     grep -aq 'opened C:.*мой.cfg' <(tr -d '\r\n' <"$work/run.txt") ||
         fail "the program did not open the script it was given"
     wineserver -k && { wait 2>/dev/null || true; }
-    rm -rf "$home/Documents/Скрипты" "$home/Temp/cfg.cfg" "$home/Temp/.cfg.cfg.lock"
+    rm -rf "$home/Documents/Скрипты" "$home/Temp/cfg.cfg" "$home/Temp/.cfg.cfg.lock" "$work/run.txt"
     # The player's own script in the program's folder stays, and the
     # folders that hold it.
     printf 'bind "x" "+jump"\r\n' >"$folder/мой.cfg"
@@ -131,14 +138,16 @@ upgrade)
     ;;
 running)
     install "$setup" 0
-    wine "$folder/quelmar.exe" >/dev/null 2>&1 &
+    wine "$folder/quelmar.exe" >"$work/run.txt" 2>&1 &
+    window_owner=$!
     source "$here/../tools/x-window.sh"
-    wait_for_window 300 203 299 --name '^Quelmar$' >/dev/null || fail "no main menu"
+    wait_for_window 60 203 299 --name '^Quelmar$' >/dev/null || fail "no main menu"
     before=$(cd "$folder" && find . -type f -exec md5sum {} + | sort)
     install "$setup" 2
     [ "$before" = "$(cd "$folder" && find . -type f -exec md5sum {} + | sort)" ] ||
         fail "the install changed the folder of a running program"
     wineserver -k && { wait 2>/dev/null || true; }
+    rm "$work/run.txt"
     install "$setup" 0
     ;;
 esac

@@ -31,7 +31,7 @@ pid=$!
 # The one visible window of the program that is width x height (at scale 1),
 # waited for up to 5 s.
 source tools/x-window.sh
-window_of_size() { wait_for_window 50 $(($1 * scale)) $(($2 * scale)) --pid $pid; }
+window_of_size() { wait_for_window 5 $(($1 * scale)) $(($2 * scale)) --pid $pid; }
 shoot() { # window id, name
     sleep 0.3 # let it paint
     import -window "$1" "$out/$2.png"

@@ -81,7 +81,7 @@ echo "$shot"
 
 # The visible window of that size, waited for up to 10 s.
 source tools/x-window.sh
-window_of_size() { wait_for_window 100 "$1" "$2" --name .; }
+window_of_size() { wait_for_window 10 "$1" "$2" --name .; }
 # With no window manager, Wine takes a click only in the window that has
 # the focus.
 click() { # window id, x and y inside it
