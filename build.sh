@@ -123,6 +123,10 @@ build_windows() { # the zip, its tests under Wine and a run of the unzipped prog
     # hides every name with a leading dot, which would hide whether the
     # program marks its own files. The tests' prefix shows dot files.
     wine reg add 'HKCU\Software\Wine' /v ShowDotFiles /d Y /f >/dev/null 2>&1
+    # A crash ends the program with its backtrace in the test's output
+    # rather than behind a dialog that waits for the test's time limit.
+    wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f \
+        >/dev/null 2>&1
     (cd build-windows && ctest --output-on-failure)
     # The program from the unzipped package, as a player starts it.
     tools/windows-smoke.sh "$stage.zip" build-windows/smoke.png

@@ -36,6 +36,7 @@ if [ -d build-windows/locale/ru_RU.UTF-8 ]; then
     russian=(env LC_ALL=ru_RU.UTF-8)
 fi
 "${russian[@]}" wineboot -i >/dev/null 2>&1
+wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /f >/dev/null 2>&1
 (cd "$work" && unzip -q "$zip")
 exe=$(ls "$work"/quelmar-*/quelmar.exe)
 
