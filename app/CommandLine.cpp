@@ -10,6 +10,7 @@
 #include <QFileInfo>
 #include <QTextStream>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -127,7 +128,7 @@ CommandLine invalid(const QString& error) {
 }
 
 // NAME [FOLDER] of --install: without FOLDER, the folder NAME names, else
-// the game's own as the window's Save As dialog finds it.
+// the game's own as the window's Save As dialog finds it, given up after 10 s.
 int installScript(const QStringList& files, QTextStream& out, QTextStream& err) {
     QString name = files.at(0), folder = files.value(1);
     if (folder.isEmpty()) {
@@ -136,7 +137,12 @@ int installScript(const QStringList& files, QTextStream& out, QTextStream& err) 
             folder = named.path();
             name = named.fileName();
         } else {
-            folder = GameFolderLookup::gameFolderSearch()();
+            // A search stuck on a dead network share gives up like the
+            // window's does, only later: here the player has nothing else
+            // to wait for.
+            folder =
+                GameFolderLookup(GameFolderLookup::gameFolderSearch(), std::chrono::seconds(10))
+                    .folder();
         }
     }
     if (folder.isEmpty()) {
