@@ -265,36 +265,59 @@ class TestMainMenu : public QObject {
 
     // Saves into the game's folder (one holding liblist.gam): config.cfg goes
     // to userconfig.cfg on request; the offer to run the script defaults to
-    // "Да" only for one from config.cfg, and Escape declines. dialogs: "S"
-    // Save As, "?" a question defaulting to "Нет", "?+" to "Да", "!" a message.
+    // "Да" only for one from config.cfg, and Escape declines; what cannot be
+    // added is told, and userconfig.cfg stays as it was. dialogs: "S" Save
+    // As, "?" a question defaulting to "Нет", "?+" to "Да", "!" a message,
+    // whose text begins with told. A null userconfig before is a folder.
     void savingIntoTheGameFolder_data() {
         QTest::addColumn<bool>("fromConfig");
         QTest::addColumn<QStringList>("names");
         QTest::addColumn<QList<bool>>("answers");
+        QTest::addColumn<QByteArray>("before");
         QTest::addColumn<QString>("dialogs");
+        QTest::addColumn<QString>("told");
         QTest::addColumn<QByteArray>("userconfig");
         const QByteArray old = "bind w +forward\r\n";
+        const QByteArray utf16("b\0i\0n\0d\0 \0w\0\r\0\n\0", 16);
         QTest::newRow("config.cfg: Нет, then Да and replace")
             << false << QStringList{"CONFIG.CFG", "config.cfg"} << QList<bool>{false, true, true}
-            << "S ?+ S ?+ ?+" << goldenBytes("preamble_only.cfg");
-        QTest::newRow("Escape") << false << QStringList{"my.cfg"} << QList<bool>{} << "S ?" << old;
+            << old << "S ?+ S ?+ ?+"
+            << "" << goldenBytes("preamble_only.cfg");
+        QTest::newRow("Escape") << false << QStringList{"my.cfg"} << QList<bool>{} << old << "S ?"
+                                << "" << old;
         QTest::newRow("from config.cfg, Да")
-            << true << QStringList{"my script.cfg"} << QList<bool>{true} << "S ?+"
-            << old + "exec \"my script.cfg\"\r\n";
+            << true << QStringList{"my script.cfg"} << QList<bool>{true} << old << "S ?+"
+            << "" << old + "exec \"my script.cfg\"\r\n";
         QTest::newRow("unrunnable")
-            << false << QStringList{"my;x.cfg"} << QList<bool>{true} << "S !" << old;
+            << false << QStringList{"my;x.cfg"} << QList<bool>{true} << old << "S !"
+            << "Сценарий сохранён, но игра не сможет выполнять его при запуске: my;x.cfg — "
+               "в имени есть точка с запятой"
+            << old;
         QTest::newRow("elsewhere")
-            << true << QStringList{"../my.cfg"} << QList<bool>{true} << "S" << old;
+            << true << QStringList{"../my.cfg"} << QList<bool>{true} << old << "S"
+            << "" << old;
+        QTest::newRow("userconfig.cfg in UTF-16")
+            << true << QStringList{"my.cfg"} << QList<bool>{true} << utf16 << "S ?+ !"
+            << "Строка exec my.cfg не добавлена в файл:" << utf16;
+        QTest::newRow("userconfig.cfg a folder")
+            << true << QStringList{"my.cfg"} << QList<bool>{true} << QByteArray() << "S ?+ !"
+            << "Не удалось добавить строку exec my.cfg в файл:" << QByteArray();
     }
     void savingIntoTheGameFolder() {
         QFETCH(QStringList, names);
         QFETCH(QList<bool>, answers);
         QFETCH(bool, fromConfig);
+        QFETCH(QByteArray, before);
+        QFETCH(QString, told);
         const QTemporaryDir game;
-        for (const char* name : {"liblist.gam", "userconfig.cfg"}) {
-            QFile file(game.filePath(name));
-            QVERIFY(file.open(QIODevice::WriteOnly) && file.write("bind w +forward\r\n"));
-        }
+        QFile gameList(game.filePath("liblist.gam"));
+        QVERIFY(gameList.open(QIODevice::WriteOnly) &&
+                gameList.write("game \"Counter-Strike\"\r\n"));
+        QFile userconfig(game.filePath("userconfig.cfg"));
+        QVERIFY(before.isNull()
+                    ? QDir(game.path()).mkdir("userconfig.cfg")
+                    : userconfig.open(QIODevice::WriteOnly) && userconfig.write(before));
+        userconfig.close();
         menu_->setStartedFromGameConfig(fromConfig);
         for (const QString& name : names)
             dialogs_->answerSaveAs(game.filePath(name));
@@ -309,6 +332,9 @@ class TestMainMenu : public QObject {
                       : d.defaultYes                   ? "?+"
                                                        : "?");
         QTEST(shown.join(' '), "dialogs");
+        if (!told.isEmpty())
+            QVERIFY2(dialogs_->asked.last().text.startsWith(told),
+                     qPrintable(dialogs_->asked.last().text));
         QTEST(readBytes(game.filePath("userconfig.cfg")), "userconfig");
         QVERIFY(unloaded.count() == 1 && !QFile::exists(game.filePath("config.cfg")));
     }
