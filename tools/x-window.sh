@@ -12,7 +12,9 @@ wait_for_window() {
     end=$((SECONDS + seconds))
     while [ "$SECONDS" -le "$end" ]; do
         for id in $(xdotool search --onlyvisible "$@" 2>/dev/null || true); do
-            eval "$(xdotool getwindowgeometry --shell "$id")"
+            # A window gone since the search has no size, not the last one's.
+            WIDTH='' HEIGHT=''
+            eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
             if [ "$WIDTH" = "$width" ] && [ "$HEIGHT" = "$height" ]; then
                 echo "$id"
                 return
@@ -27,7 +29,8 @@ wait_for_window() {
     {
         echo "no ${width}x$height window came up in $seconds s; the visible windows:"
         for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
-            eval "$(xdotool getwindowgeometry --shell "$id")"
+            WIDTH='?' HEIGHT='?'
+            eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
             echo "  ${WIDTH}x$HEIGHT \"$(xdotool getwindowname "$id" 2>/dev/null)\""
         done
     } >&2
