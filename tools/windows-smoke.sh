@@ -40,17 +40,18 @@ wine reg add 'HKCU\Software\Wine\WineDbg' /v ShowCrashDialog /t REG_DWORD /d 0 /
 (cd "$work" && unzip -q "$zip")
 exe=$(ls "$work"/quelmar-*/quelmar.exe)
 
-start=$(date +%s.%N)
+start=$(date +%s.%N) SECONDS=0
 "${russian[@]}" wine "$exe" >"$work/out.txt" 2>&1 &
 pid=$!
 trap 'status=$?; { wineserver -k; wait $pid; } 2>/dev/null || true; rm -rf "$work"; exit $status' EXIT
 # The menu is made while the splash still shows: it counts once the splash
 # (408x311) has gone.
 menu= splash_seen=
-for _ in $(seq 300); do
+while [ "$SECONDS" -le 60 ]; do
     found= splash=
     for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
-        eval "$(xdotool getwindowgeometry --shell "$id")"
+        WIDTH='' HEIGHT='' # a window gone since the search has no size
+        eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
         [ "$WIDTH" = 203 ] && [ "$HEIGHT" = 299 ] && found=$id
         [ "$WIDTH" = 408 ] && [ "$HEIGHT" = 311 ] && splash=$id
     done
@@ -62,15 +63,17 @@ for _ in $(seq 300); do
         menu=$found
         break
     fi
+    kill -0 "$pid" 2>/dev/null || break # the program has ended
     sleep 0.1
 done
 if [ -z "$splash_seen" ]; then
-    echo "the splash never showed" >&2
+    echo "the splash never showed; the program said:" >&2
+    cat "$work/out.txt" >&2
     exit 1
 fi
 echo "splash after $splash_seen s"
 if [ -z "$menu" ]; then
-    echo "no main menu within 30 s; the program said:" >&2
+    echo "no main menu (60 s at most); the program said:" >&2
     cat "$work/out.txt" >&2
     import -window root "$shot"
     exit 1
