@@ -44,14 +44,14 @@ start=$(date +%s.%N) SECONDS=0
 "${russian[@]}" wine "$exe" >"$work/out.txt" 2>&1 &
 pid=$!
 trap 'status=$?; { wineserver -k; wait $pid; } 2>/dev/null || true; rm -rf "$work"; exit $status' EXIT
+source tools/x-window.sh
 # The menu is made while the splash still shows: it counts once the splash
 # (408x311) has gone.
 menu= splash_seen=
 while [ "$SECONDS" -le 60 ]; do
     found= splash=
     for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
-        WIDTH='' HEIGHT='' # a window gone since the search has no size
-        eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
+        window_size "$id"
         [ "$WIDTH" = 203 ] && [ "$HEIGHT" = 299 ] && found=$id
         [ "$WIDTH" = 408 ] && [ "$HEIGHT" = 311 ] && splash=$id
     done
@@ -84,7 +84,6 @@ import -window root "$shot"
 echo "$shot"
 
 # The visible window of that size, waited for up to 10 s.
-source tools/x-window.sh
 window_of_size() { wait_for_window 10 "$1" "$2" --name .; }
 # With no window manager, Wine takes a click only in the window that has
 # the focus.

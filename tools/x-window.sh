@@ -1,5 +1,12 @@
 # Sourced by the scripts that walk the program's windows under X.
 
+# window_size ID: sets WIDTH and HEIGHT to that window's size, both empty
+# when it has gone since it was found.
+window_size() {
+    WIDTH='' HEIGHT=''
+    eval "$(xdotool getwindowgeometry --shell "$1" 2>/dev/null)"
+}
+
 # wait_for_window SECONDS WIDTH HEIGHT SEARCH...: prints the id of the
 # visible window of that size among those `xdotool search --onlyvisible
 # SEARCH...` finds, looking every 0.1 s for SECONDS at most. With
@@ -12,9 +19,7 @@ wait_for_window() {
     end=$((SECONDS + seconds))
     while [ "$SECONDS" -le "$end" ]; do
         for id in $(xdotool search --onlyvisible "$@" 2>/dev/null || true); do
-            # A window gone since the search has no size, not the last one's.
-            WIDTH='' HEIGHT=''
-            eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
+            window_size "$id"
             if [ "$WIDTH" = "$width" ] && [ "$HEIGHT" = "$height" ]; then
                 echo "$id"
                 return
@@ -29,9 +34,8 @@ wait_for_window() {
     {
         echo "no ${width}x$height window came up in $seconds s; the visible windows:"
         for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
-            WIDTH='?' HEIGHT='?'
-            eval "$(xdotool getwindowgeometry --shell "$id" 2>/dev/null)"
-            echo "  ${WIDTH}x$HEIGHT \"$(xdotool getwindowname "$id" 2>/dev/null)\""
+            window_size "$id"
+            echo "  ${WIDTH:-?}x${HEIGHT:-?} \"$(xdotool getwindowname "$id" 2>/dev/null)\""
         done
     } >&2
     exit 1
