@@ -5,7 +5,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QRegularExpression>
 
 #include <functional>
 
@@ -20,6 +19,8 @@ constexpr qint64 kMaxListSize = 1 << 20;
 // Counter-Strike's Steam app id and the folder its manifest names by default.
 // Everything here is made per call, never kept in a static: a search hung on
 // a network folder may wake while the program ends and destroys its statics.
+// Nor does anything here leave a thread-local behind (see GameFolderLookup):
+// hence plain text matching rather than regular expressions.
 QString appManifest() {
     return QStringLiteral("appmanifest_10.acf");
 }
@@ -111,6 +112,38 @@ Manifest manifestIn(const QString& steamapps) {
     return manifest;
 }
 
+bool isAsciiDigit(QChar c) {
+    return c >= u'0' && c <= u'9';
+}
+
+bool isAsciiLetter(QChar c) {
+    return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z');
+}
+
+bool isWordCharacter(QChar c) {
+    return isAsciiLetter(c) || isAsciiDigit(c) || c == u'_';
+}
+
+// "Counter-Strike", "Half Life", "HalfLife", "CS 1.6", "cs1.6" in any
+// case; not "CS 1.60" or "Discs 1.6".
+bool namesTheGame(const QString& name) {
+    const QString lower = name.toLower();
+    for (const char* game : {"counter-strike", "counter strike", "counterstrike", "half-life",
+                             "half life", "halflife"}) {
+        if (lower.contains(QLatin1StringView(game)))
+            return true;
+    }
+    for (const QLatin1StringView cs : {QLatin1StringView("cs1.6"), QLatin1StringView("cs 1.6")}) {
+        for (qsizetype at = lower.indexOf(cs); at >= 0; at = lower.indexOf(cs, at + 1)) {
+            const qsizetype end = at + cs.size();
+            if ((at == 0 || !isWordCharacter(lower[at - 1])) &&
+                (end == lower.size() || !isWordCharacter(lower[end])))
+                return true;
+        }
+    }
+    return false;
+}
+
 // The file a command line or an icon reference starts with: a quoted path,
 // or up to the first ".exe", ".ico" or ".dll" ending a word, or the whole
 // text less an icon's ",index".
@@ -120,19 +153,36 @@ QString leadingFile(const QString& text) {
         const qsizetype end = trimmed.indexOf(u'"', 1);
         return end < 0 ? QString() : trimmed.mid(1, end - 1);
     }
-    const QRegularExpression file(QStringLiteral(R"(^(.*?\.(?:exe|ico|dll))(?=$|[\s,]))"),
-                                  QRegularExpression::CaseInsensitiveOption);
-    if (const QRegularExpressionMatch m = file.match(trimmed); m.hasMatch())
-        return m.captured(1);
-    const QRegularExpression iconIndex(QStringLiteral(R"(,\s*-?\d+$)"));
-    return QString(trimmed).remove(iconIndex);
+    for (qsizetype dot = trimmed.indexOf(u'.'); dot >= 0; dot = trimmed.indexOf(u'.', dot + 1)) {
+        const qsizetype end = dot + 4;
+        if (end > trimmed.size())
+            break;
+        const QStringView extension = QStringView(trimmed).mid(dot, 4);
+        const bool file = extension.compare(u".exe", Qt::CaseInsensitive) == 0 ||
+                          extension.compare(u".ico", Qt::CaseInsensitive) == 0 ||
+                          extension.compare(u".dll", Qt::CaseInsensitive) == 0;
+        if (file && (end == trimmed.size() || trimmed[end].isSpace() || trimmed[end] == u','))
+            return trimmed.left(end);
+    }
+    // ",index" or ", -index" at the end.
+    qsizetype start = trimmed.size();
+    while (start > 0 && isAsciiDigit(trimmed[start - 1]))
+        --start;
+    if (start == trimmed.size())
+        return trimmed;
+    if (start > 0 && trimmed[start - 1] == u'-')
+        --start;
+    while (start > 0 && trimmed[start - 1].isSpace())
+        --start;
+    return start > 0 && trimmed[start - 1] == u',' ? trimmed.left(start - 1) : trimmed;
 }
 
 // A drive's or a network share's path, with forward slashes and no
 // trailing one; empty for anything relative.
 QString absoluteFolder(QString path) {
-    const QRegularExpression absolute(QStringLiteral(R"(^(?:[A-Za-z]:[\\/]|\\\\))"));
-    if (!absolute.match(path).hasMatch())
+    const bool drive = path.size() >= 3 && isAsciiLetter(path[0]) && path[1] == u':' &&
+                       (path[2] == u'\\' || path[2] == u'/');
+    if (!drive && !path.startsWith(u"\\\\"))
         return {};
     path.replace(u'\\', u'/');
     while (path.size() > 3 && path.endsWith(u'/'))
@@ -149,10 +199,7 @@ QString parentFolder(const QString& file) {
 } // namespace
 
 QString installFolderOf(const InstalledProgram& program) {
-    const QRegularExpression game(
-        QStringLiteral(R"(counter[- ]?strike|half[- ]?life|\bcs ?1\.6\b)"),
-        QRegularExpression::CaseInsensitiveOption);
-    if (!game.match(program.displayName).hasMatch())
+    if (!namesTheGame(program.displayName))
         return {};
     QString location = program.installLocation.trimmed();
     if (location.size() > 1 && location.startsWith(u'"') && location.endsWith(u'"'))

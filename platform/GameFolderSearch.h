@@ -13,6 +13,10 @@ namespace quelmar {
 // The thread is never joined. It works only on what it owns (copies of its
 // inputs and a shared outcome), so a search still hung when the program
 // ends touches nothing that the end destroys.
+// A search must not leave a C++ thread-local with a destructor behind, as
+// QRegularExpression does (its JIT stack): with MinGW's emulated TLS, such
+// a destructor runs after the thread's TLS block has been freed, and reads
+// whatever the block holds by then.
 class GameFolderLookup {
   public:
     using Search = std::function<QString()>;
