@@ -398,51 +398,153 @@ QString consoleProgramText() {
                            "например,\n\nquelmar --check userconfig.cfg");
 }
 
+namespace {
+
+// A report fits on a screen: each list shows its first few, and how many more.
+constexpr qsizetype kListed = 8;
+
+QStringList listed(const QStringList& items, bool english) {
+    QStringList shownItems = items.first(qMin(items.size(), kListed));
+    if (items.size() > kListed)
+        shownItems.append(english ? QStringLiteral("... and %1 more").arg(items.size() - kListed)
+                                  : QCoreApplication::translate("FailureMessages", "… и ещё %1")
+                                        .arg(items.size() - kListed));
+    return shownItems;
+}
+
+QString execOutcomeText(ConsoleExec::Outcome outcome, bool english) {
+    static const std::pair<const char*, const char*> kWhy[] = {
+        {"", ""},
+        {"no such file", QT_TRANSLATE_NOOP("FailureMessages", "нет такого файла")},
+        {"the game runs it itself",
+         QT_TRANSLATE_NOOP("FailureMessages", "его запускает сама игра")},
+        {"it is already running: a loop",
+         QT_TRANSLATE_NOOP("FailureMessages", "он уже выполняется: петля")},
+        {"too many files inside one another",
+         QT_TRANSLATE_NOOP("FailureMessages", "слишком много файлов друг в друге")},
+        {"cannot be read or is not a .cfg",
+         QT_TRANSLATE_NOOP("FailureMessages", "не читается или не .cfg")},
+    };
+    const auto& [en, ru] = kWhy[outcome];
+    return english ? QString::fromLatin1(en) : QCoreApplication::translate("FailureMessages", ru);
+}
+
+// The files a script runs ("line N: name"), and those it cannot run, with why.
+std::pair<QStringList, QStringList> execLists(const OpenedReport& report, bool english) {
+    QStringList ran;
+    QStringList notRun;
+    for (const OpenedReport::Exec& exec : report.execs) {
+        if (exec.outcome == ConsoleExec::Ran)
+            ran.append(exec.name);
+        else
+            notRun.append(
+                QStringLiteral("%1 (%2)").arg(exec.name, execOutcomeText(exec.outcome, english)));
+    }
+    ran.removeDuplicates();
+    notRun.removeDuplicates();
+    return {ran, notRun};
+}
+
+QStringList numbers(const QList<int>& lines) {
+    QStringList text;
+    for (int line : lines)
+        text.append(QString::number(line));
+    return text;
+}
+
+} // namespace
+
 QString openedReportText(const QString& path, const OpenedReport& report) {
-    QString text = QCoreApplication::translate(
-                       "FailureMessages", "Открыт сценарий «%1».\n\n"
-                                          "Значений и клавиш, с которых начнут страницы: %2.\n")
+    const auto say = [](const char* text) {
+        return QCoreApplication::translate("FailureMessages", text);
+    };
+    QString text = say(QT_TRANSLATE_NOOP("FailureMessages",
+                                         "Открыт сценарий «%1».\n\n"
+                                         "Значений и клавиш, с которых начнут страницы: %2.\n"))
                        .arg(shown(path))
                        .arg(report.onPages) +
                    QCoreApplication::translate("FailureMessages",
-                                               "%n строк сохранятся как есть; при сохранении "
-                                               "они встанут после разделов страниц.",
+                                               "%n строк сохранятся как есть и в том же порядке; "
+                                               "при сохранении они встанут перед разделами "
+                                               "страниц.",
                                                nullptr, report.kept);
-    if (!report.unshown.isEmpty())
+    const auto list = [&](const QStringList& items, const char* heading,
+                          const char* separator = ", ") {
+        if (!items.isEmpty())
+            text += say(heading) + listed(items, false).join(say(separator));
+    };
+    list(report.unshown,
+         QT_TRANSLATE_NOOP(
+             "FailureMessages",
+             "\n\nЭтих значений страницы показать не могут; строка покажет обычное значение, и "
+             "пока вы её не измените, в сценарии останется значение из файла:\nстрока "),
+         QT_TRANSLATE_NOOP("FailureMessages", "\nстрока "));
+    const auto [ran, notRun] = execLists(report, false);
+    list(ran, QT_TRANSLATE_NOOP("FailureMessages",
+                                "\n\nФайлы, которые сценарий запускает строкой exec; страницы "
+                                "начнут и с их значений: "));
+    list(notRun, QT_TRANSLATE_NOOP("FailureMessages", "\n\nНе запускаются: "));
+    list(report.clashes,
+         QT_TRANSLATE_NOOP(
+             "FailureMessages",
+             "\n\nСценарий задаёт по-своему алиасы программы, и работать будут его (reset "
+             "завершает каждую закупку оружия):\n"),
+         "\n");
+    list(
+        report.quits,
+        QT_TRANSLATE_NOOP("FailureMessages",
+                          "\n\nКоманды, которые закрывают игру или отключают от сервера:\nстрока "),
+        QT_TRANSLATE_NOOP("FailureMessages", "\nстрока "));
+    list(numbers(report.unbindalls),
+         QT_TRANSLATE_NOOP(
+             "FailureMessages",
+             "\n\nunbindall в середине сценария остаётся на месте и снимает также привязки "
+             "программы (ESCAPE, ` и ~); строка "));
+    if (report.cutShort)
+        text += say(QT_TRANSLATE_NOOP(
+            "FailureMessages", "\n\nФайлы или алиасы вложены слишком глубоко или слишком длинны; "
+                               "дальше программа за ними не следила."));
+    if (report.keptBytes > 0)
         text +=
-            QCoreApplication::translate(
-                "FailureMessages", "\n\nЭтих значений страницы показать не могут; строка покажет "
-                                   "обычное значение, и пока вы её не измените, в сценарии "
-                                   "останется значение из файла:") +
-            QCoreApplication::translate("FailureMessages", "\nстрока ") +
-            report.unshown.join(QCoreApplication::translate("FailureMessages", "\nстрока "));
-    if (!report.execs.isEmpty())
-        text += QCoreApplication::translate(
-                    "FailureMessages", "\n\nФайлы, которые сценарий запускает строкой exec, не "
-                                       "открывались: ") +
-                report.execs.join(QStringLiteral(", "));
+            say(QT_TRANSLATE_NOOP(
+                    "FailureMessages",
+                    "\n\nЗначений в UTF-8, которые останутся в сценарии как были, пока вы их не "
+                    "измените: %1."))
+                .arg(report.keptBytes);
     if (report.notInCodePage > 0)
-        text +=
-            QCoreApplication::translate(
-                "FailureMessages", "\n\nЗнаков, которых нет в кодировке сценария, заменённых на "
-                                   "«?»: %1.")
-                .arg(report.notInCodePage);
+        text += say(QT_TRANSLATE_NOOP(
+                        "FailureMessages",
+                        "\n\nЗнаков, которых нет в кодировке сценария, заменённых на «?»: %1."))
+                    .arg(report.notInCodePage);
     return text;
 }
 
 QString openedReportLines(const QString& path, const OpenedReport& report) {
     QString text = QStringLiteral("quelmar: opened %1: %2 values and keys went onto the pages, "
-                                  "%3 lines are kept as they are\n")
+                                  "%3 lines are kept as they are, before the sections\n")
                        .arg(shown(path))
                        .arg(report.onPages)
                        .arg(report.kept);
-    for (const QString& line : report.unshown)
-        text += QStringLiteral("quelmar: line %1 (no page can show it; kept while its row is "
-                               "left alone)\n")
-                    .arg(line);
-    if (!report.execs.isEmpty())
-        text += QStringLiteral("quelmar: exec lines not followed: %1\n")
-                    .arg(report.execs.join(QStringLiteral(", ")));
+    const auto list = [&](const QStringList& items, const QString& line) {
+        for (const QString& item : listed(items, true))
+            text += line.arg(item);
+    };
+    list(report.unshown, QStringLiteral("quelmar: line %1 (no page can show it; kept while its "
+                                        "row is left alone)\n"));
+    const auto [ran, notRun] = execLists(report, true);
+    list(ran, QStringLiteral("quelmar: runs %1 (the pages start from its values too)\n"));
+    list(notRun, QStringLiteral("quelmar: does not run %1\n"));
+    list(report.clashes, QStringLiteral("quelmar: the script's own alias stands: %1\n"));
+    list(report.quits, QStringLiteral("quelmar: ends the game or leaves the server: line %1\n"));
+    list(numbers(report.unbindalls),
+         QStringLiteral("quelmar: unbindall on line %1 stays and also undoes the program's "
+                        "ESCAPE, ` and ~ binds\n"));
+    if (report.cutShort)
+        text += QStringLiteral("quelmar: files or aliases run too deep or too long; not followed "
+                               "further\n");
+    if (report.keptBytes > 0)
+        text += QStringLiteral("quelmar: %1 UTF-8 values go back as they were unless changed\n")
+                    .arg(report.keptBytes);
     if (report.notInCodePage > 0)
         text += QStringLiteral("quelmar: %1 characters outside the script's code page became '?'\n")
                     .arg(report.notInCodePage);

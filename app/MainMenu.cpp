@@ -175,8 +175,7 @@ QString MainMenu::chooseDestination(const QString& gameFolder) {
     while (true) {
         const QString chosen = dialogs_.saveAs(this, QStringLiteral("(*.cfg)"), start);
         const QFileInfo named(chosen);
-        if (chosen.isEmpty() ||
-            named.fileName().compare(QStringLiteral("config.cfg"), Qt::CaseInsensitive) != 0 ||
+        if (chosen.isEmpty() || !isNamed(named.fileName(), kGameConfig) ||
             !isGameFolder(named.path(), gameFolder))
             return chosen;
         start = named.path();
@@ -204,7 +203,7 @@ void MainMenu::save() {
     };
     SaveResult saved{SaveOutcome::Unchanged, config_.readWritten(script)};
     if (opened_ && !saved.error)
-        script += opened_->keptLines(script);
+        script = opened_->assemble(script, config_.sections());
     if (!saved.error)
         saved = saveScript(SaveKeyOffer::scriptToSave(script, ask), destination);
     if (saved.outcome != SaveOutcome::Saved) {
@@ -262,12 +261,10 @@ bool MainMenu::openScript(const QByteArray& file, const QString& path) {
     }
     // The pages already closed have written what the player chose there.
     QList<Section> closed;
-    for (const MenuPageEntry& place : menuPageEntries()) {
-        const MenuEntry* e = entry(QString::fromLatin1(place.entry));
-        if (e && !e->isEnabled())
-            closed.append(sectionOf(place.page));
-    }
-    opened_ = std::make_unique<OpenedScript>(file, path, closed);
+    for (const ConfigStream::SectionStart& written : config_.sections())
+        closed.append(written.section);
+    opened_ = std::make_unique<OpenedScript>(file, path, closed,
+                                             ConsoleModel::filesIn(QFileInfo(path).path()));
     // The game's own config.cfg carries the player's binds: running the
     // saved script at every start then loses none.
     startedFromGameConfig_ = opened_->isGameConfig();

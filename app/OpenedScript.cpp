@@ -2,9 +2,10 @@
 
 #include "binds/CommandRows.h"
 #include "binds/KeyNames.h"
-#include "check/ConsoleKeys.h"
-#include "check/ConsoleReader.h"
 #include "config/CatalogueTable.h"
+#include "config/ConsoleKeys.h"
+#include "config/ConsoleReader.h"
+#include "config/GameFiles.h"
 #include "config/InputFile.h"
 #include "config/ScriptCodePage.h"
 #include "config/StringResources.h"
@@ -20,71 +21,36 @@ namespace {
 
 constexpr qint64 kMaxOpened = 16 << 20;
 
-// What becomes of one command of the script at save.
-enum class Fate {
-    Keep,    // no page takes it
-    Drop,    // never written again
-    Taken,   // a page shows it: kept only while that page stays unopened
-    Unshown, // a page could not show it: kept while its row stays as it was
-};
-
-struct Command {
-    qsizetype begin = 0; // its text, comment and blanks around it left out
-    qsizetype end = 0;
-    Fate fate = Fate::Keep;
-    Section section = Section::Commands;
-    int unshown = -1;           // index of its row in Data::unshown
-    QByteArray same;            // its words, to find a line a page writes alike
-    QByteArray boundKey;        // the key a bind or unbind sets; empty otherwise
-    bool inOurCommands = false; // under our own "Commands" header
+// What becomes of one command of the file at save.
+enum class Fate : quint8 {
+    Keep,  // no page takes it
+    Drop,  // never written again
+    Taken, // a page shows it: kept only while that page has not written its section
 };
 
 struct Line {
-    qsizetype begin = 0; // without its line end
-    qsizetype end = 0;
-    qsizetype comment = -1; // where its comment starts
-    bool ours = false;      // our preamble's or a header: never kept
-    QList<int> commands;
+    qint32 begin = 0; // without its line end
+    qint32 end = 0;
+    qint32 comment = -1; // where its comment starts
+    qint32 firstTop = 0; // its commands, in the model's list
+    qint32 tops = 0;
+    bool ours = false; // our preamble's or a header: never kept
+    bool inOurCommands = false;
 };
 
-struct UnshownEntry {
+// A row's line as the page writes it for its start, and the file's own
+// command for the same value, which goes in its place while the row stays.
+struct Carry {
     Section section;
-    QList<QByteArray> defaultLines; // in the script's code page
+    QByteArray startLine; // in the script's code page
+    QByteArray original;
 };
-
-QByteArray lowerAscii(QByteArrayView bytes) {
-    return bytes.toByteArray().toLower();
-}
 
 QByteArray trimmedEnd(QByteArrayView bytes) {
     qsizetype n = bytes.size();
     while (n > 0 && isConsoleBlank(bytes[n - 1]))
         --n;
     return bytes.first(n).toByteArray();
-}
-
-// A command's words with its name in lower case and its numbers in one
-// form: two commands alike to the console give the same bytes
-// (viewsize "120.000000" sets what viewsize "120" does).
-QByteArray sameForm(const ConsoleReader& reader, const ConsoleCommand& command) {
-    QByteArray form;
-    for (qsizetype i = 0; i < command.words.size(); ++i) {
-        const QByteArrayView word = reader.wordText(command.words[i]);
-        bool number = false;
-        const double value = i == 0 ? 0 : word.toByteArray().toDouble(&number);
-        form += (i == 0   ? lowerAscii(word)
-                 : number ? QByteArray::number(value, 'g', 17)
-                          : word.toByteArray()) +
-                '\x1f';
-    }
-    return form;
-}
-
-// The key a name stands for: the console's key, or for a name the console
-// turns down (the command page's "Page Up"), a key of its own.
-QByteArray keyIdentity(QByteArrayView name) {
-    const QByteArray key = ConsoleKeys::embedded().keyOf(name);
-    return key.isEmpty() ? "?" + name.toByteArray().toUpper() : key;
 }
 
 // The command page's name of every key it can show, by key.
@@ -94,9 +60,9 @@ const QHash<QByteArray, QString>& pageNamesByKey() {
         const ConsoleKeys& keys = ConsoleKeys::embedded();
         for (const QString& name : allKeyNames()) {
             const QByteArray latin = name.toLatin1();
-            byKey.insert(keyIdentity(latin), name);
+            byKey.insert(ConsoleModel::keyIdentity(latin), name);
             if (const QByteArray console = keys.consoleNameFor(latin); !console.isEmpty())
-                byKey.insert(keyIdentity(console), name);
+                byKey.insert(ConsoleModel::keyIdentity(console), name);
         }
         return byKey;
     }();
@@ -110,13 +76,6 @@ bool isBuyChain(const QString& command) {
         return false;
     return std::all_of(parts.begin(), parts.end(),
                        [](const QString& part) { return isDragText(part + QLatin1Char(';')); });
-}
-
-QList<QByteArray> codePageLines(const QString& text) {
-    QList<QByteArray> lines;
-    for (const QString& line : text.split(QLatin1Char('\n')))
-        lines.append(trimmedEnd(toScriptCodePage(line)));
-    return lines;
 }
 
 constexpr Section kSections[] = {Section::BuyWeapons, Section::Commands, Section::Video,
@@ -134,18 +93,15 @@ const QHash<QByteArray, Section>& sectionsByHeader() {
     return headers;
 }
 
-const QSet<QByteArray>& ourLines() {
+// Comment lines of ours, and the game's atop its config.cfg (untrue of any
+// other script): never kept, wherever they stand.
+const QSet<QByteArray>& ourComments() {
     static const QSet<QByteArray> lines = [] {
         QSet<QByteArray> set;
-        for (const QByteArray& line : codePageLines(stringResource(StringResource::Preamble))) {
-            if (!line.isEmpty())
-                set.insert(line);
-        }
         for (auto header = sectionsByHeader().keyBegin(); header != sectionsByHeader().keyEnd();
              ++header)
             set.insert(*header);
         set.insert(trimmedEnd(keptLinesHeader().toLatin1()));
-        // The game's own words atop its config.cfg, untrue of any other script.
         set.insert("// This file is overwritten whenever you change your user settings in the "
                    "game.");
         set.insert("// Add custom configurations to the file \"userconfig.cfg\".");
@@ -154,167 +110,220 @@ const QSet<QByteArray>& ourLines() {
     return lines;
 }
 
+QByteArray preambleBytes() {
+    return toScriptCodePage(stringResource(StringResource::Preamble));
+}
+
+// The preamble's lines that say something, in order.
+const QList<QByteArray>& preambleLines() {
+    static const QList<QByteArray> lines = [] {
+        QList<QByteArray> list;
+        for (const QByteArray& line : preambleBytes().split('\n')) {
+            if (QByteArray trimmed = trimmedEnd(line); !trimmed.isEmpty())
+                list.append(trimmed);
+        }
+        return list;
+    }();
+    return lines;
+}
+
+// The aliases the preamble defines, with their text.
+const QHash<QByteArray, QByteArray>& preambleAliases() {
+    static const QHash<QByteArray, QByteArray> aliases = [] {
+        ConsoleModel model;
+        model.run(preambleBytes());
+        QHash<QByteArray, QByteArray> byName;
+        for (auto a = model.aliases().cbegin(); a != model.aliases().cend(); ++a)
+            byName.insert(a.key(), model.valueOf(*a));
+        return byName;
+    }();
+    return aliases;
+}
+
+// Bytes that are UTF-8 text with letters beyond ASCII: a script saved as
+// UTF-8 without its mark (Windows-1251 text is almost never valid UTF-8).
+bool isUtf8Text(QByteArrayView bytes) {
+    const bool wide = std::any_of(bytes.begin(), bytes.end(), [](char c) { return c & 0x80; });
+    return wide && QString::fromUtf8(bytes).toUtf8() == bytes;
+}
+
 } // namespace
 
 struct OpenedScript::Data final : ScriptSettings {
     QString fileName;
-    QByteArray text; // in the script's code page, up to the first NUL
+    ConsoleModel model;
+    bool utf8 = false; // a UTF-8 file without its mark: values decoded as UTF-8
     QList<Line> lines;
-    QList<Command> commands;
-    QList<UnshownEntry> unshown;
+    QList<Fate> fates;
+    QList<Section> sections;
+    QList<Carry> carries;
     QList<Section> closed;
     PageStarts starts;
     OpenedReport report;
 
-    struct Said {
-        ScriptSetting setting;
-        int command;
-    };
-    QHash<QString, QList<Said>> settings; // two words or more, by key
-    QHash<QString, QList<Said>> bare;     // one word
+    explicit Data(ConsoleModel::Files files) : model(std::move(files)) {}
+
+    QByteArrayView text() const { return model.texts().first(); }
+    QString decoded(QByteArrayView bytes) const {
+        return utf8 ? QString::fromUtf8(bytes) : fromScriptCodePage(bytes.toByteArray());
+    }
+    int lineOf(int top) const {
+        const qint32 at = model.tops().at(top).begin;
+        const auto found = std::upper_bound(lines.begin(), lines.end(), at,
+                                            [](qint32 a, const Line& l) { return a < l.begin; });
+        return int(found - lines.begin()) - 1;
+    }
+    QString commandText(int top, const ConsoleSource& source) const {
+        return QStringLiteral("%1: %2")
+            .arg(lineOf(top) + 1)
+            .arg(decoded(model.bytes(source.command)));
+    }
 
     std::optional<ScriptSetting> lastOf(const QStringList& keys, bool isBare) const override {
-        std::optional<Said> last;
+        const ConsoleEntry* last = nullptr;
+        QString lastKey;
         for (const QString& key : keys) {
-            const QList<Said> said = (isBare ? bare : settings).value(key);
-            if (!said.isEmpty() && (!last || said.last().command > last->command))
-                last = said.last();
+            const auto& map = isBare ? model.bare() : model.variables();
+            const auto found = map.constFind(key.toLatin1());
+            if (found != map.cend() && (!last || found->source.order > last->source.order)) {
+                last = &*found;
+                lastKey = key;
+            }
         }
-        return last ? std::optional(last->setting) : std::nullopt;
+        if (!last)
+            return std::nullopt;
+        return ScriptSetting{lastKey, decoded(model.bytes(last->value)), int(last->source.order)};
     }
 
-    void readCommands();
+    void readLines();
     template <typename Choices>
-    void take(Section section, const SectionTake<Choices>& taken, Choices& start);
-    void mark(int command, Fate fate, Section section, int unshownRow = -1);
+    void take(Section section, const SectionTake<Choices>& taken, Choices& start,
+              QHash<QByteArray, Section>& keys);
     void takeBinds();
-    QString lineText(int line) const;
+    void markTaken(const QHash<QByteArray, Section>& keys, ConsoleAct act1, ConsoleAct act2);
+    void settleFates();
+    QByteArray keptLines(const QList<Section>& written) const;
 };
 
-void OpenedScript::Data::readCommands() {
-    for (qsizetype at = 0; at <= text.size();) {
-        qsizetype end = text.indexOf('\n', at);
+void OpenedScript::Data::readLines() {
+    const QByteArrayView all = text();
+    const QList<ConsoleTop>& tops = model.tops();
+    int top = 0;
+    bool inOurCommands = false;
+    const QByteArray commandsHeader = trimmedEnd(sectionHeader(Section::Commands).toLatin1());
+    for (qsizetype at = 0; at < all.size() || (at == 0 && all.isEmpty());) {
+        qsizetype end = all.indexOf('\n', at);
         if (end < 0)
-            end = text.size();
+            end = all.size();
         Line line;
-        line.begin = at;
-        line.end = end > at && text[end - 1] == '\r' ? end - 1 : end;
-        line.ours = ourLines().contains(trimmedEnd(QByteArrayView(text).sliced(at, end - at)));
+        line.begin = qint32(at);
+        line.end = qint32(end > at && all[end - 1] == '\r' ? end - 1 : end);
+        const QByteArray trimmed = trimmedEnd(all.sliced(at, end - at));
+        line.ours = ourComments().contains(trimmed);
+        if (line.ours)
+            inOurCommands = trimmed == commandsHeader;
+        line.inOurCommands = inOurCommands;
+        line.firstTop = top;
+        while (top < tops.size() && tops[top].begin <= end) {
+            if (tops[top].comment >= 0 && line.comment < 0)
+                line.comment = tops[top].comment;
+            ++top;
+        }
+        line.tops = top - line.firstTop;
         lines.append(line);
         at = end + 1;
+        if (all.isEmpty())
+            break;
     }
-    if (!text.isEmpty() && text.endsWith('\n'))
-        lines.removeLast(); // no line after the last line end
 
-    const QByteArray commandsHeader = trimmedEnd(sectionHeader(Section::Commands).toLatin1());
-    bool inOurCommands = false;
-    ConsoleReader reader(text);
-    ConsoleCommand command;
-    int lineIndex = -1;
-    while (reader.next(command)) {
-        while (lineIndex + 1 < lines.size() && lines[lineIndex + 1].begin <= command.begin) {
-            const Line& next = lines[++lineIndex];
-            if (next.ours && next.commands.isEmpty())
-                inOurCommands =
-                    trimmedEnd(QByteArrayView(text).sliced(next.begin, next.end - next.begin)) ==
-                    commandsHeader;
-        }
-        Line& line = lines[lineIndex];
-        if (command.commentAt >= 0 && line.comment < 0)
-            line.comment = command.commentAt;
-        if (command.words.isEmpty())
+    // Our preamble atop the file, line for line, is ours; anywhere else, or
+    // changed, its lines are the player's.
+    const QList<QByteArray>& preamble = preambleLines();
+    qsizetype matched = 0;
+    int last = -1;
+    for (int i = 0; i < lines.size() && matched < preamble.size(); ++i) {
+        const QByteArray trimmed =
+            trimmedEnd(all.sliced(lines[i].begin, lines[i].end - lines[i].begin));
+        if (trimmed.isEmpty())
             continue;
-        Command c;
-        c.begin = command.words.first().begin - (command.words.first().quoted ? 1 : 0);
-        c.end = command.commentAt >= 0 ? command.commentAt : command.end;
-        c.end = c.begin + trimmedEnd(QByteArrayView(text).sliced(c.begin, c.end - c.begin)).size();
-        c.same = sameForm(reader, command);
-        c.inOurCommands = inOurCommands;
-        const int index = int(commands.size());
-        const QList<ConsoleWord>& w = command.words;
-        const QByteArray name = lowerAscii(reader.wordText(w[0]));
-        const auto word = [&](int i) { return reader.wordText(w[i]); };
-        if (line.ours || name == "unbindall" ||
-            (name == "exec" && w.size() >= 2 &&
-             (isWord(word(1), "config.cfg") || isWord(word(1), "userconfig.cfg"))))
-            c.fate = Fate::Drop;
-        else if (name == "exec" && w.size() >= 2)
-            report.execs.append(fromScriptCodePage(word(1).toByteArray()));
-        if ((name == "bind" && w.size() >= 3) || (name == "unbind" && w.size() >= 2))
-            c.boundKey = keyIdentity(word(1));
-        if (w.size() == 1) {
-            bare[QString::fromLatin1(name)].append(
-                {{QString::fromLatin1(name), {}, lineIndex + 1}, index});
-        } else {
-            const bool setinfo = name == "setinfo" && w.size() >= 3;
-            const QString key =
-                setinfo ? QStringLiteral("setinfo ") + QString::fromLatin1(lowerAscii(word(1)))
-                        : QString::fromLatin1(name);
-            const QString value = fromScriptCodePage(word(setinfo ? 2 : 1).toByteArray());
-            settings[key].append({{key, value, lineIndex + 1}, index});
-        }
-        line.commands.append(index);
-        commands.append(c);
+        if (trimmed != preamble[matched])
+            break;
+        ++matched;
+        last = i;
     }
-}
-
-void OpenedScript::Data::mark(int command, Fate fate, Section section, int unshownRow) {
-    Command& c = commands[command];
-    if (c.fate == Fate::Drop)
-        return;
-    // A page closed before the script came keeps the player's choices.
-    c.fate = closed.contains(section) ? Fate::Drop : fate;
-    c.section = section;
-    c.unshown = unshownRow;
+    if (matched == preamble.size()) {
+        for (int i = 0; i <= last; ++i)
+            lines[i].ours = true;
+    }
 }
 
 template <typename Choices>
-void OpenedScript::Data::take(Section section, const SectionTake<Choices>& taken, Choices& start) {
-    const auto markAll = [&](const QStringList& keys, bool isBare, Fate fate, int row) {
-        for (const QString& key : keys) {
-            for (const Said& said : (isBare ? bare : settings).value(key))
-                mark(said.command, fate, section, row);
-        }
-    };
-    markAll(taken.taken, false, Fate::Taken, -1);
-    markAll(taken.takenBare, true, Fate::Taken, -1);
-    for (const UnshownRow& row : taken.unshown) {
-        UnshownEntry entry{section, {}};
-        for (const QString& line : row.defaultLines)
-            entry.defaultLines.append(toScriptCodePage(line));
-        unshown.append(entry);
-        markAll(row.keys, row.bare, Fate::Unshown, int(unshown.size() - 1));
-        if (!closed.contains(section))
-            report.unshown.append(lineText(row.setting.line - 1));
-    }
+void OpenedScript::Data::take(Section section, const SectionTake<Choices>& taken, Choices& start,
+                              QHash<QByteArray, Section>& keys) {
+    // What the section says, its fixed lines too, it says after every line
+    // of the file: the file's own commands for it are the section's, and its
+    // value goes back in the section's line while the row stays as it started.
+    for (const QStringList* list : {&taken.taken, &taken.takenBare})
+        for (const QString& key : *list)
+            keys.insert(key.toLatin1(), section);
+    for (const UnshownRow& row : taken.unshown)
+        for (const QString& key : row.keys)
+            keys.insert(key.toLatin1(), section);
+    for (const QString& line : taken.startLines)
+        keys.insert(settingWords(line).key.toLatin1(), section);
     if (closed.contains(section))
-        return;
+        return; // the player's own choices stand
     start = taken.start;
     report.onPages += taken.shown;
+    for (const UnshownRow& row : taken.unshown) {
+        const auto found = model.variables().constFind(row.setting.key.toLatin1());
+        if (found != model.variables().cend())
+            report.unshown.append(commandText(found->source.top, found->source));
+    }
+    for (const QString& line : taken.startLines) {
+        const SettingWords words = settingWords(line);
+        const auto found = words.bare ? model.variables().cend()
+                                      : model.variables().constFind(words.key.toLatin1());
+        if (found == model.variables().cend())
+            continue;
+        const QByteArray startLine = toScriptCodePage(line);
+        const QByteArray original = model.commandOf(found->source);
+        if (original == startLine)
+            continue;
+        carries.append({section, startLine, original});
+        const QByteArray value = model.valueOf(*found);
+        if (utf8 && toScriptCodePage(decoded(value)) != value)
+            ++report.keptBytes;
+    }
+}
+
+// Every command of the file itself that acts on a key a page took is the
+// page's: left out once the page has written its section.
+void OpenedScript::Data::markTaken(const QHash<QByteArray, Section>& keys, ConsoleAct act1,
+                                   ConsoleAct act2) {
+    if (keys.isEmpty())
+        return;
+    for (int top = 0; top < model.tops().size(); ++top) {
+        const ConsoleAct act = model.act(top);
+        if ((act != act1 && act != act2) || fates[top] != Fate::Keep)
+            continue;
+        QByteArray key;
+        model.act(top, &key);
+        if (const auto found = keys.constFind(key); found != keys.cend()) {
+            fates[top] = Fate::Taken;
+            sections[top] = *found;
+        }
+    }
 }
 
 void OpenedScript::Data::takeBinds() {
-    struct Bind {
-        int command;
-        QByteArray key;
-        QString spelling;
-        QString run; // what the key runs
-    };
-    QList<Bind> binds;
-    QHash<QByteArray, int> lastSay; // key -> index into binds of its last bind or unbind
-    for (int i = 0; i < commands.size(); ++i) {
-        const Command& c = commands[i];
-        if (c.boundKey.isEmpty())
-            continue;
-        ConsoleReader one(QByteArrayView(text).sliced(c.begin, c.end - c.begin));
-        ConsoleCommand bind;
-        one.next(bind);
-        Bind b{i, c.boundKey, fromScriptCodePage(one.wordText(bind.words[1]).toByteArray()), {}};
-        if (bind.words.size() >= 3)
-            b.run = fromScriptCodePage(KeptText(one, bind, 2).text().toByteArray());
-        lastSay.insert(b.key, int(binds.size()));
-        binds.append(b);
-    }
+    // The keys in the order the file bound them last.
+    QList<std::pair<QByteArray, const ConsoleEntry*>> binds;
+    for (auto b = model.binds().cbegin(); b != model.binds().cend(); ++b)
+        binds.append({b.key(), &*b});
+    std::sort(binds.begin(), binds.end(), [](const auto& a, const auto& b) {
+        return a.second->source.order < b.second->source.order;
+    });
 
     QHash<QString, int> rowOf;
     for (int row = 0; row < commands::kRowCount; ++row)
@@ -322,88 +331,191 @@ void OpenedScript::Data::takeBinds() {
     starts.commands.names.resize(commands::kFieldCount);
     starts.commands.spellings.resize(commands::kFieldCount);
     QSet<QString> shownNames;
+    QHash<QByteArray, Section> takenKeys;
     // Our own section lists every key field before any alternate (the alias
     // rows after the others): a row met again, or one above the last met,
     // means the alternates have begun, so a row with only its alternate
     // filled comes back there.
     int lastRow[2] = {-1, -1};
     bool alternates[2] = {false, false};
-    for (int i = 0; i < binds.size(); ++i) {
-        const Bind& b = binds[i];
-        // Only a key's last say counts, as in the console.
-        if (lastSay.value(b.key) != i || b.run.isEmpty() || commands[b.command].fate == Fate::Drop)
+    for (const auto& [key, entry] : binds) {
+        const QString run = decoded(model.bytes(entry->value));
+        const QString spelling = decoded(model.bytes(entry->name));
+        if (run.isEmpty())
             continue;
-        const int row = rowOf.value(b.run.toLower(), -1);
-        const QString name = pageNamesByKey().value(b.key);
+        const int row = rowOf.value(run.toLower(), -1);
+        const QString name = pageNamesByKey().value(key);
         QStringList& names = starts.commands.names;
-        const int key = row < 0 ? -1 : commands::keyField(row);
+        const int keyField = row < 0 ? -1 : commands::keyField(row);
         const int alternate = row < 0 ? -1 : commands::alternateField(row);
-        if (row >= 0 && !name.isEmpty() && (names[key].isEmpty() || names[alternate].isEmpty()) &&
+        if (row >= 0 && !name.isEmpty() &&
+            (names[keyField].isEmpty() || names[alternate].isEmpty()) &&
             !shownNames.contains(name)) {
-            int field = names[key].isEmpty() ? key : alternate;
-            if (commands[b.command].inOurCommands) {
+            int field = names[keyField].isEmpty() ? keyField : alternate;
+            const int top = entry->source.top;
+            if (entry->source.direct && lines[lineOf(top)].inOurCommands) {
                 const int group = row < commands::kFirstAliasRow ? 0 : 1;
                 alternates[group] = alternates[group] || row <= lastRow[group];
                 lastRow[group] = row;
                 if (alternates[group] && names[alternate].isEmpty())
                     field = alternate;
             }
-            mark(b.command, Fate::Taken, Section::Commands);
             if (closed.contains(Section::Commands))
                 continue;
+            takenKeys.insert(key, Section::Commands);
             shownNames.insert(name);
             names[field] = name;
-            starts.commands.spellings[field] = b.spelling == name ? QString() : b.spelling;
+            starts.commands.spellings[field] = spelling == name ? QString() : spelling;
             ++report.onPages;
-        } else if (isBuyChain(b.run)) {
-            mark(b.command, Fate::Taken, Section::BuyWeapons);
-            if (closed.contains(Section::BuyWeapons))
-                continue;
-            starts.buyRecords.append(bindLine(b.spelling, b.run));
+        } else if (isBuyChain(run) && !closed.contains(Section::BuyWeapons)) {
+            takenKeys.insert(key, Section::BuyWeapons);
+            starts.buyRecords.append(bindLine(spelling, run));
             ++report.onPages;
+        }
+    }
+    markTaken(takenKeys, ConsoleAct::Bind, ConsoleAct::Unbind);
+}
+
+void OpenedScript::Data::settleFates() {
+    const int count = int(model.tops().size());
+    fates.fill(Fate::Keep, count);
+    sections.fill(Section::Commands, count);
+    for (const Line& line : std::as_const(lines)) {
+        for (int top = line.firstTop; top < line.firstTop + line.tops; ++top) {
+            QByteArray key;
+            const ConsoleAct act = model.act(top, &key);
+            if (line.ours || (act == ConsoleAct::Unbindall && model.unbindsNothing(top)) ||
+                (act == ConsoleAct::Exec && isGameLoopScript(QString::fromLatin1(key))))
+                fates[top] = Fate::Drop;
         }
     }
 }
 
-QString OpenedScript::Data::lineText(int line) const {
-    const Line& l = lines.value(line);
-    return QStringLiteral("%1: %2").arg(line + 1).arg(
-        fromScriptCodePage(text.sliced(l.begin, l.end - l.begin).trimmed()));
+QByteArray OpenedScript::Data::keptLines(const QList<Section>& written) const {
+    const auto kept = [&](int top) {
+        return model.tops()[top].begin < model.tops()[top].end &&
+               (fates[top] == Fate::Keep ||
+                (fates[top] == Fate::Taken && !written.contains(sections[top])));
+    };
+    const QByteArrayView all = text();
+    QByteArray out;
+    bool gap = false;
+    for (const Line& line : lines) {
+        if (line.ours)
+            continue;
+        QList<int> keep;
+        int spoken = 0; // commands with words
+        for (int top = line.firstTop; top < line.firstTop + line.tops; ++top) {
+            spoken += model.tops()[top].begin < model.tops()[top].end;
+            if (kept(top))
+                keep.append(top);
+        }
+        const QByteArrayView comment = line.comment >= 0
+                                           ? all.sliced(line.comment, line.end - line.comment)
+                                           : QByteArrayView();
+        QByteArray here;
+        if (keep.size() == spoken && (!keep.isEmpty() || line.comment >= 0)) {
+            here = trimmedEnd(all.sliced(line.begin, line.end - line.begin));
+        } else if (!keep.isEmpty()) {
+            for (int top : keep) {
+                const ConsoleTop& t = model.tops()[top];
+                if (!here.isEmpty())
+                    here += "; ";
+                here += all.sliced(t.begin, t.end - t.begin);
+            }
+            // The comment comes along unless a ';' in it would run its rest
+            // as a further command, as it did on the line it stood on.
+            const QByteArray withComment = here + ' ' + trimmedEnd(comment);
+            ConsoleReader reader(withComment);
+            ConsoleCommand command;
+            int commands = 0;
+            while (reader.next(command))
+                commands += !command.words.isEmpty();
+            if (!comment.isEmpty() && commands == keep.size())
+                here = withComment;
+        } else {
+            // An empty line between kept lines stays, one for a run of them.
+            gap = gap || (line.tops == 0 && line.comment < 0);
+            continue;
+        }
+        if (gap && !out.isEmpty())
+            out += "\r\n";
+        gap = false;
+        out += here + "\r\n";
+    }
+    if (out.isEmpty())
+        return {};
+    return "\r\n" + toScriptCodePage(keptLinesHeader()) + "\r\n" + out;
 }
 
 OpenedScript::OpenedScript(const QByteArray& file, const QString& fileName,
-                           const QList<Section>& closed)
-    : d_(std::make_unique<Data>()) {
+                           const QList<Section>& closed, ConsoleModel::Files files)
+    : d_(std::make_unique<Data>(std::move(files))) {
     d_->fileName = fileName;
     d_->closed = closed;
     const QByteArrayView readable = consoleReadable(file);
     if (readable.startsWith("\xEF\xBB\xBF")) {
         // A file saved as UTF-8 with its mark: brought into the script's code page.
         const QString text = QString::fromUtf8(readable.sliced(3));
-        d_->text = toScriptCodePage(text);
-        const QString back = fromScriptCodePage(d_->text);
+        const QByteArray converted = toScriptCodePage(text);
+        const QString back = fromScriptCodePage(converted);
         for (qsizetype i = 0, j = 0; i < text.size() && j < back.size(); ++i, ++j) {
             if (text[i].isHighSurrogate())
                 ++i;
             if (text[i] != back[j] && back[j] == QLatin1Char('?'))
                 ++d_->report.notInCodePage;
         }
+        d_->model.run(converted);
     } else {
-        d_->text = readable.toByteArray();
+        // Without the mark, bytes that make UTF-8 text are read as such and
+        // go back as they came.
+        d_->utf8 = isUtf8Text(readable);
+        d_->model.run(readable.toByteArray());
     }
-    d_->readCommands();
-    d_->take(Section::Video, takeVideo(*d_), d_->starts.video);
-    d_->take(Section::Mouse, takeMouse(*d_), d_->starts.mouse);
-    d_->take(Section::Sound, takeSound(*d_), d_->starts.sound);
-    d_->take(Section::Player, takePlayer(*d_), d_->starts.player);
-    d_->take(Section::Other, takeOther(*d_), d_->starts.other);
+    d_->readLines();
+    d_->settleFates();
+    QHash<QByteArray, Section> taken;
+    d_->take(Section::Video, takeVideo(*d_), d_->starts.video, taken);
+    d_->take(Section::Mouse, takeMouse(*d_), d_->starts.mouse, taken);
+    d_->take(Section::Sound, takeSound(*d_), d_->starts.sound, taken);
+    d_->take(Section::Player, takePlayer(*d_), d_->starts.player, taken);
+    d_->take(Section::Other, takeOther(*d_), d_->starts.other, taken);
+    d_->markTaken(taken, ConsoleAct::Variable, ConsoleAct::Bare);
     d_->takeBinds();
+
+    OpenedReport& report = d_->report;
+    const ConsoleModel& model = d_->model;
     for (const Line& line : std::as_const(d_->lines)) {
-        const bool keeps = std::any_of(line.commands.begin(), line.commands.end(),
-                                       [&](int c) { return d_->commands[c].fate == Fate::Keep; });
-        if (!line.ours && (keeps || (line.commands.isEmpty() && line.comment >= 0)))
-            ++d_->report.kept;
+        bool keeps = false;
+        bool spoken = false;
+        for (int top = line.firstTop; top < line.firstTop + line.tops; ++top) {
+            const bool words = model.tops()[top].begin < model.tops()[top].end;
+            spoken = spoken || words;
+            keeps = keeps || (words && d_->fates[top] == Fate::Keep);
+        }
+        // A comment line is kept as it is too.
+        if (!line.ours && (keeps || (!spoken && line.comment >= 0)))
+            ++report.kept;
+        for (int top = line.firstTop; top < line.firstTop + line.tops; ++top) {
+            if (d_->fates[top] != Fate::Drop && model.act(top) == ConsoleAct::Unbindall)
+                report.unbindalls.append(int(&line - d_->lines.data()) + 1);
+        }
     }
+    for (const ConsoleExec& exec : model.execs())
+        report.execs.append({d_->decoded(exec.name), exec.outcome, d_->lineOf(exec.top) + 1});
+    for (const ConsoleEntry& effect : model.effects()) {
+        const QByteArray name = model.bytes(effect.name).toByteArray().toLower();
+        if (name == "quit" || name == "exit" || name == "disconnect")
+            report.quits.append(d_->commandText(effect.source.top, effect.source));
+    }
+    for (auto a = model.aliases().cbegin(); a != model.aliases().cend(); ++a) {
+        const auto ours = preambleAliases().constFind(a.key());
+        if (ours != preambleAliases().cend() && *ours != model.valueOf(*a))
+            report.clashes.append(QStringLiteral("%1: %2").arg(QString::fromLatin1(a.key()),
+                                                               d_->decoded(model.bytes(a->value))));
+    }
+    report.clashes.sort();
+    report.cutShort = model.cutShort();
 }
 
 OpenedScript::~OpenedScript() = default;
@@ -431,9 +543,7 @@ const QString& OpenedScript::fileName() const {
 }
 
 bool OpenedScript::isGameConfig() const {
-    return QFileInfo(d_->fileName)
-               .fileName()
-               .compare(QLatin1String("config.cfg"), Qt::CaseInsensitive) == 0;
+    return isNamed(QFileInfo(d_->fileName).fileName(), kGameConfig);
 }
 
 const PageStarts& OpenedScript::starts() const {
@@ -444,91 +554,43 @@ const OpenedReport& OpenedScript::report() const {
     return d_->report;
 }
 
-QByteArray OpenedScript::keptLines(const QByteArray& written) const {
-    // What the pages wrote: their sections, their lines and the keys they bind.
-    QSet<QByteArray> writtenLines;
-    QSet<QByteArray> writtenForms;
-    QSet<QByteArray> writtenKeys;
-    QList<Section> opened;
-    for (const QByteArray& raw : written.split('\n')) {
-        const QByteArray line = trimmedEnd(raw);
-        writtenLines.insert(line);
-        if (const auto header = sectionsByHeader().constFind(line);
-            header != sectionsByHeader().cend())
-            opened.append(*header);
-        ConsoleReader reader(line);
-        ConsoleCommand command;
-        while (reader.next(command)) {
-            if (command.words.isEmpty())
-                continue;
-            writtenForms.insert(sameForm(reader, command));
-            if (command.words.size() >= 3 && isWord(reader.wordText(command.words[0]), "bind"))
-                writtenKeys.insert(keyIdentity(reader.wordText(command.words[1])));
-        }
-    }
+const ConsoleModel& OpenedScript::model() const {
+    return d_->model;
+}
 
-    const auto kept = [&](const Command& c) {
-        switch (c.fate) {
-        case Fate::Drop:
-            return false;
-        case Fate::Taken:
-            return !opened.contains(c.section);
-        case Fate::Unshown: {
-            if (!opened.contains(c.section))
-                return true;
-            // The row still shows its default: the script's own value stands.
-            const QList<QByteArray>& defaults = d_->unshown[c.unshown].defaultLines;
-            return std::all_of(defaults.begin(), defaults.end(),
-                               [&](const QByteArray& l) { return writtenLines.contains(l); });
+QByteArray OpenedScript::assemble(const QByteArray& written,
+                                  const QList<ConfigStream::SectionStart>& sections) const {
+    const qsizetype preambleEnd =
+        sections.isEmpty() ? written.size() : qsizetype(sections.first().offset);
+    QList<Section> writtenSections;
+    for (const ConfigStream::SectionStart& s : sections)
+        writtenSections.append(s.section);
+    QByteArray script = written.first(preambleEnd) + d_->keptLines(writtenSections);
+    // The sections, each row that still shows what the file said in the
+    // file's own words.
+    for (int i = 0; i < sections.size(); ++i) {
+        const qsizetype begin = qsizetype(sections[i].offset);
+        const qsizetype end =
+            i + 1 < sections.size() ? qsizetype(sections[i + 1].offset) : written.size();
+        QList<const Carry*> carries;
+        for (const Carry& carry : d_->carries) {
+            if (carry.section == sections[i].section)
+                carries.append(&carry);
         }
-        case Fate::Keep:
-            // A page's own line is not said twice, and a key a page binds
-            // now is the page's.
-            return !writtenForms.contains(c.same) &&
-                   (c.boundKey.isEmpty() || !writtenKeys.contains(c.boundKey));
-        }
-        return false;
-    };
-
-    QByteArray out;
-    bool gap = false;
-    const QByteArray& text = d_->text;
-    for (const Line& line : std::as_const(d_->lines)) {
-        if (line.ours)
-            continue;
-        QList<int> keep;
-        for (int c : line.commands) {
-            if (kept(d_->commands[c]))
-                keep.append(c);
-        }
-        const QByteArrayView comment =
-            line.comment >= 0 ? QByteArrayView(text).sliced(line.comment, line.end - line.comment)
-                              : QByteArrayView();
-        QByteArray here;
-        if (keep.size() == line.commands.size() && (!keep.isEmpty() || line.comment >= 0)) {
-            here = trimmedEnd(QByteArrayView(text).sliced(line.begin, line.end - line.begin));
-        } else if (!keep.isEmpty()) {
-            for (int c : keep) {
-                const Command& command = d_->commands[c];
-                if (!here.isEmpty())
-                    here += "; ";
-                here += text.sliced(command.begin, command.end - command.begin);
+        for (const QByteArray& line : written.sliced(begin, end - begin).split('\n')) {
+            const QByteArray bare = line.endsWith('\r') ? line.chopped(1) : line;
+            const auto carry = std::find_if(carries.begin(), carries.end(),
+                                            [&](const Carry* c) { return c->startLine == bare; });
+            if (carry != carries.end()) {
+                script += (*carry)->original + "\r\n";
+                carries.erase(carry);
+            } else {
+                script += line + '\n';
             }
-            if (!comment.isEmpty())
-                here += ' ' + trimmedEnd(comment);
-        } else {
-            // An empty line between kept lines stays, one for a run of them.
-            gap = gap || (line.commands.isEmpty() && line.comment < 0);
-            continue;
         }
-        if (gap && !out.isEmpty())
-            out += "\r\n";
-        gap = false;
-        out += here + "\r\n";
+        script.chop(1); // the split's last piece had no line end of its own
     }
-    if (out.isEmpty())
-        return {};
-    return "\r\n" + toScriptCodePage(keptLinesHeader()) + "\r\n" + out;
+    return script;
 }
 
 } // namespace quelmar

@@ -2,6 +2,8 @@
 
 #include "app/MenuTable.h"
 #include "config/ConfigLines.h"
+#include "config/ConfigStream.h"
+#include "config/ConsoleModel.h"
 #include "config/FileError.h"
 
 #include <QByteArray>
@@ -15,31 +17,46 @@ namespace quelmar {
 
 // What the player is told once a script is open.
 struct OpenedReport {
+    struct Exec {
+        QString name;
+        ConsoleExec::Outcome outcome;
+        int line; // of the opened file's command that ran it, from 1
+    };
     int onPages = 0;       // values and keys the pages start from
     int kept = 0;          // lines no page takes, kept as they are
     QStringList unshown;   // "line: text" of values a page cannot show
-    QStringList execs;     // files the script's exec lines name (not followed)
+    QList<Exec> execs;     // the files the script runs, and those it cannot
     int notInCodePage = 0; // characters of a UTF-8 file the script's code page lacks
+    int keptBytes = 0;     // UTF-8 values that go back in their own bytes unless changed
+    QStringList clashes;   // "name: text" of our aliases the script defines anew
+    QStringList quits;     // "line: text" of commands that end the game or leave a server
+    QList<int> unbindalls; // lines of kept unbindall commands, which undo our own binds too
+    bool cutShort = false; // files or aliases ran too deep or too long to follow
 };
 
-// A script the player already has, read the way the game's console reads
-// it, so that the pages can start from it and nothing of it is lost:
-// - the pages take the settings and binds they show (the last say on each,
-//   as in the console), and the command page the first two keys of each of
-//   its commands;
-// - everything else is kept, in its order, and written after the sections
-//   at save, under a header of its own: other variables and binds, aliases,
-//   exec lines, comments; so are the lines of the pages never opened, and a
-//   value a page could not show while its row stays as it was;
-// - never kept: our own preamble and headers, unbindall (it would undo
-//   every bind before it), exec of config.cfg and userconfig.cfg (a loop),
-//   and a line an opened page already writes.
+// A script the player already has, run through the console model into the
+// end state the game would reach, so that the pages start from that state
+// and the saved script reaches it again:
+// - each page takes what it shows of the end state (the settings pages
+//   through their line writers, the command page the keys bound to its
+//   commands, the weapon page its own buy binds);
+// - the saved script is the preamble, then the file's own commands in their
+//   order (its kept lines), then the sections: a page's lines come after
+//   every line of the file, so what the player chose on a page stands, and
+//   everything the file does still happens in its order before them;
+// - a command a page took is left out of the kept lines once that page has
+//   written its section; a value a row took goes back in the file's own
+//   bytes while the row still shows it;
+// - never kept: our preamble at the top of the file and our headers, the
+//   two comment lines atop the game's config.cfg, an unbindall before
+//   anything was bound (the preamble's does that), and exec of config.cfg
+//   or userconfig.cfg (the game runs them; from a script it runs, a loop).
 class OpenedScript {
   public:
     // closed: sections already written when the script came; their pages
-    // keep what the player chose there.
-    OpenedScript(const QByteArray& file, const QString& fileName,
-                 const QList<Section>& closed = {});
+    // keep what the player chose there. files: what its exec lines run.
+    OpenedScript(const QByteArray& file, const QString& fileName, const QList<Section>& closed = {},
+                 ConsoleModel::Files files = {});
     ~OpenedScript();
     OpenedScript(const OpenedScript&) = delete;
     OpenedScript& operator=(const OpenedScript&) = delete;
@@ -52,11 +69,14 @@ class OpenedScript {
     bool isGameConfig() const;
     const PageStarts& starts() const;
     const OpenedReport& report() const;
+    const ConsoleModel& model() const;
 
-    // The block that goes after the sections of written (the script so far,
-    // in the script's code page): an empty line, the header and the kept
-    // lines, each ended by CR LF; empty when nothing is kept.
-    QByteArray keptLines(const QByteArray& written) const;
+    // The script to save from written (the preamble and the sections the
+    // pages wrote, in the script's code page) with sections where each
+    // begins: the preamble, the kept lines under their header, then the
+    // sections, rows left alone in the file's own bytes.
+    QByteArray assemble(const QByteArray& written,
+                        const QList<ConfigStream::SectionStart>& sections) const;
 
   private:
     struct Data;

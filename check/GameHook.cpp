@@ -1,6 +1,6 @@
 #include "check/GameHook.h"
 
-#include "check/ConsoleReader.h"
+#include "config/ConsoleReader.h"
 #include "config/InputFile.h"
 #include "config/ScriptCodePage.h"
 
@@ -38,14 +38,6 @@ FileError readUserConfig(const QString& path, QByteArray& bytes) {
 }
 
 } // namespace
-
-bool isGameOwnScript(QStringView fileName) {
-    for (const char* own : {"config.cfg", kUserConfig, "autoexec.cfg"}) {
-        if (fileName.compare(QLatin1StringView(own), Qt::CaseInsensitive) == 0)
-            return true;
-    }
-    return false;
-}
 
 ExecNameProblem execNameProblem(QStringView fileName) {
     if (fileName.isEmpty())

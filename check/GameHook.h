@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/GameFiles.h"
 #include "config/SaveCopy.h"
 
 #include <QByteArray>
@@ -13,12 +14,6 @@ namespace quelmar {
 // `exec userconfig.cfg`, so userconfig.cfg is the player's file that the
 // game runs at every start and never writes. One `exec NAME` line there
 // hooks the script in, and config.cfg itself is never touched.
-
-inline constexpr char kUserConfig[] = "userconfig.cfg";
-
-// config.cfg, userconfig.cfg and autoexec.cfg, in any case: the game runs
-// these by itself, so a line to run one would run it twice or in a loop.
-bool isGameOwnScript(QStringView fileName);
 
 // Why the console could not run a file of this name with `exec`.
 enum class ExecNameProblem {

@@ -1,8 +1,8 @@
 #include "check/KeyNameFix.h"
 
-#include "check/ConsoleKeys.h"
-#include "check/ConsoleReader.h"
 #include "check/ScriptText.h"
+#include "config/ConsoleKeys.h"
+#include "config/ConsoleReader.h"
 
 #include <QSet>
 

@@ -1,7 +1,7 @@
 #include "check/SaveKeyOffer.h"
 
-#include "check/ConsoleKeys.h"
 #include "check/KeyNameFix.h"
+#include "config/ConsoleKeys.h"
 #include "config/ScriptCodePage.h"
 #include "config/StringResources.h"
 

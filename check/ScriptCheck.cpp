@@ -1,8 +1,8 @@
 #include "check/ScriptCheck.h"
 
-#include "check/ConsoleKeys.h"
 #include "check/ScriptStream.h"
 #include "config/CatalogueTable.h"
+#include "config/ConsoleKeys.h"
 
 #include <algorithm>
 

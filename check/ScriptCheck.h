@@ -1,8 +1,8 @@
 #pragma once
 
-#include "check/ConsoleReader.h"
 #include "check/Finding.h"
 #include "check/ScriptText.h"
+#include "config/ConsoleReader.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "check/ConsoleReader.h"
 #include "check/ScriptText.h"
+#include "config/ConsoleReader.h"
 
 #include <QByteArray>
 

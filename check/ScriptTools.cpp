@@ -1,11 +1,11 @@
 #include "check/ScriptTools.h"
 
-#include "check/ConsoleKeys.h"
 #include "check/GameHook.h"
 #include "check/KeyNameFix.h"
 #include "check/ScriptCheck.h"
 #include "check/ScriptStream.h"
 #include "check/ScriptText.h"
+#include "config/ConsoleKeys.h"
 #include "config/InputFile.h"
 #include "config/PathBytes.h"
 #include "config/SaveCopy.h"

@@ -3,6 +3,8 @@
 #include "config/OwnFile.h"
 #include "config/ScriptCodePage.h"
 
+#include <algorithm>
+
 namespace quelmar {
 
 namespace {
@@ -28,6 +30,7 @@ FileError ConfigStream::open(const QString& path) {
     file_.close();
     path_ = path;
     failed_ = false;
+    sections_.clear();
     error_ = refuseIfRunning(path);
     if (!error_)
         error_ = putFreshFile(path, file_, true, calls_);
@@ -49,8 +52,16 @@ void ConfigStream::writeEmptyLine() {
 }
 
 void ConfigStream::beginSection(Section section) {
+    qint64 offset = -1;
+    if (isOpen() && !failed_ && !file_.position(offset))
+        sections_.append({section, offset});
     writeEmptyLine();
     writeLine(sectionHeader(section));
+}
+
+bool ConfigStream::hasSection(Section section) const {
+    return std::any_of(sections_.begin(), sections_.end(),
+                       [&](const SectionStart& s) { return s.section == section; });
 }
 
 void ConfigStream::writeLines(const QStringList& lines) {

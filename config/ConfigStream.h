@@ -4,6 +4,7 @@
 #include "config/FileLock.h"
 #include "config/FileSystem.h"
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -59,6 +60,15 @@ class ConfigStream {
     // One empty line and the section's header: how every section begins.
     void beginSection(Section section);
 
+    // The sections begun so far, in order, each with where its empty line
+    // starts in the file: what was written, known once, here.
+    struct SectionStart {
+        Section section;
+        qint64 offset;
+    };
+    const QList<SectionStart>& sections() const { return sections_; }
+    bool hasSection(Section section) const;
+
     // Writes the lines in order; each page builds its section as a list.
     void writeLines(const QStringList& lines);
 
@@ -72,6 +82,7 @@ class ConfigStream {
     FileError error_;
     bool failed_ = false;
     std::function<void()> onFailure_;
+    QList<SectionStart> sections_;
 };
 
 } // namespace quelmar

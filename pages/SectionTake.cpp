@@ -1,5 +1,6 @@
 #include "pages/SectionTake.h"
 
+#include "config/ConsoleModel.h"
 #include "controls/ColorValue.h"
 #include "controls/SpinValue.h"
 
@@ -20,16 +21,6 @@ SettingWords settingWords(const QString& line) {
     words.bare = !m.hasCaptured(3);
     words.value = m.captured(3);
     return words;
-}
-
-bool sameValue(const QString& a, const QString& b) {
-    if (a == b)
-        return true;
-    bool okA = false;
-    bool okB = false;
-    const double x = a.trimmed().toDouble(&okA);
-    const double y = b.trimmed().toDouble(&okB);
-    return okA && okB && x == y;
 }
 
 namespace take {
@@ -67,12 +58,12 @@ std::optional<QList<int>> agreeing(const QList<QStringList>& variants, const QLi
         const std::optional<ScriptSetting> found = script.lastOf(here, bare);
         if (!found)
             continue;
-        if (!set || found->line > last.line)
+        if (!set || found->order > last.order)
             last = *found;
         set = true;
         agree.removeIf([&](int v) {
             const SettingWords words = settingWords(variants[v].value(i));
-            return words.key != found->key || !sameValue(words.value, found->value);
+            return words.key != found->key || !sameConsoleValue(words.value, found->value);
         });
     }
     return set ? std::optional(agree) : std::nullopt;

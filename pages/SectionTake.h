@@ -22,24 +22,21 @@ struct SettingWords {
 };
 SettingWords settingWords(const QString& line);
 
-// One command of an opened script that sets something a page shows.
+// What an opened script leaves set that a page shows.
 struct ScriptSetting {
     QString key;
     QString value;
-    int line = 0; // in the file, from 1
+    qint64 order = 0; // when the script set it: later is larger
 };
 
-// What an opened script sets, as a page asks for it.
+// What an opened script leaves set, as a page asks for it.
 class ScriptSettings {
   public:
     virtual ~ScriptSettings() = default;
-    // The last command of the script among those keys: settings (two words
+    // The latest of those keys the script leaves set: variables (two words
     // or more) or, bare, commands of one word.
     virtual std::optional<ScriptSetting> lastOf(const QStringList& keys, bool bare) const = 0;
 };
-
-// Two values the console takes alike: the same text, or the same number.
-bool sameValue(const QString& a, const QString& b);
 
 // A row the script sets in a way its input cannot show: the row starts from
 // its default, and while it stays there the script's own lines stand.
@@ -47,7 +44,7 @@ struct UnshownRow {
     QStringList keys; // what the row's lines set
     bool bare = false;
     QStringList defaultLines; // what the page writes for the row left alone
-    ScriptSetting setting;    // the script's last say on it
+    ScriptSetting setting;    // what the script leaves it at
 };
 
 // What a settings page takes from an opened script.
@@ -57,6 +54,7 @@ template <typename Choices> struct SectionTake {
     QStringList taken;     // keys of the settings the rows took
     QStringList takenBare; // bare commands they took
     QList<UnshownRow> unshown;
+    QStringList startLines; // what the page writes for start, left alone
 };
 
 // One input of a settings page and the member of its choices it fills.
@@ -196,6 +194,7 @@ SectionTake<Choices> takeSection(const std::vector<ChoiceField<Choices>>& fields
             row.defaultLines.append(written.value(i));
         result.unshown.append(row);
     }
+    result.startLines = lines(start);
     return result;
 }
 

@@ -3,13 +3,13 @@
 // scripts, with the exit status.
 #include "binds/KeyNames.h"
 #include "buy/BuyKeyboard.h"
-#include "check/ConsoleKeys.h"
-#include "check/ConsoleReader.h"
 #include "check/GameHook.h"
 #include "check/SaveKeyOffer.h"
 #include "check/ScriptCheck.h"
 #include "check/ScriptStream.h"
 #include "check/ScriptTools.h"
+#include "config/ConsoleKeys.h"
+#include "config/ConsoleReader.h"
 #include "config/PathBytes.h"
 #include "tests/support/Golden.h"
 

@@ -419,6 +419,45 @@ The program will try again at its next start.</translation>
         <translation>Drop one script file ending in .cfg here. Nothing has changed.</translation>
     </message>
     <message>
+        <source>У этой программы нет консоли, и ей некуда писать ответ. Команды --check, --fix-keys, --help и --version выполняет quelmar.com: откройте командную строку (cmd) в папке программы и наберите, например,
+
+quelmar --check userconfig.cfg</source>
+        <translation>This program has no console to write its answer to. The commands --check, --fix-keys, --help and --version are run by quelmar.com: open a command prompt (cmd) in the program&apos;s folder and type, for example,
+
+quelmar --check userconfig.cfg</translation>
+    </message>
+    <message>
+        <source>… и ещё %1</source>
+        <translation>… and %1 more</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n строк сохранятся как есть и в том же порядке; при сохранении они встанут перед разделами страниц.</source>
+        <translation>
+            <numerusform>%n line is kept as it is, in its order; at save it goes before the pages&apos; sections.</numerusform>
+            <numerusform>%n lines are kept as they are, in their order; at save they go before the pages&apos; sections.</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>нет такого файла</source>
+        <translation>no such file</translation>
+    </message>
+    <message>
+        <source>его запускает сама игра</source>
+        <translation>the game runs it itself</translation>
+    </message>
+    <message>
+        <source>он уже выполняется: петля</source>
+        <translation>it is already running: a loop</translation>
+    </message>
+    <message>
+        <source>слишком много файлов друг в друге</source>
+        <translation>too many files inside one another</translation>
+    </message>
+    <message>
+        <source>не читается или не .cfg</source>
+        <translation>cannot be read or is not a .cfg</translation>
+    </message>
+    <message>
         <source>Открыт сценарий «%1».
 
 Значений и клавиш, с которых начнут страницы: %2.
@@ -428,20 +467,15 @@ The program will try again at its next start.</translation>
 Values and keys the pages start from: %2.
 </translation>
     </message>
-    <message numerus="yes">
-        <source>%n строк сохранятся как есть; при сохранении они встанут после разделов страниц.</source>
-        <translation>
-            <numerusform>%n line is kept as it is; when saved, it goes after the pages&apos; sections.</numerusform>
-            <numerusform>%n lines are kept as they are; when saved, they go after the pages&apos; sections.</numerusform>
-        </translation>
-    </message>
     <message>
         <source>
 
-Этих значений страницы показать не могут; строка покажет обычное значение, и пока вы её не измените, в сценарии останется значение из файла:</source>
+Этих значений страницы показать не могут; строка покажет обычное значение, и пока вы её не измените, в сценарии останется значение из файла:
+строка </source>
         <translation>
 
-The pages cannot show these values; the row shows its usual value, and until you change it the script keeps the file&apos;s value:</translation>
+The pages cannot show these values; the row shows its usual value, and until you change it the script keeps the file&apos;s value:
+line </translation>
     </message>
     <message>
         <source>
@@ -452,10 +486,62 @@ line </translation>
     <message>
         <source>
 
-Файлы, которые сценарий запускает строкой exec, не открывались: </source>
+Файлы, которые сценарий запускает строкой exec; страницы начнут и с их значений: </source>
         <translation>
 
-Files the script runs with exec lines were not opened: </translation>
+Files the script runs with exec; the pages start from their values too: </translation>
+    </message>
+    <message>
+        <source>
+
+Не запускаются: </source>
+        <translation>
+
+Not run: </translation>
+    </message>
+    <message>
+        <source>
+
+Сценарий задаёт по-своему алиасы программы, и работать будут его (reset завершает каждую закупку оружия):
+</source>
+        <translation>
+
+The script defines some of the program&apos;s aliases its own way, and its own will run (reset ends every weapon purchase):
+</translation>
+    </message>
+    <message>
+        <source>
+
+Команды, которые закрывают игру или отключают от сервера:
+строка </source>
+        <translation>
+
+Commands that close the game or leave the server:
+line </translation>
+    </message>
+    <message>
+        <source>
+
+unbindall в середине сценария остаётся на месте и снимает также привязки программы (ESCAPE, ` и ~); строка </source>
+        <translation>
+
+unbindall in the middle of the script stays where it is and also undoes the program&apos;s own binds (ESCAPE, ` and ~); line </translation>
+    </message>
+    <message>
+        <source>
+
+Файлы или алиасы вложены слишком глубоко или слишком длинны; дальше программа за ними не следила.</source>
+        <translation>
+
+Files or aliases run too deep or too long; the program did not follow them further.</translation>
+    </message>
+    <message>
+        <source>
+
+Значений в UTF-8, которые останутся в сценарии как были, пока вы их не измените: %1.</source>
+        <translation>
+
+Values in UTF-8 that stay in the script as they were until you change them: %1.</translation>
     </message>
     <message>
         <source>
@@ -464,14 +550,6 @@ Files the script runs with exec lines were not opened: </translation>
         <translation>
 
 Characters the script&apos;s code page lacks, replaced by &quot;?&quot;: %1.</translation>
-    </message>
-    <message>
-        <source>У этой программы нет консоли, и ей некуда писать ответ. Команды --check, --fix-keys, --help и --version выполняет quelmar.com: откройте командную строку (cmd) в папке программы и наберите, например,
-
-quelmar --check userconfig.cfg</source>
-        <translation>This program has no console to write its answer to. The commands --check, --fix-keys, --help and --version are run by quelmar.com: open a command prompt (cmd) in the program&apos;s folder and type, for example,
-
-quelmar --check userconfig.cfg</translation>
     </message>
 </context>
 <context>

@@ -75,6 +75,13 @@ QString goldenDifference(const QByteArray& actual, const QString& name) {
         ++i;
     if (i == a.size() && i == e.size())
         return {};
+    // QUELMAR_UPDATE_GOLDEN=1 writes what the program makes now, to be
+    // looked at with git diff before it is committed.
+    if (qEnvironmentVariableIsSet("QUELMAR_UPDATE_GOLDEN")) {
+        QFile file(QStringLiteral(QUELMAR_TEST_DATA_DIR "/") + name);
+        if (file.open(QIODevice::WriteOnly) && file.write(actual) == actual.size())
+            return {};
+    }
     auto shown = [i](const QList<QByteArray>& lines) {
         return i < lines.size() ? QString::fromLatin1(lines[i].toPercentEncoding(" \"/;"))
                                 : "<end>";

@@ -1,4 +1,4 @@
-#include "check/ConsoleReader.h"
+#include "config/ConsoleReader.h"
 
 namespace quelmar {
 namespace {

@@ -1,4 +1,4 @@
-#include "check/ConsoleKeys.h"
+#include "config/ConsoleKeys.h"
 
 #include <QFile>
 #include <QList>
