@@ -55,6 +55,15 @@ class Run {
     bool open(const QByteArray& file, const QString& name = "player.cfg") {
         return menu_.openScript(file, tmp_.filePath(name));
     }
+    // Puts files ("name=text") beside the script, for its exec lines.
+    void place(const QStringList& files) {
+        for (const QString& file : files) {
+            QFile out(tmp_.filePath(file.section('=', 0, 0)));
+            QVERIFY(out.open(QIODevice::WriteOnly));
+            out.write(file.section('=', 1).toUtf8());
+        }
+    }
+    QString folder() const { return tmp_.path(); }
     // Opens entry's page; check sees it before its Done.
     void visit(const QString& entry, const std::function<void(QWidget*)>& check = {}) {
         QTest::mouseClick(menu_.entry(entry), Qt::LeftButton);
@@ -221,6 +230,96 @@ class TestOpened : public QObject {
         // A changed row is the player's: the file's value is gone.
         if (!changed.isEmpty())
             QVERIFY(!brokenPromise(modelOf(script), saved).isEmpty());
+    }
+
+    // The promise: the game ends where the opened script left it, saved
+    // untouched and saved with every page walked, over the shapes players'
+    // scripts take, realistic files and generated ones.
+    void promise_data() {
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QStringList>("files");
+        const auto row = [](const char* name, const QByteArray& script, QStringList files = {}) {
+            QTest::newRow(name) << script << files;
+        };
+        row("a later line like the preamble's", "cl_timeout \"60\"\r\ncl_timeout \"45\"\r\n");
+        row("a later line like a page's", "fps_max \"77\"\r\nfps_max \"99\"\r\n");
+        row("the preamble's keys", "bind \"ESCAPE\" \"togglemenu\"\r\nbind \"`\" \"say hi\"\r\n");
+        row("exec, then overrides",
+            "exec binds.cfg\r\nsensitivity \"2.5\"\r\nbind \"MOUSE2\" \"+jump\"\r\n",
+            {"binds.cfg=sensitivity 4\nbind MOUSE2 +attack2\nbind F1 \"4-1;ammo1;reset\"\n"});
+        row("a comment's ';' runs its rest",
+            "bind \"MWHEELUP\" \"+jump\" // bhop; unbindall resets the rest\r\n"
+            "bind \"SPACE\" \"+jump\"\r\ncl_timeout \"60\" // was 45; exec config.cfg restores "
+            "it\r\n");
+        row("our aliases redefined",
+            "alias reset \"echo mine\"\r\nbind F2 \"4-2;reset\"\r\n+mlook\r\n");
+        row("UTF-8 without its mark", "name \"\xd0\x98\xd0\xb3\xd1\x80\xd0\xbe\xd0\xba "
+                                      "\xf0\x9f\x98\x80\"\r\nsay \"\xd0\x98\"\r\n");
+        row("the game's config.cfg", goldenBytes("open_config.cfg"));
+        row("a hand-kept userconfig.cfg", goldenBytes("open_userconfig.cfg"),
+            {"binds_extra.cfg=bind x \"say extra\"\nexec userconfig.cfg\n"});
+        row("a script of ours", goldenBytes("opened_roundtrip.cfg"));
+        // Generated: duplicates in random order, exec chains, aliases,
+        // comments holding ';', the preamble's keys, mid-file unbindall.
+        const QStringList keys = {"ESCAPE", "`",  "MOUSE1", "MOUSE2", "q",       "e",
+                                  "SPACE",  "F1", "F2",     "kp_end", "Page Up", "MWHEELUP"};
+        const QStringList commands = {"+jump",         "+duck",  "+attack",
+                                      "+reload",       "say gg", "4-1;ammo1;reset",
+                                      "toggleconsole", "vup",    "lastinv"};
+        const QStringList lines = {"sensitivity \"%1.5\"",
+                                   "fps_max %1",
+                                   "gamma \"%1\"",
+                                   "cl_timeout \"4%1\"",
+                                   "bind \"%k\" \"%c\"",
+                                   "bind %k %c",
+                                   "unbind \"%k\"",
+                                   "unbindall",
+                                   "alias a%1 \"%c; fps_max 1%1\"",
+                                   "a%1",
+                                   "exec s%1.cfg",
+                                   "echo %1",
+                                   "volume \"0.%1\" // loud; echo %1",
+                                   "+mlook",
+                                   "-mlook",
+                                   "hideradar",
+                                   "m_filter %1; bind %k %c",
+                                   "alias reset \"echo %1\"",
+                                   "name \"p%1\"",
+                                   "rate %1000"};
+        QRandomGenerator random(1623);
+        const auto make = [&](int count) {
+            QByteArray text;
+            for (int i = 0; i < count; ++i) {
+                QString line = lines[random.bounded(lines.size())];
+                line.replace("%k", keys[random.bounded(keys.size())])
+                    .replace("%c", commands[random.bounded(commands.size())])
+                    .replace("%1", QString::number(random.bounded(4)));
+                text += line.toLatin1() + "\r\n";
+            }
+            return text;
+        };
+        for (int n = 0; n < 24; ++n) {
+            const QStringList files = {"s0.cfg=" + make(4), "s1.cfg=" + make(3) + "exec s0.cfg",
+                                       "s2.cfg=exec s2.cfg\n" + make(2)};
+            QTest::newRow(qPrintable(QString("generated %1").arg(n))) << make(30) << files;
+        }
+    }
+    void promise() {
+        QFETCH(QByteArray, script);
+        QFETCH(QStringList, files);
+        for (const QStringList& walk :
+             {QStringList{}, QStringList{"Command1", "Command5", "Command2", "Command6", "Command7",
+                                         "Command8", "Command4"}}) {
+            Run run;
+            run.place(files);
+            QVERIFY(run.open(script));
+            for (const QString& entry : walk)
+                run.visit(entry);
+            const QByteArray saved = run.save();
+            const QString broken =
+                brokenPromise(modelOf(script, run.folder()), modelOf(saved, run.folder()));
+            QVERIFY2(broken.isEmpty(), qPrintable(walk.join(' ') + ":\n" + broken));
+        }
     }
 
     // A drop on the menu: a script applies to the pages not yet opened; a

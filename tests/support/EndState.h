@@ -16,7 +16,8 @@ QStringList endState(const ConsoleModel& model);
 // Where saved's end state fails opened's: a variable, key or alias the
 // opened script left that saved leaves otherwise (unless its line starts
 // with one of changed, the player's own changes), or the other commands
-// run in another order. What saved adds (the program's own) is fine.
+// run in another order. What saved adds (the program's own, and the
+// commands its aliases run where the file called a name they define) is fine.
 // Empty when the promise holds.
 QString brokenPromise(const ConsoleModel& opened, const ConsoleModel& saved,
                       const QStringList& changed = {});
