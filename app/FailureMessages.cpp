@@ -296,6 +296,16 @@ QString unrunnableNameText(const QString& name, ExecNameProblem problem) {
         .arg(name.isEmpty() ? why : name + QStringLiteral(" — ") + why);
 }
 
+QString hookLoopText(const QString& name) {
+    return QCoreApplication::translate(
+               "FailureMessages",
+               "Сценарий %1 сам запускает config.cfg или userconfig.cfg (или запускает их через "
+               "другие файлы). Если игра будет запускать его из userconfig.cfg, файлы станут "
+               "запускать друг друга без конца, поэтому строка в userconfig.cfg не добавлена. "
+               "Сценарий сохранён.")
+        .arg(name);
+}
+
 QString hookOutcomeText(const QString& path, const QString& name, const HookResult& result) {
     const QString line = QString::fromLatin1(execLine(name));
     switch (result.outcome) {
@@ -318,6 +328,8 @@ QString hookOutcomeText(const QString& path, const QString& name, const HookResu
                    "сохранён в UTF-16) или он больше 16 МиБ. Файл остался таким, "
                    "каким был. Сценарий сохранён.")
             .arg(line, shown(path));
+    case HookResult::Outcome::Loop:
+        return hookLoopText(name);
     case HookResult::Outcome::Failed:
         break;
     }

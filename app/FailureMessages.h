@@ -63,6 +63,8 @@ QString hookQuestionText(const QString& name);
 QString unrunnableNameText(const QString& name, ExecNameProblem problem);
 // What became of userconfig.cfg at path when the line went in other than
 // plainly; empty when there is nothing to tell.
+// The script runs the game's own scripts: it is not hooked in.
+QString hookLoopText(const QString& name);
 QString hookOutcomeText(const QString& path, const QString& name, const HookResult& result);
 
 // Rewrites a crash cut short, settled at start; empty when there were none.

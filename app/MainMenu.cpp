@@ -230,6 +230,10 @@ void MainMenu::offerHook(const QString& saved, const QString& gameFolder) {
         dialogs_.message(this, unrunnableNameText(name, problem), applicationTitle());
         return;
     }
+    if (runsGameScripts(file.path(), name)) {
+        dialogs_.message(this, hookLoopText(name), applicationTitle());
+        return;
+    }
     if (!dialogs_.ask(this, hookQuestionText(name), applicationTitle(), startedFromGameConfig_))
         return;
     const HookResult result = installHook(file.path(), name);

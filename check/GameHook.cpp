@@ -1,5 +1,7 @@
 #include "check/GameHook.h"
 
+#include "config/ConsoleModel.h"
+
 #include "config/ConsoleReader.h"
 #include "config/InputFile.h"
 #include "config/ScriptCodePage.h"
@@ -101,6 +103,14 @@ bool isGameFolder(const QString& folder, const QString& foundGameFolder) {
                 .isEmpty();
 }
 
+bool runsGameScripts(const QString& folder, const QString& name) {
+    ConsoleModel model(ConsoleModel::filesIn(folder));
+    model.run(execLine(name));
+    return std::any_of(model.execs().begin(), model.execs().end(), [](const ConsoleExec& exec) {
+        return exec.outcome == ConsoleExec::GameOwn;
+    });
+}
+
 HookResult installHook(const QString& folder, const QString& name, const FileCalls& calls) {
     const QString path = QDir(folder).filePath(QLatin1StringView(kUserConfig));
     QByteArray old;
@@ -108,6 +118,8 @@ HookResult installHook(const QString& folder, const QString& name, const FileCal
         return {HookResult::Outcome::Failed, {SaveOutcome::Unchanged, error}};
     if (runsScript(old, name))
         return {HookResult::Outcome::AlreadyThere, {}};
+    if (runsGameScripts(folder, name))
+        return {HookResult::Outcome::Loop, {}};
     if (old.size() > kMaxUserConfig || consoleReadable(old).size() < old.size())
         return {HookResult::Outcome::CutShort, {}};
     FileStatus there;

@@ -61,6 +61,9 @@ struct HookResult {
         // there would never run: the file holds a NUL byte (one saved as
         // UTF-16, say) or is over 16 MiB. Not written.
         CutShort,
+        // The script runs config.cfg or userconfig.cfg itself: run from
+        // userconfig.cfg, the two would run each other for ever. Not written.
+        Loop,
     };
     Outcome outcome = Outcome::Failed;
     SaveResult saved;
@@ -75,6 +78,10 @@ struct HookResult {
 // userconfig.cfg is replaced by a file with the bytes it led to plus the
 // line, never written through: a link planted by another user must not
 // steer the write, and the file it led to stays as it was.
+// Whether the script name in folder runs config.cfg or userconfig.cfg,
+// itself or through the files it runs, as the console follows its exec lines.
+bool runsGameScripts(const QString& folder, const QString& name);
+
 HookResult installHook(const QString& folder, const QString& name, const FileCalls& calls = {});
 
 } // namespace quelmar

@@ -302,6 +302,13 @@ int hookScript(const QString& name, const QString& folder, QTextStream& out, QTe
     case HookResult::Outcome::Failed:
         tell(err, shown, "cannot write", failureText(path, result.saved, wasThere));
         return 1;
+    case HookResult::Outcome::Loop:
+        tell(err, name, "cannot install",
+             QStringLiteral("it runs config.cfg or userconfig.cfg itself (or through the files "
+                            "it runs): run from userconfig.cfg, they would run each other for "
+                            "ever; %1 is as it was")
+                 .arg(shown));
+        return 2;
     }
     if (!QFileInfo::exists(QDir(folder).filePath(name)))
         tell(err, QDir::toNativeSeparators(QDir(folder).filePath(name)), "note",

@@ -72,4 +72,12 @@ printf 'bind w +forward\r\nexec my.cfg\r\n' | cmp - game/userconfig.cfg || faile
 echo "a;b.cfg: cannot install: a ';' in the name would end the console's command" |
     expect 2 - "$q" --install 'a;b.cfg' game
 echo "own.cfg: cannot install: not a folder" | expect 2 - "$q" --install my.cfg own.cfg
+# A script that runs the game's own scripts, itself or through a file it
+# runs, would loop from userconfig.cfg: refused, userconfig.cfg untouched.
+printf 'exec Sub.cfg\r\n' >game/loop.cfg && printf 'exec "UserConfig.cfg"' >game/sub.cfg
+for name in loop.cfg sub.cfg; do
+    echo "$name: cannot install: it runs config.cfg or userconfig.cfg itself (or through the files it runs): run from userconfig.cfg, they would run each other for ever; game/userconfig.cfg is as it was" |
+        expect 2 - "$q" --install $name game
+done
+printf 'bind w +forward\r\nexec my.cfg\r\n' | cmp - game/userconfig.cfg || failed=1
 exit $failed

@@ -551,6 +551,10 @@ Values in UTF-8 that stay in the script as they were until you change them: %1.<
 
 Characters the script&apos;s code page lacks, replaced by &quot;?&quot;: %1.</translation>
     </message>
+    <message>
+        <source>Сценарий %1 сам запускает config.cfg или userconfig.cfg (или запускает их через другие файлы). Если игра будет запускать его из userconfig.cfg, файлы станут запускать друг друга без конца, поэтому строка в userconfig.cfg не добавлена. Сценарий сохранён.</source>
+        <translation>The script %1 runs config.cfg or userconfig.cfg itself (or through other files). Run by the game from userconfig.cfg, the files would run each other for ever, so no line was added to userconfig.cfg. The script is saved.</translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>
