@@ -267,8 +267,11 @@ bool MainMenu::openScript(const QByteArray& file, const QString& path) {
     QList<Section> closed;
     for (const ConfigStream::SectionStart& written : config_.sections())
         closed.append(written.section);
-    opened_ = std::make_unique<OpenedScript>(file, path, closed,
-                                             ConsoleModel::filesIn(QFileInfo(path).path()));
+    // A long script takes a moment: the windows go on painting meanwhile,
+    // and take no clicks or keys until it is open.
+    opened_ = std::make_unique<OpenedScript>(
+        file, path, closed, ConsoleModel::filesIn(QFileInfo(path).path()),
+        [] { QCoreApplication::processEvents(QEventLoop::ExcludeUserInputEvents); });
     // The game's own config.cfg carries the player's binds: running the
     // saved script at every start then loses none.
     startedFromGameConfig_ = opened_->isGameConfig();

@@ -449,8 +449,10 @@ QByteArray OpenedScript::Data::keptLines(const QList<Section>& written) const {
 }
 
 OpenedScript::OpenedScript(const QByteArray& file, const QString& fileName,
-                           const QList<Section>& closed, ConsoleModel::Files files)
+                           const QList<Section>& closed, ConsoleModel::Files files,
+                           std::function<void()> progress)
     : d_(std::make_unique<Data>(std::move(files))) {
+    d_->model.setProgress(std::move(progress));
     d_->fileName = fileName;
     d_->closed = closed;
     const QByteArrayView readable = consoleReadable(file);

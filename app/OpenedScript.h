@@ -54,9 +54,10 @@ struct OpenedReport {
 class OpenedScript {
   public:
     // closed: sections already written when the script came; their pages
-    // keep what the player chose there. files: what its exec lines run.
+    // keep what the player chose there. files: what its exec lines run;
+    // progress: called now and then while a long script is read.
     OpenedScript(const QByteArray& file, const QString& fileName, const QList<Section>& closed = {},
-                 ConsoleModel::Files files = {});
+                 ConsoleModel::Files files = {}, std::function<void()> progress = {});
     ~OpenedScript();
     OpenedScript(const OpenedScript&) = delete;
     OpenedScript& operator=(const OpenedScript&) = delete;

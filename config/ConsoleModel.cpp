@@ -8,6 +8,8 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include <memory>
+
 namespace quelmar {
 
 namespace {
@@ -79,7 +81,10 @@ QByteArray ConsoleModel::keyIdentity(QByteArrayView name) {
 ConsoleModel::ConsoleModel(Files files) : files_(std::move(files)) {}
 
 ConsoleModel::Files ConsoleModel::filesIn(const QString& folder) {
-    return [folder](const QByteArray& name, bool& unusable) -> std::optional<QByteArray> {
+    // Each folder is listed once: a script of 200,000 exec lines looks up
+    // as many names.
+    auto listings = std::make_shared<QHash<QString, QStringList>>();
+    return [folder, listings](const QByteArray& name, bool& unusable) -> std::optional<QByteArray> {
         QString relative = fromScriptCodePage(name);
         relative.replace(QLatin1Char('\\'), QLatin1Char('/'));
         const QStringList parts = relative.split(QLatin1Char('/'), Qt::SkipEmptyParts);
@@ -91,8 +96,12 @@ ConsoleModel::Files ConsoleModel::filesIn(const QString& folder) {
         // The game's own file system ignores case; so does this look-up.
         QDir dir(folder);
         for (qsizetype i = 0; i < parts.size(); ++i) {
-            const QStringList entries = dir.entryList(QDir::AllEntries | QDir::Hidden |
-                                                      QDir::System | QDir::NoDotAndDotDot);
+            auto listed = listings->constFind(dir.path());
+            if (listed == listings->cend())
+                listed = listings->insert(dir.path(),
+                                          dir.entryList(QDir::AllEntries | QDir::Hidden |
+                                                        QDir::System | QDir::NoDotAndDotDot));
+            const QStringList& entries = *listed;
             const auto match = std::find_if(entries.begin(), entries.end(), [&](const QString& e) {
                 return e.compare(parts[i], Qt::CaseInsensitive) == 0;
             });
@@ -164,6 +173,11 @@ void ConsoleModel::run(const QByteArray& text) {
     }
 }
 
+void ConsoleModel::tick() {
+    if (progress_ && (order_ & 0xFFFF) == 0)
+        progress_();
+}
+
 void ConsoleModel::runText(int text, const Frame& frame) {
     ConsoleReader reader(texts_[text]);
     ConsoleCommand command;
@@ -191,6 +205,7 @@ void ConsoleModel::runCommand(const ConsoleReader& reader, const ConsoleCommand&
     ConsoleEntry entry;
     const bool direct = frame.text == 0;
     entry.source = {frame.top, direct, order_++, span(at, at + whole.size())};
+    tick();
     const auto acts = [&](ConsoleAct act) {
         if (direct)
             tops_[frame.top].act = act;

@@ -100,6 +100,10 @@ class ConsoleModel {
     // with a folder part leads below it (never above it), in any case.
     static Files filesIn(const QString& folder);
 
+    // Called now and then while a long script runs, so that a window can
+    // go on painting.
+    void setProgress(std::function<void()> progress) { progress_ = std::move(progress); }
+
     // Runs text (up to its first NUL, as the console reads a file) as the
     // opened file; a model runs one file.
     void run(const QByteArray& text);
@@ -146,7 +150,10 @@ class ConsoleModel {
     void runFile(const QByteArray& name, const Frame& frame);
     int keep(QByteArray text);
 
+    void tick();
+
     Files files_;
+    std::function<void()> progress_;
     QList<QByteArray> texts_;
     QList<ConsoleTop> tops_;
     QHash<QByteArray, ConsoleEntry> variables_;
