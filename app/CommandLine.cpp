@@ -214,7 +214,7 @@ int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream
         return installScript(commandLine.files, out, err);
     case CommandLine::Mode::Invalid:
         // It may quote an argument: no control character of it reaches the terminal.
-        err << "quelmar: " << shownPath(commandLine.error) << " (see --help)" << Qt::endl;
+        err << "quelmar: " << terminalText(commandLine.error) << " (see --help)" << Qt::endl;
         return 2;
     case CommandLine::Mode::Program:
         break;

@@ -1,6 +1,7 @@
 #include "app/FailureMessages.h"
 
 #include "check/ScriptTools.h"
+#include "config/PathBytes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -402,8 +403,7 @@ QString openedReportText(const QString& path, const OpenedReport& report) {
     QString text = QCoreApplication::translate(
                        "FailureMessages", "Открыт сценарий «%1».\n\n"
                                           "Значений и клавиш, с которых начнут страницы: %2.\n")
-                       .arg(shown(path))
-                       .arg(report.onPages) +
+                       .arg(shown(path), QString::number(report.onPages)) +
                    QCoreApplication::translate("FailureMessages",
                                                "%n строк сохранятся как есть; при сохранении "
                                                "они встанут после разделов страниц.",
@@ -431,18 +431,19 @@ QString openedReportText(const QString& path, const OpenedReport& report) {
 }
 
 QString openedReportLines(const QString& path, const OpenedReport& report) {
+    // Every piece of the file, its name included, goes through terminalText:
+    // a downloaded script must not clear the screen or retitle the terminal.
     QString text = QStringLiteral("quelmar: opened %1: %2 values and keys went onto the pages, "
                                   "%3 lines are kept as they are\n")
-                       .arg(shown(path))
-                       .arg(report.onPages)
-                       .arg(report.kept);
+                       .arg(terminalText(shown(path)), QString::number(report.onPages),
+                            QString::number(report.kept));
     for (const QString& line : report.unshown)
         text += QStringLiteral("quelmar: line %1 (no page can show it; kept while its row is "
                                "left alone)\n")
-                    .arg(line);
+                    .arg(terminalText(line));
     if (!report.execs.isEmpty())
         text += QStringLiteral("quelmar: exec lines not followed: %1\n")
-                    .arg(report.execs.join(QStringLiteral(", ")));
+                    .arg(terminalList(report.execs));
     if (report.notInCodePage > 0)
         text += QStringLiteral("quelmar: %1 characters outside the script's code page became '?'\n")
                     .arg(report.notInCodePage);
@@ -451,9 +452,10 @@ QString openedReportLines(const QString& path, const OpenedReport& report) {
 
 QString openFailureLine(const QString& path, const FileError& error) {
     return QStringLiteral("quelmar: cannot read %1: %2\n")
-        .arg(shown(path), error.problem == FileProblem::TooLarge
-                              ? QStringLiteral("larger than 16 MiB, the most a script may be")
-                              : reasonText(error));
+        .arg(terminalText(shown(path)), error.problem == FileProblem::TooLarge
+                                            ? QStringLiteral("larger than 16 MiB, the most a "
+                                                             "script may be")
+                                            : reasonText(error));
 }
 
 } // namespace quelmar

@@ -74,7 +74,7 @@ constexpr qint64 kMaxHeld = qint64(16) << 20;
 constexpr qint64 kChunk = 64 * 1024;
 
 void tell(QTextStream& err, const QString& path, const char* what, const QString& reason) {
-    err << shownPath(path) << ": " << what << ": " << reason << Qt::endl;
+    err << terminalText(path) << ": " << what << ": " << reason << Qt::endl;
 }
 
 // Reads a file for the check, counting what it reads against kMaxChecked.
@@ -158,7 +158,7 @@ bool checkFile(ScriptCheck& check, const QString& path, const ScriptCheck::Sink&
 QString failureText(const QString& path, const SaveResult& result, bool wasThere) {
     QString reason = reasonText(result.error);
     if (result.error.path != path)
-        reason = shownPath(result.error.path) + QStringLiteral(": ") + reason;
+        reason = terminalText(result.error.path) + QStringLiteral(": ") + reason;
     if (result.outcome == SaveOutcome::Damaged)
         reason += QStringLiteral("; the file may be damaged");
     else if (wasThere)
@@ -220,7 +220,7 @@ int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err) {
     bool found = false;
     ScriptCheck check(ConsoleKeys::embedded());
     for (const QString& path : files) {
-        const QString shown = shownPath(path);
+        const QString shown = terminalText(path);
         QString why;
         const bool whole = checkFile(
             check, path,
@@ -259,7 +259,7 @@ int fixScriptKeys(const QString& input, const QString& output, QTextStream& err)
     if (!writeCopy(output, fix.script, err))
         return 2;
     for (const KeyNameChange& key : fix.unfixed)
-        err << shownPath(input) << ':' << key.line << ": key \"" << shownText(key.name)
+        err << terminalText(input) << ':' << key.line << ": key \"" << shownText(key.name)
             << "\" has no console name; left as it is" << Qt::endl;
     return fix.unfixed.isEmpty() ? 0 : 1;
 }
@@ -284,10 +284,10 @@ int hookScript(const QString& name, const QString& folder, QTextStream& out, QTe
     const HookResult result = installHook(folder, name);
     switch (result.outcome) {
     case HookResult::Outcome::AlreadyThere:
-        out << shownPath(shown) << ": runs " << name << " already" << Qt::endl;
+        out << terminalText(shown) << ": runs " << name << " already" << Qt::endl;
         break;
     case HookResult::Outcome::Added:
-        out << shownPath(shown) << ": added " << execLine(name)
+        out << terminalText(shown) << ": added " << execLine(name)
             << (result.replacedLink ? "; it was a symbolic link and is now a file of its own "
                                       "(the file it led to is as it was)"
                                     : "")
