@@ -1,6 +1,7 @@
 #include "app/FailureMessages.h"
 
 #include "check/ScriptTools.h"
+#include "config/InputFile.h"
 #include "config/PathBytes.h"
 
 #include <QCoreApplication>
@@ -13,6 +14,11 @@ namespace {
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+// The program's input limit, in the window's words.
+QString limitText() {
+    return QCoreApplication::translate("FailureMessages", "%1 МиБ").arg(kInputLimit >> 20);
 }
 
 QString folderProblemText(const FileError& error) {
@@ -143,6 +149,10 @@ QString problemText(const FileError& error) {
     case FileProblem::Changed:
         return QCoreApplication::translate("FailureMessages",
                                            "прочитанное с диска не совпало с записанным");
+    case FileProblem::PastLimit:
+        return QCoreApplication::translate("FailureMessages",
+                                           "файл больше %1, а сценарии не бывают такими большими")
+            .arg(limitText());
     case FileProblem::Other:
         break;
     }
@@ -316,9 +326,9 @@ QString hookOutcomeText(const QString& path, const QString& name, const HookResu
                    "FailureMessages",
                    "Строка %1 не добавлена в файл:\n%2\n\nКонсоль игры не дочитает "
                    "его до конца: в нём есть нулевой байт (так бывает, если файл "
-                   "сохранён в UTF-16) или он больше 16 МиБ. Файл остался таким, "
+                   "сохранён в UTF-16) или он больше %3. Файл остался таким, "
                    "каким был. Сценарий сохранён.")
-            .arg(line, shown(path));
+            .arg(line, shown(path), limitText());
     case HookResult::Outcome::Failed:
         break;
     }
@@ -357,11 +367,15 @@ namespace quelmar {
 
 namespace {
 
-QString readProblem(const FileError& error) {
+// A script read before the bounded read came gave TooLarge past the limit.
+FileError pastLimit(const FileError& error) {
     return error.problem == FileProblem::TooLarge
-               ? QCoreApplication::translate(
-                     "FailureMessages", "файл больше 16 МиБ, а сценарии не бывают такими большими")
-               : problemText(error);
+               ? FileError::found(error.step, error.path, FileProblem::PastLimit)
+               : error;
+}
+
+QString readProblem(const FileError& error) {
+    return problemText(pastLimit(error));
 }
 
 } // namespace
@@ -452,10 +466,7 @@ QString openedReportLines(const QString& path, const OpenedReport& report) {
 
 QString openFailureLine(const QString& path, const FileError& error) {
     return QStringLiteral("quelmar: cannot read %1: %2\n")
-        .arg(terminalText(shown(path)), error.problem == FileProblem::TooLarge
-                                            ? QStringLiteral("larger than 16 MiB, the most a "
-                                                             "script may be")
-                                            : reasonText(error));
+        .arg(terminalText(shown(path)), reasonText(pastLimit(error)));
 }
 
 } // namespace quelmar

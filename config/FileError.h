@@ -29,6 +29,7 @@ enum class FileProblem {
     OtherOwner,   // another user's file or folder
     Replaced,     // the file we hold is no longer the one at its name
     Changed,      // the disk gave back other bytes than were written
+    PastLimit,    // larger than the program reads (kInputLimit in InputFile.h)
     Other,
 };
 

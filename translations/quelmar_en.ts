@@ -345,16 +345,6 @@ For the game to run it, save it again under a name of Latin letters and digits, 
         <translation>The file %1 was a symbolic link. It is now a file of its own: the same text and the line %2. The file the link led to is unchanged.</translation>
     </message>
     <message>
-        <source>Строка %1 не добавлена в файл:
-%2
-
-Консоль игры не дочитает его до конца: в нём есть нулевой байт (так бывает, если файл сохранён в UTF-16) или он больше 16 МиБ. Файл остался таким, каким был. Сценарий сохранён.</source>
-        <translation>The line %1 was not added to the file:
-%2
-
-The game&apos;s console would not read it to its end: it holds a NUL byte (as a file saved in UTF-16 does) or is larger than 16 MiB. The file is as it was. The script is saved.</translation>
-    </message>
-    <message>
         <source>Не удалось добавить строку %1 в файл:
 %2
 
@@ -389,10 +379,6 @@ The program will try again at its next start.</translation>
 %1
 
 %2</translation>
-    </message>
-    <message>
-        <source>файл больше 16 МиБ, а сценарии не бывают такими большими</source>
-        <translation>the file is larger than 16 MiB, which no script is</translation>
     </message>
     <message>
         <source>Не удалось прочитать сценарий «%1»: %2.
@@ -472,6 +458,24 @@ quelmar --check userconfig.cfg</source>
         <translation>This program has no console to write its answer to. The commands --check, --fix-keys, --help and --version are run by quelmar.com: open a command prompt (cmd) in the program&apos;s folder and type, for example,
 
 quelmar --check userconfig.cfg</translation>
+    </message>
+    <message>
+        <source>%1 МиБ</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>файл больше %1, а сценарии не бывают такими большими</source>
+        <translation>the file is larger than %1, which no script is</translation>
+    </message>
+    <message>
+        <source>Строка %1 не добавлена в файл:
+%2
+
+Консоль игры не дочитает его до конца: в нём есть нулевой байт (так бывает, если файл сохранён в UTF-16) или он больше %3. Файл остался таким, каким был. Сценарий сохранён.</source>
+        <translation>The line %1 was not added to the file:
+%2
+
+The game&apos;s console would not read it to its end: it holds a NUL byte (as a file saved in UTF-16 does) or is larger than %3. The file is as it was. The script is saved.</translation>
     </message>
 </context>
 <context>
