@@ -153,6 +153,13 @@ QString problemText(const FileError& error) {
         return QCoreApplication::translate("FailureMessages",
                                            "файл больше %1, а сценарии не бывают такими большими")
             .arg(limitText());
+    case FileProblem::Untrusted:
+        return QCoreApplication::translate(
+            "FailureMessages", "в него или в его папку могут писать другие пользователи, и "
+                               "программа ему не доверяет");
+    case FileProblem::Damaged:
+        return QCoreApplication::translate("FailureMessages",
+                                           "файл повреждён: программа так не пишет");
     case FileProblem::Other:
         break;
     }
@@ -342,6 +349,14 @@ QString hookOutcomeText(const QString& path, const QString& name, const HookResu
 QString putBackText(const QList<PutBack>& putBack) {
     QStringList texts;
     for (const PutBack& file : putBack) {
+        if (file.setAside) {
+            texts << QCoreApplication::translate(
+                         "FailureMessages",
+                         "Запись о прерванной перезаписи файла не использована: %1.\n\n"
+                         "Файлы по ней не менялись. Она отложена, а не удалена:\n%2")
+                         .arg(problemText(file.error), shown(file.path));
+            continue;
+        }
         const QString fate =
             file.error
                 ? QCoreApplication::translate(

@@ -58,6 +58,10 @@ QString reasonText(const FileError& error) {
         return QStringLiteral("the disk gave back other bytes than were written");
     case FileProblem::PastLimit:
         return QStringLiteral("larger than %1, the most a script may be").arg(inputLimitText());
+    case FileProblem::Untrusted:
+        return QStringLiteral("others may write there, so it is not trusted");
+    case FileProblem::Damaged:
+        return QStringLiteral("it is damaged: not in the form the program writes");
     case FileProblem::Other:
         break;
     }

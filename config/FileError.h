@@ -30,6 +30,8 @@ enum class FileProblem {
     Replaced,     // the file we hold is no longer the one at its name
     Changed,      // the disk gave back other bytes than were written
     PastLimit,    // larger than the program reads (kInputLimit in InputFile.h)
+    Untrusted,    // in a place others may write, or not the player's own
+    Damaged,      // not in the form the program writes it
     Other,
 };
 

@@ -468,6 +468,14 @@ quelmar --check userconfig.cfg</translation>
         <translation>the file is larger than %1, which no script is</translation>
     </message>
     <message>
+        <source>в него или в его папку могут писать другие пользователи, и программа ему не доверяет</source>
+        <translation>other users may write to it or to its folder, so the program does not trust it</translation>
+    </message>
+    <message>
+        <source>файл повреждён: программа так не пишет</source>
+        <translation>the file is damaged: it is not in the form the program writes</translation>
+    </message>
+    <message>
         <source>Строка %1 не добавлена в файл:
 %2
 
@@ -476,6 +484,16 @@ quelmar --check userconfig.cfg</translation>
 %2
 
 The game&apos;s console would not read it to its end: it holds a NUL byte (as a file saved in UTF-16 does) or is larger than %3. The file is as it was. The script is saved.</translation>
+    </message>
+    <message>
+        <source>Запись о прерванной перезаписи файла не использована: %1.
+
+Файлы по ней не менялись. Она отложена, а не удалена:
+%2</source>
+        <translation>A record of a rewrite cut short was not used: %1.
+
+No file was changed by it. It was set aside, not deleted:
+%2</translation>
     </message>
 </context>
 <context>
