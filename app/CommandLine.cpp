@@ -1,6 +1,7 @@
 #include "app/CommandLine.h"
 
 #include "check/ScriptTools.h"
+#include "config/InputFile.h"
 #include "config/PathBytes.h"
 #include "platform/GameFolderSearch.h"
 #include "ui/Language.h"
@@ -74,10 +75,10 @@ const char* const kHelp =
     "Options:\n"
     "  --check FILE...    Check console scripts and report, one line per finding,\n"
     "                     what the game's console will not take. Reads files of\n"
-    "                     up to 1 GiB (16 MiB from a pipe). Exit status\n"
+    "                     up to 1 GiB (%1 from a pipe). Exit status\n"
     "                     0: nothing found; 1: findings; 2: a file could not be\n"
     "                     read (or not to its end).\n"
-    "  --fix-keys IN OUT  Copy the script IN (up to 16 MiB) to OUT with every key\n"
+    "  --fix-keys IN OUT  Copy the script IN (up to %1) to OUT with every key\n"
     "                     name the console rejects replaced by the console's name\n"
     "                     for it. OUT is replaced whole or left as it was, and\n"
     "                     never written through a symbolic link. Exit status\n"
@@ -106,6 +107,10 @@ const char* const kHelp =
     "  -v, --version      Show the version.\n"
     "\n"
     "A command line the program does not understand gives exit status 2.\n";
+
+QString helpText() {
+    return QString::fromLatin1(kHelp).arg(inputLimitText());
+}
 
 // The Qt options, wrapped to the help's width under a hanging indent.
 QString optionList(const QStringList& names) {
@@ -194,10 +199,10 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
 int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream& err) {
     switch (commandLine.mode) {
     case CommandLine::Mode::Help:
-        out << kHelp;
+        out << helpText();
         return 0;
     case CommandLine::Mode::HelpAll:
-        out << kHelp
+        out << helpText()
             << "\nQt options the window takes (one dash or two; a value follows as the\n"
                "next argument or after '='). With a value:\n"
             << optionList(kQtOptionsWithValue) << "Without a value:\n"
@@ -214,7 +219,7 @@ int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream
         return installScript(commandLine.files, out, err);
     case CommandLine::Mode::Invalid:
         // It may quote an argument: no control character of it reaches the terminal.
-        err << "quelmar: " << shownPath(commandLine.error) << " (see --help)" << Qt::endl;
+        err << "quelmar: " << terminalText(commandLine.error) << " (see --help)" << Qt::endl;
         return 2;
     case CommandLine::Mode::Program:
         break;

@@ -1,6 +1,8 @@
 #include "app/FailureMessages.h"
 
 #include "check/ScriptTools.h"
+#include "config/InputFile.h"
+#include "config/PathBytes.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -12,6 +14,11 @@ namespace {
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
+}
+
+// The program's input limit, in the window's words.
+QString limitText() {
+    return QCoreApplication::translate("FailureMessages", "%1 МиБ").arg(kInputLimit >> 20);
 }
 
 QString folderProblemText(const FileError& error) {
@@ -142,6 +149,17 @@ QString problemText(const FileError& error) {
     case FileProblem::Changed:
         return QCoreApplication::translate("FailureMessages",
                                            "прочитанное с диска не совпало с записанным");
+    case FileProblem::PastLimit:
+        return QCoreApplication::translate("FailureMessages",
+                                           "файл больше %1, а сценарии не бывают такими большими")
+            .arg(limitText());
+    case FileProblem::Untrusted:
+        return QCoreApplication::translate(
+            "FailureMessages", "в него или в его папку могут писать другие пользователи, и "
+                               "программа ему не доверяет");
+    case FileProblem::Damaged:
+        return QCoreApplication::translate("FailureMessages",
+                                           "файл повреждён: программа так не пишет");
     case FileProblem::Other:
         break;
     }
@@ -325,9 +343,9 @@ QString hookOutcomeText(const QString& path, const QString& name, const HookResu
                    "FailureMessages",
                    "Строка %1 не добавлена в файл:\n%2\n\nКонсоль игры не дочитает "
                    "его до конца: в нём есть нулевой байт (так бывает, если файл "
-                   "сохранён в UTF-16) или он больше 16 МиБ. Файл остался таким, "
+                   "сохранён в UTF-16) или он больше %3. Файл остался таким, "
                    "каким был. Сценарий сохранён.")
-            .arg(line, shown(path));
+            .arg(line, shown(path), limitText());
     case HookResult::Outcome::Loop:
         return hookLoopText(name);
     case HookResult::Outcome::Failed:
@@ -343,6 +361,14 @@ QString hookOutcomeText(const QString& path, const QString& name, const HookResu
 QString putBackText(const QList<PutBack>& putBack) {
     QStringList texts;
     for (const PutBack& file : putBack) {
+        if (file.setAside) {
+            texts << QCoreApplication::translate(
+                         "FailureMessages",
+                         "Запись о прерванной перезаписи файла не использована: %1.\n\n"
+                         "Файлы по ней не менялись. Она отложена, а не удалена:\n%2")
+                         .arg(problemText(file.error), shown(file.path));
+            continue;
+        }
         const QString fate =
             file.error
                 ? QCoreApplication::translate(
@@ -369,10 +395,7 @@ namespace quelmar {
 namespace {
 
 QString readProblem(const FileError& error) {
-    return error.problem == FileProblem::TooLarge
-               ? QCoreApplication::translate(
-                     "FailureMessages", "файл больше 16 МиБ, а сценарии не бывают такими большими")
-               : problemText(error);
+    return problemText(error);
 }
 
 } // namespace
@@ -473,8 +496,7 @@ QString openedReportText(const QString& path, const OpenedReport& report) {
     QString text = say(QT_TRANSLATE_NOOP("FailureMessages",
                                          "Открыт сценарий «%1».\n\n"
                                          "Значений и клавиш, с которых начнут страницы: %2.\n"))
-                       .arg(shown(path))
-                       .arg(report.onPages) +
+                       .arg(shown(path), QString::number(report.onPages)) +
                    QCoreApplication::translate("FailureMessages",
                                                "%n строк сохранятся как есть и в том же порядке; "
                                                "при сохранении они встанут перед разделами "
@@ -532,14 +554,15 @@ QString openedReportText(const QString& path, const OpenedReport& report) {
 }
 
 QString openedReportLines(const QString& path, const OpenedReport& report) {
+    // Every piece of the file, its name included, goes through terminalText:
+    // a downloaded script must not clear the screen or retitle the terminal.
     QString text = QStringLiteral("quelmar: opened %1: %2 values and keys went onto the pages, "
                                   "%3 lines are kept as they are, before the sections\n")
-                       .arg(shown(path))
-                       .arg(report.onPages)
-                       .arg(report.kept);
+                       .arg(terminalText(shown(path)), QString::number(report.onPages),
+                            QString::number(report.kept));
     const auto list = [&](const QStringList& items, const QString& line) {
         for (const QString& item : listed(items, true))
-            text += line.arg(item);
+            text += line.arg(terminalText(item));
     };
     list(report.unshown, QStringLiteral("quelmar: line %1 (no page can show it; kept while its "
                                         "row is left alone)\n"));
@@ -565,9 +588,7 @@ QString openedReportLines(const QString& path, const OpenedReport& report) {
 
 QString openFailureLine(const QString& path, const FileError& error) {
     return QStringLiteral("quelmar: cannot read %1: %2\n")
-        .arg(shown(path), error.problem == FileProblem::TooLarge
-                              ? QStringLiteral("larger than 16 MiB, the most a script may be")
-                              : reasonText(error));
+        .arg(terminalText(shown(path)), reasonText(error));
 }
 
 } // namespace quelmar

@@ -169,9 +169,7 @@ void MainMenu::ReturnToMainMenu(const QString& entryName) {
 QString MainMenu::chooseDestination(const QString& gameFolder) {
     // Without the game's folder, the player's documents: the program's own
     // folder is the system's place once installed, and no place for scripts.
-    QString start = gameFolder.isEmpty()
-                        ? QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation)
-                        : gameFolder;
+    QString start = gameFolder.isEmpty() ? documentsFolder() : gameFolder;
     while (true) {
         const QString chosen = dialogs_.saveAs(this, QStringLiteral("(*.cfg)"), start);
         const QFileInfo named(chosen);

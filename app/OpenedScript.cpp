@@ -19,8 +19,6 @@ namespace quelmar {
 
 namespace {
 
-constexpr qint64 kMaxOpened = 16 << 20;
-
 // What becomes of one command of the file at save.
 enum class Fate : quint8 {
     Keep,  // no page takes it
@@ -523,21 +521,7 @@ OpenedScript::OpenedScript(const QByteArray& file, const QString& fileName,
 OpenedScript::~OpenedScript() = default;
 
 FileError OpenedScript::read(const QString& path, QByteArray& bytes) {
-    InputFile file;
-    if (FileError error = InputFile::open(path, file))
-        return error;
-    constexpr qint64 kChunk = 1 << 16;
-    for (qint64 got = -1; got != 0;) {
-        if (bytes.size() > kMaxOpened)
-            return FileError{FileProblem::TooLarge, FileStep::Read, path};
-        const qsizetype old = bytes.size();
-        bytes.resize(old + kChunk);
-        const FileError error = file.read(bytes.data() + old, kChunk, got);
-        bytes.resize(old + got);
-        if (error)
-            return error;
-    }
-    return {};
+    return readWholeFile(path, bytes);
 }
 
 const QString& OpenedScript::fileName() const {

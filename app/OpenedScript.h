@@ -62,7 +62,8 @@ class OpenedScript {
     OpenedScript(const OpenedScript&) = delete;
     OpenedScript& operator=(const OpenedScript&) = delete;
 
-    // The whole file, or why not (a file past 16 MiB is TooLarge).
+    // The whole file, or why not: only a regular file is read, never
+    // waiting on a pipe, and a file past the input limit is PastLimit.
     static FileError read(const QString& path, QByteArray& bytes);
 
     const QString& fileName() const;

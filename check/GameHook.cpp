@@ -14,29 +14,16 @@
 namespace quelmar {
 namespace {
 
-// No script comes near this; the console would not read a file this long
-// to its end, and more of it is not held in memory.
-constexpr qint64 kMaxUserConfig = qint64(16) << 20;
-
-// userconfig.cfg as the game reads it, through a link, up to one byte past
-// kMaxUserConfig. Missing (a link to nothing included) reads as empty. Only
-// a regular file is opened, so a FIFO planted there cannot hold us up.
-FileError readUserConfig(const QString& path, QByteArray& bytes) {
-    const QFileInfo info(path);
-    if (!info.exists())
+// userconfig.cfg as the game reads it, through a link. Missing (a link to
+// nothing included) reads as empty. Only a regular file is opened, so a
+// FIFO planted there cannot hold us up. past: larger than the program reads
+// (no script comes near it, and the console would not read it to its end).
+FileError readUserConfig(const QString& path, QByteArray& bytes, bool& past) {
+    if (!QFileInfo::exists(path))
         return {};
-    if (!info.isFile())
-        return FileError::found(FileStep::Read, path,
-                                info.isDir() ? FileProblem::Folder : FileProblem::NotRegular);
-    InputFile file;
-    FileError error = InputFile::open(path, file);
-    for (qint64 got = -1; !error && got != 0 && bytes.size() <= kMaxUserConfig;) {
-        const qsizetype held = bytes.size();
-        bytes.resize(held + 64 * 1024);
-        error = file.read(bytes.data() + held, bytes.size() - held, got);
-        bytes.resize(held + got);
-    }
-    return error;
+    FileError error = readWholeFile(path, bytes);
+    past = error.problem == FileProblem::PastLimit;
+    return past ? FileError{} : error;
 }
 
 } // namespace
@@ -114,13 +101,14 @@ bool runsGameScripts(const QString& folder, const QString& name) {
 HookResult installHook(const QString& folder, const QString& name, const FileCalls& calls) {
     const QString path = QDir(folder).filePath(QLatin1StringView(kUserConfig));
     QByteArray old;
-    if (FileError error = readUserConfig(path, old))
+    bool past = false;
+    if (FileError error = readUserConfig(path, old, past))
         return {HookResult::Outcome::Failed, {SaveOutcome::Unchanged, error}};
     if (runsScript(old, name))
         return {HookResult::Outcome::AlreadyThere, {}};
     if (runsGameScripts(folder, name))
         return {HookResult::Outcome::Loop, {}};
-    if (old.size() > kMaxUserConfig || consoleReadable(old).size() < old.size())
+    if (past || consoleReadable(old).size() < old.size())
         return {HookResult::Outcome::CutShort, {}};
     FileStatus there;
     statusOf(path, there);

@@ -56,6 +56,12 @@ QString reasonText(const FileError& error) {
         return QStringLiteral("the file was deleted or replaced while it was written");
     case FileProblem::Changed:
         return QStringLiteral("the disk gave back other bytes than were written");
+    case FileProblem::PastLimit:
+        return QStringLiteral("larger than %1, the most a script may be").arg(inputLimitText());
+    case FileProblem::Untrusted:
+        return QStringLiteral("others may write there, so it is not trusted");
+    case FileProblem::Damaged:
+        return QStringLiteral("it is damaged: not in the form the program writes");
     case FileProblem::Other:
         break;
     }
@@ -68,13 +74,9 @@ namespace {
 // longer than this is no script (and its line numbers would not fit).
 constexpr qint64 kMaxChecked = qint64(1) << 30;
 constexpr char kTooLongToCheck[] = "longer than 1 GiB, the most the check reads";
-// What is held whole in memory: the copy --fix-keys writes, and a script
-// from a pipe, which the check cannot read twice.
-constexpr qint64 kMaxHeld = qint64(16) << 20;
-constexpr qint64 kChunk = 64 * 1024;
 
 void tell(QTextStream& err, const QString& path, const char* what, const QString& reason) {
-    err << shownPath(path) << ": " << what << ": " << reason << Qt::endl;
+    err << terminalText(path) << ": " << what << ": " << reason << Qt::endl;
 }
 
 // Reads a file for the check, counting what it reads against kMaxChecked.
@@ -108,30 +110,18 @@ class FileSource final : public ScriptSource {
     QString why_;
 };
 
-// All of a file, or false with the reason in why; past kMaxHeld it says
-// tooLarge.
-bool readWhole(InputFile& file, QByteArray& bytes, const char* tooLarge, QString& why) {
-    for (qint64 got = -1; got != 0;) {
-        if (bytes.size() > kMaxHeld) {
-            why = QString::fromLatin1(tooLarge);
-            return false;
-        }
-        const qsizetype old = bytes.size();
-        bytes.resize(old + kChunk);
-        const FileError error = file.read(bytes.data() + old, kChunk, got);
-        bytes.resize(old + got);
-        if (error) {
-            why = reasonText(error);
-            return false;
-        }
-    }
-    return true;
+// The reason for a file that could not be read whole: past the input
+// limit, tooLarge with the limit for its %1.
+QString readReason(const FileError& error, const char* tooLarge) {
+    return error.problem == FileProblem::PastLimit
+               ? QString::fromLatin1(tooLarge).arg(inputLimitText())
+               : reasonText(error);
 }
 
 bool checkFile(ScriptCheck& check, const QString& path, const ScriptCheck::Sink& sink,
                QString& why) {
     InputFile file;
-    if (const FileError error = InputFile::open(path, file)) {
+    if (const FileError error = InputFile::open(path, file, InputKind::Anything)) {
         why = reasonText(error);
         return false;
     }
@@ -146,10 +136,13 @@ bool checkFile(ScriptCheck& check, const QString& path, const ScriptCheck::Sink&
         return whole;
     }
     // The check reads a script twice, and a pipe or a terminal gives its
-    // bytes once.
+    // bytes once. It is read from the file already open, since a pipe
+    // cannot be opened twice either.
     QByteArray bytes;
-    if (!readWhole(file, bytes, "longer than 16 MiB, the most the check takes from a pipe", why))
+    if (const FileError error = file.readRest(bytes)) {
+        why = readReason(error, "longer than %1, the most the check takes from a pipe");
         return false;
+    }
     MemorySource source(bytes);
     return check.run(source, sink);
 }
@@ -158,7 +151,7 @@ bool checkFile(ScriptCheck& check, const QString& path, const ScriptCheck::Sink&
 QString failureText(const QString& path, const SaveResult& result, bool wasThere) {
     QString reason = reasonText(result.error);
     if (result.error.path != path)
-        reason = shownPath(result.error.path) + QStringLiteral(": ") + reason;
+        reason = terminalText(result.error.path) + QStringLiteral(": ") + reason;
     if (result.outcome == SaveOutcome::Damaged)
         reason += QStringLiteral("; the file may be damaged");
     else if (wasThere)
@@ -220,7 +213,7 @@ int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err) {
     bool found = false;
     ScriptCheck check(ConsoleKeys::embedded());
     for (const QString& path : files) {
-        const QString shown = shownPath(path);
+        const QString shown = terminalText(path);
         QString why;
         const bool whole = checkFile(
             check, path,
@@ -244,22 +237,17 @@ int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err) {
 }
 
 int fixScriptKeys(const QString& input, const QString& output, QTextStream& err) {
-    InputFile file;
     QByteArray script;
-    QString why;
-    if (const FileError error = InputFile::open(input, file))
-        why = reasonText(error);
-    else
-        readWhole(file, script, "larger than 16 MiB, the most --fix-keys copies", why);
-    if (!why.isEmpty()) {
-        tell(err, input, "cannot read", why);
+    if (const FileError error = readWholeFile(input, script, InputKind::Anything)) {
+        tell(err, input, "cannot read",
+             readReason(error, "larger than %1, the most --fix-keys copies"));
         return 2;
     }
     const KeyNameFix fix = KeyNameFix::apply(script, ConsoleKeys::embedded());
     if (!writeCopy(output, fix.script, err))
         return 2;
     for (const KeyNameChange& key : fix.unfixed)
-        err << shownPath(input) << ':' << key.line << ": key \"" << shownText(key.name)
+        err << terminalText(input) << ':' << key.line << ": key \"" << shownText(key.name)
             << "\" has no console name; left as it is" << Qt::endl;
     return fix.unfixed.isEmpty() ? 0 : 1;
 }
@@ -284,10 +272,10 @@ int hookScript(const QString& name, const QString& folder, QTextStream& out, QTe
     const HookResult result = installHook(folder, name);
     switch (result.outcome) {
     case HookResult::Outcome::AlreadyThere:
-        out << shownPath(shown) << ": runs " << name << " already" << Qt::endl;
+        out << terminalText(shown) << ": runs " << name << " already" << Qt::endl;
         break;
     case HookResult::Outcome::Added:
-        out << shownPath(shown) << ": added " << execLine(name)
+        out << terminalText(shown) << ": added " << execLine(name)
             << (result.replacedLink ? "; it was a symbolic link and is now a file of its own "
                                       "(the file it led to is as it was)"
                                     : "")
@@ -296,8 +284,9 @@ int hookScript(const QString& name, const QString& folder, QTextStream& out, QTe
     case HookResult::Outcome::CutShort:
         tell(err, shown, "not written",
              QStringLiteral("the console would stop reading it before its end (it holds a NUL "
-                            "byte, as a file saved as UTF-16 does, or is over 16 MiB); the file "
-                            "is as it was"));
+                            "byte, as a file saved as UTF-16 does, or is over %1); the file is "
+                            "as it was")
+                 .arg(inputLimitText()));
         return 1;
     case HookResult::Outcome::Failed:
         tell(err, shown, "cannot write", failureText(path, result.saved, wasThere));

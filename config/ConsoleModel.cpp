@@ -116,25 +116,10 @@ ConsoleModel::Files ConsoleModel::filesIn(const QString& folder) {
                 relative = dir.filePath(found);
         }
         // Only a regular file is read: a pipe there would wait for ever.
-        if (!QFileInfo(relative).isFile()) {
-            unusable = true;
-            return std::nullopt;
-        }
         QByteArray bytes;
-        InputFile file;
-        if (InputFile::open(relative, file)) {
+        if (readWholeFile(relative, bytes)) {
             unusable = true;
             return std::nullopt;
-        }
-        constexpr qint64 kChunk = 1 << 16;
-        for (qint64 got = -1; got != 0;) {
-            if (bytes.size() > (qint64(16) << 20) ||
-                (bytes.resize(bytes.size() + kChunk),
-                 file.read(bytes.data() + bytes.size() - kChunk, kChunk, got))) {
-                unusable = true;
-                return std::nullopt;
-            }
-            bytes.chop(kChunk - got);
         }
         return bytes;
     };

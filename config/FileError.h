@@ -29,6 +29,9 @@ enum class FileProblem {
     OtherOwner,   // another user's file or folder
     Replaced,     // the file we hold is no longer the one at its name
     Changed,      // the disk gave back other bytes than were written
+    PastLimit,    // larger than the program reads (kInputLimit in InputFile.h)
+    Untrusted,    // in a place others may write, or not the player's own
+    Damaged,      // not in the form the program writes it
     Other,
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/FileError.h"
+#include "config/InputFile.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -36,6 +37,11 @@ struct FileStatus {
     // whatever rights this user has beyond them (root's included).
     bool readOnly = false;
     std::int64_t modified = 0; // the last write, in seconds since 1970
+    // Nobody but this user can change it: the user owns it and nobody else
+    // may write it (no write bit for group or others; on Windows, the owner
+    // and the access list, see AccessList.h). Only what is private to the
+    // user may tell the program which file to overwrite.
+    bool privateToUser = false;
 };
 
 // The name itself, a symbolic link not followed; Missing is no failure.
@@ -113,8 +119,9 @@ class File {
 
     // One write call at the current position: written says how much went.
     FileError writeSome(QByteArrayView bytes, qint64& written);
-    // The whole file from its start, whatever the position.
-    FileError readAll(QByteArray& bytes) const;
+    // The whole file from its start, whatever the position; past limit
+    // bytes PastLimit, having held no more than that and one read.
+    FileError readAll(QByteArray& bytes, qint64 limit = kInputLimit) const;
     FileError position(qint64& offset) const;
     FileError seek(qint64 offset);
     FileError truncate(qint64 size);
@@ -144,6 +151,9 @@ struct FileCalls {
     std::function<FileError(const QString& from, const QString& to)> replace = replaceFile;
     std::function<FileError(const File& file, QByteArray& bytes)> read =
         [](const File& file, QByteArray& bytes) { return file.readAll(bytes); };
+    // What stands at a name, as statusOf tells it (tests make a file
+    // another user's, or open to others' writes).
+    std::function<FileError(const QString& path, FileStatus& status)> status = statusOf;
 };
 
 // Writes all of bytes at the current position, going on after a short write.

@@ -51,6 +51,7 @@ FileStatus statusFrom(const struct stat& info) {
                                                          : S_IWOTH;
     s.readOnly = S_ISREG(info.st_mode) && (info.st_mode & writable) == 0;
     s.modified = info.st_mtim.tv_sec;
+    s.privateToUser = info.st_uid == user && (info.st_mode & (S_IWGRP | S_IWOTH)) == 0;
     return s;
 }
 
@@ -272,10 +273,12 @@ FileError File::writeSome(QByteArrayView bytes, qint64& written) {
     return {};
 }
 
-FileError File::readAll(QByteArray& bytes) const {
+FileError File::readAll(QByteArray& bytes, qint64 limit) const {
     bytes.clear();
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
     for (;;) {
+        if (bytes.size() > limit)
+            return FileError::found(FileStep::Read, path_, FileProblem::PastLimit);
         const ssize_t got = retried([&] {
             return ::pread(int(handle_), chunk.data(), size_t(chunk.size()), off_t(bytes.size()));
         });

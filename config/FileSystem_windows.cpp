@@ -3,6 +3,7 @@
 // running copy, FlushFileBuffers, and MoveFileExW for the one-step replace.
 #include "config/FileSystem.h"
 
+#include "config/AccessList.h"
 #include "config/FileKind_windows.h"
 
 #include <QDir>
@@ -10,6 +11,8 @@
 
 #include <utility>
 #include <windows.h>
+
+#include <aclapi.h>
 
 namespace quelmar {
 
@@ -69,6 +72,74 @@ std::uint64_t volumeSerialOf(const QString& path) {
     return serial;
 }
 
+// Whom a SID stands for, beside the user this program runs as.
+Trustee trusteeOf(PSID sid, PSID user) {
+    if (sid && user && ::EqualSid(sid, user))
+        return Trustee::User;
+    if (sid && (::IsWellKnownSid(sid, WinLocalSystemSid) ||
+                ::IsWellKnownSid(sid, WinBuiltinAdministratorsSid)))
+        return Trustee::Machine;
+    return Trustee::Other;
+}
+
+// The SID of the user this program runs as; empty when it cannot be had.
+const QByteArray& userSid() {
+    static const QByteArray sid = [] {
+        QByteArray bytes;
+        HANDLE token = nullptr;
+        if (!::OpenProcessToken(::GetCurrentProcess(), TOKEN_QUERY, &token))
+            return bytes;
+        DWORD size = 0;
+        ::GetTokenInformation(token, TokenUser, nullptr, 0, &size);
+        QByteArray info(qsizetype(size), '\0');
+        if (size && ::GetTokenInformation(token, TokenUser, info.data(), size, &size)) {
+            const PSID user = reinterpret_cast<TOKEN_USER*>(info.data())->User.Sid;
+            bytes = QByteArray(static_cast<const char*>(user), qsizetype(::GetLengthSid(user)));
+        }
+        ::CloseHandle(token);
+        return bytes;
+    }();
+    return sid;
+}
+
+// The owner and the access list of an open file, read as GetSecurityInfo
+// gives them (the handle needs READ_CONTROL); false when they cannot be
+// read, which counts as not private.
+bool isPrivateHandle(HANDLE handle) {
+    PSID owner = nullptr;
+    PACL list = nullptr;
+    PSECURITY_DESCRIPTOR descriptor = nullptr;
+    if (::GetSecurityInfo(handle, SE_FILE_OBJECT,
+                          OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, &owner, nullptr,
+                          &list, nullptr, &descriptor) != ERROR_SUCCESS)
+        return false;
+    const PSID user = userSid().isEmpty() ? nullptr : PSID(userSid().constData());
+    QList<AccessEntry> entries;
+    for (DWORD i = 0; list && i < list->AceCount; ++i) {
+        void* ace = nullptr;
+        if (!::GetAce(list, i, &ace))
+            continue;
+        const auto* header = static_cast<const ACE_HEADER*>(ace);
+        AccessEntry entry;
+        entry.inheritOnly = header->AceFlags & INHERIT_ONLY_ACE;
+        if (header->AceType == ACCESS_ALLOWED_ACE_TYPE ||
+            header->AceType == ACCESS_DENIED_ACE_TYPE) {
+            // Both kinds lay out the mask and the SID the same way.
+            const auto* allowed = static_cast<const ACCESS_ALLOWED_ACE*>(ace);
+            entry.allows = header->AceType == ACCESS_ALLOWED_ACE_TYPE;
+            entry.mask = allowed->Mask;
+            entry.who = trusteeOf(PSID(const_cast<DWORD*>(&allowed->SidStart)), user);
+        } else {
+            // A kind of entry we do not read grants, for all we know, everything.
+            entry.mask = ~std::uint32_t(0);
+        }
+        entries.append(entry);
+    }
+    const bool result = isPrivateToUser(trusteeOf(owner, user), list != nullptr, entries);
+    ::LocalFree(descriptor);
+    return result;
+}
+
 std::int64_t secondsSince1970(const FILETIME& time) {
     // FILETIME counts 100 ns steps since 1601.
     const std::uint64_t ticks = (std::uint64_t(time.dwHighDateTime) << 32) | time.dwLowDateTime;
@@ -87,6 +158,7 @@ FileError statusOfHandle(HANDLE handle, const QString& path, FileStatus& status)
     // touch a file is the business of its access list, which a replace
     // inherits from the folder: every file counts as ours.
     status.ours = true;
+    status.privateToUser = isPrivateHandle(handle);
     status.links = info.nNumberOfLinks;
     status.readOnly = info.dwFileAttributes & FILE_ATTRIBUTE_READONLY;
     status.modified = secondsSince1970(info.ftLastWriteTime);
@@ -277,9 +349,15 @@ FileError statusOf(const QString& path, FileStatus& status) {
                    : FileError::system(FileStep::Open, path, int(code));
     }
     // Only asking for attributes: no share mode of another program stops it.
-    const HANDLE handle =
-        ::CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
-                      FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    // READ_CONTROL too, for the owner and the access list: the owner always
+    // has it, and a file that refuses it to this user is no private one.
+    HANDLE handle = ::CreateFileW(
+        name.c_str(), FILE_READ_ATTRIBUTES | READ_CONTROL, kShareAll, nullptr, OPEN_EXISTING,
+        FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        handle =
+            ::CreateFileW(name.c_str(), FILE_READ_ATTRIBUTES, kShareAll, nullptr, OPEN_EXISTING,
+                          FILE_FLAG_BACKUP_SEMANTICS | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (handle == INVALID_HANDLE_VALUE) {
         status.kind = kindOf(attributes, reparseTagOf(name, attributes));
         status.ours = true;
@@ -409,7 +487,7 @@ FileError File::writeSome(QByteArrayView bytes, qint64& written) {
     return {};
 }
 
-FileError File::readAll(QByteArray& bytes) const {
+FileError File::readAll(QByteArray& bytes, qint64 limit) const {
     bytes.clear();
     // A positioned read moves a synchronous handle's position; it is put back.
     qint64 was = 0;
@@ -418,6 +496,10 @@ FileError File::readAll(QByteArray& bytes) const {
     QByteArray chunk(64 * 1024, Qt::Uninitialized);
     FileError error;
     for (;;) {
+        if (bytes.size() > limit) {
+            error = FileError::found(FileStep::Read, path_, FileProblem::PastLimit);
+            break;
+        }
         OVERLAPPED at{};
         at.Offset = DWORD(quint64(bytes.size()) & 0xFFFFFFFF);
         at.OffsetHigh = DWORD(quint64(bytes.size()) >> 32);

@@ -14,11 +14,42 @@ InputFile::~InputFile() {
         ::close(int(handle_));
 }
 
-FileError InputFile::open(const QString& path, InputFile& file) {
+namespace {
+
+FileError unfit(const QString& path, mode_t mode) {
+    return FileError::found(FileStep::Open, path,
+                            S_ISDIR(mode) ? FileProblem::Folder : FileProblem::NotRegular);
+}
+
+} // namespace
+
+FileError InputFile::open(const QString& path, InputFile& file, InputKind kind) {
     file.path_ = path;
-    const int fd = ::open(pathToBytes(path).constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+    const QByteArray name = pathToBytes(path);
+    const bool regular = kind == InputKind::RegularFile;
+    // Looked at before the open, since opening a device can act on it (a
+    // tape rewinds, a modem line rises); then the open itself never waits,
+    // in case a FIFO took the name in between, and what was opened is
+    // looked at again.
+    struct stat info {};
+    if (regular && ::stat(name.constData(), &info) == 0 && !S_ISREG(info.st_mode))
+        return unfit(path, info.st_mode);
+    const int fd =
+        ::open(name.constData(), O_RDONLY | O_CLOEXEC | O_NOCTTY | (regular ? O_NONBLOCK : 0));
     if (fd < 0)
         return FileError::system(FileStep::Open, path, errno);
+    if (regular) {
+        const int flags = ::fcntl(fd, F_GETFL);
+        FileError error;
+        if (::fstat(fd, &info) != 0 || flags < 0 || ::fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0)
+            error = FileError::system(FileStep::Open, path, errno);
+        else if (!S_ISREG(info.st_mode))
+            error = unfit(path, info.st_mode);
+        if (error) {
+            ::close(fd);
+            return error;
+        }
+    }
     if (file.handle_ != kNone)
         ::close(int(file.handle_));
     file.handle_ = fd;

@@ -19,7 +19,7 @@ InputFile::~InputFile() {
         ::CloseHandle(handleOf(handle_));
 }
 
-FileError InputFile::open(const QString& path, InputFile& file) {
+FileError InputFile::open(const QString& path, InputFile& file, InputKind kind) {
     file.path_ = path;
     const std::wstring name = QDir::toNativeSeparators(path).toStdWString();
     const HANDLE handle = ::CreateFileW(name.c_str(), GENERIC_READ,
@@ -33,6 +33,12 @@ FileError InputFile::open(const QString& path, InputFile& file) {
         if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY))
             return FileError::found(FileStep::Open, path, FileProblem::Folder);
         return FileError::system(FileStep::Open, path, int(code));
+    }
+    // A pipe, the console or a device is not the player's script; CreateFileW
+    // never waits for a pipe's other end, so looking after the open is enough.
+    if (kind == InputKind::RegularFile && ::GetFileType(handle) != FILE_TYPE_DISK) {
+        ::CloseHandle(handle);
+        return FileError::found(FileStep::Open, path, FileProblem::NotRegular);
     }
     if (file.handle_ != kNone)
         ::CloseHandle(handleOf(file.handle_));

@@ -67,17 +67,47 @@ QByteArray pathToBytes(QStringView path) {
     return bytes + path.sliced(from).toUtf8();
 }
 
-QString shownPath(QStringView path) {
+namespace {
+
+// Half of a surrogate pair with no other half: no character at all.
+bool isLoneSurrogate(QStringView text, qsizetype i) {
+    const QChar c = text[i];
+    if (c.isHighSurrogate())
+        return i + 1 == text.size() || !text[i + 1].isLowSurrogate();
+    return c.isLowSurrogate() && (i == 0 || !text[i - 1].isHighSurrogate());
+}
+
+// Characters that turn the text after them around (Unicode's bidirectional
+// embeddings, overrides and isolates): a name could show as another name.
+bool turnsText(char16_t c) {
+    return (c >= 0x202A && c <= 0x202E) || (c >= 0x2066 && c <= 0x2069);
+}
+
+} // namespace
+
+QString terminalText(QStringView text) {
     QString shown;
-    for (qsizetype i = 0; i < path.size(); ++i) {
-        const char16_t c = path[i].unicode();
-        const bool kept = isKeptByte(path, i);
-        if (kept || c < 0x20 || (c >= 0x7F && c < 0xA0))
-            shown += QStringLiteral("\\x%1").arg(kept ? c - 0xDC00 : c, 2, 16, QChar(u'0'));
+    shown.reserve(text.size());
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (isKeptByte(text, i))
+            shown += QStringLiteral("\\x%1").arg(c - 0xDC00, 2, 16, QChar(u'0'));
+        else if (c < 0x20 || (c >= 0x7F && c < 0xA0))
+            shown += QStringLiteral("\\x%1").arg(c, 2, 16, QChar(u'0'));
+        else if (isLoneSurrogate(text, i) || turnsText(c) || c == 0xFFFD)
+            shown += QStringLiteral("\\u%1").arg(c, 4, 16, QChar(u'0'));
         else
-            shown += path[i];
+            shown += text[i];
     }
     return shown;
+}
+
+QString terminalList(const QStringList& items, QStringView separator) {
+    QStringList shown;
+    shown.reserve(items.size());
+    for (const QString& item : items)
+        shown.append(terminalText(item));
+    return shown.join(separator);
 }
 
 } // namespace quelmar

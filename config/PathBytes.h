@@ -3,6 +3,7 @@
 #include <QByteArray>
 #include <QByteArrayView>
 #include <QString>
+#include <QStringList>
 #include <QStringView>
 
 namespace quelmar {
@@ -15,8 +16,14 @@ namespace quelmar {
 QString pathFromBytes(QByteArrayView bytes);
 QByteArray pathToBytes(QStringView path);
 
-// A name fit for a terminal: a kept byte shows as \xNN and so does every
-// control character, so no escape sequence in a name reaches the terminal.
-QString shownPath(QStringView path);
+// Text fit for a terminal, for every line that carries a file's name or
+// text from a file: a kept byte of a name shows as \xNN and so does every
+// control character (C0, DEL, C1), so no escape sequence reaches the
+// terminal; what is no character (a lone surrogate, U+FFFD for bytes a code
+// page could not read) or would turn the text around (bidirectional
+// controls) shows as \uNNNN, never as a box or a reordered line.
+QString terminalText(QStringView text);
+// Each item as terminalText shows it, joined by separator.
+QString terminalList(const QStringList& items, QStringView separator = u", ");
 
 } // namespace quelmar

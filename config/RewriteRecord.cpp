@@ -12,6 +12,21 @@ namespace {
 
 const QByteArray kHeading("quelmar rewrite 1\n");
 const QString kPrefix = QStringLiteral("rewrite-");
+// A record that could not be used is renamed to this, never removed: it
+// holds a file's old content, which the player may still want.
+const QString kSetAsidePrefix = QStringLiteral("unusable-");
+// A record holds a file's old and new content, each within the input
+// limit (a rewrite of more is refused), and a heading with the file's name.
+constexpr qint64 kRecordLimit = 2 * kInputLimit + 64 * 1024;
+
+// The file's name as a start from any folder finds it again: absolute,
+// with every link in its folders resolved. The name itself is never a link
+// (the rewrite opens no link), so it stays as it is.
+QString resolvedPath(const QString& path) {
+    const QFileInfo file(QDir::cleanPath(QDir(path).absolutePath()));
+    const QString folder = QFileInfo(file.path()).canonicalFilePath();
+    return folder.isEmpty() ? file.filePath() : QDir(folder).filePath(file.fileName());
+}
 
 // One record per file: a later rewrite of the same file takes its place.
 QString recordPath(const QString& destination) {
@@ -82,6 +97,10 @@ bool settle(const Record& r, const FileCalls& calls, FileError& error) {
     File file;
     FileStatus status;
     QByteArray now;
+    // Only the very file named: a name that now leads elsewhere through a
+    // link in its folders is another file, whatever its identity says.
+    if (QFileInfo::exists(QFileInfo(r.path).path()) && resolvedPath(r.path) != r.path)
+        return false;
     error = File::open(r.path, file);
     if (error.problem == FileProblem::Missing || error.problem == FileProblem::SymbolicLink) {
         // Its folder gone too may be a disk not plugged in: the record waits.
@@ -94,9 +113,12 @@ bool settle(const Record& r, const FileCalls& calls, FileError& error) {
     if (!error && status.id != r.id)
         return false;
     if (!error)
-        error = calls.read(file, now);
-    if (!error && !isTornMix(now, r))
+        error = file.readAll(now, qMax(r.old.size(), r.script.size()));
+    // Longer than both contents: no mix of them.
+    if (error.problem == FileProblem::PastLimit || (!error && !isTornMix(now, r))) {
+        error = {};
         return false;
+    }
     if (!error)
         error = overwrite(file, r.old, calls);
     const FileError closed = file.close();
@@ -109,7 +131,8 @@ bool settle(const Record& r, const FileCalls& calls, FileError& error) {
 
 FileError RewriteRecord::keep(const QString& destination, const FileId& id, const QByteArray& old,
                               const QByteArray& script) {
-    const QString folder = stateFolder(), name = recordPath(destination);
+    const QString path = resolvedPath(destination);
+    const QString folder = stateFolder(), name = recordPath(path);
     FileError error = makeFolderPath(QFileInfo(folder).path());
     if (!error)
         error = makePrivateFolder(folder);
@@ -121,7 +144,7 @@ FileError RewriteRecord::keep(const QString& destination, const FileId& id, cons
         return error;
     error = fresh.tryLock();
     if (!error)
-        error = writeAll(fresh, recordBytes({destination, id, old, script}), FileCalls{});
+        error = writeAll(fresh, recordBytes({path, id, old, script}), FileCalls{});
     if (!error)
         error = fresh.sync();
     if (!error)
@@ -144,18 +167,59 @@ void RewriteRecord::drop() {
     file_.close();
 }
 
+namespace {
+
+// Renames an unusable record out of the way, to a name no start takes up
+// again, so it is told once and its content is still there.
+QString setAside(const QDir& folder, const QString& name) {
+    QString aside = folder.filePath(kSetAsidePrefix + name);
+    for (int n = 2; QFileInfo::exists(aside) || QFileInfo(aside).isSymLink(); ++n)
+        aside = folder.filePath(kSetAsidePrefix + name + QLatin1Char('-') + QString::number(n));
+    return replaceFile(folder.filePath(name), aside) ? QString() : aside;
+}
+
+// Why the record open as file cannot be used: it is not private to the
+// player, in a folder that is (another user could have written it to make
+// us overwrite any file of the player's), or it is too large or damaged.
+FileError unusable(const File& file, bool folderPrivate, const FileCalls& calls, Record& r) {
+    FileStatus status;
+    if (FileError error = calls.status(file.path(), status))
+        return error;
+    if (!folderPrivate || status.kind != FileKind::Regular || !status.privateToUser ||
+        status.links != 1)
+        return FileError::found(FileStep::Open, file.path(), FileProblem::Untrusted);
+    QByteArray bytes;
+    if (FileError error = file.readAll(bytes, kRecordLimit))
+        return error;
+    if (!parse(bytes, r) || !QDir::isAbsolutePath(r.path))
+        return FileError::found(FileStep::Read, file.path(), FileProblem::Damaged);
+    return {};
+}
+
+} // namespace
+
 QList<PutBack> putBackUnfinishedRewrites(const FileCalls& calls) {
     QList<PutBack> told;
     const QDir folder(stateFolder());
+    FileStatus place;
+    const bool folderPrivate = !calls.status(folder.path(), place) &&
+                               place.kind == FileKind::Folder && place.privateToUser;
     for (const QString& name : folder.entryList({kPrefix + '*'}, QDir::Files | QDir::Hidden)) {
         File record;
-        QByteArray bytes;
         Record r;
-        // Locked: its save is still running. Unreadable: not ours to judge.
-        if (File::open(folder.filePath(name), record) || record.tryLock() || !record.isAtPath() ||
-            record.readAll(bytes) || !parse(bytes, r))
+        FileError error = File::open(folder.filePath(name), record);
+        // Gone meanwhile, or locked: its save is still running.
+        if (error.problem == FileProblem::Missing ||
+            (!error && (record.tryLock() || !record.isAtPath())))
             continue;
-        FileError error;
+        if (!error)
+            error = unusable(record, folderPrivate, calls, r);
+        if (error) {
+            record.close();
+            const QString aside = setAside(folder, name);
+            told.append({aside.isEmpty() ? folder.filePath(name) : aside, error, true});
+            continue;
+        }
         if (settle(r, calls, error))
             told.append({r.path, error});
         if (!error)

@@ -32,14 +32,20 @@ class RewriteRecord {
 
 // A rewrite that a crash cut short, and what became of it: error none when
 // the file holds its old content again; otherwise the record is kept for
-// the next start.
+// the next start. A record that could not be used (unreadable, too large,
+// damaged, or open to others' writes) is set aside: renamed, never removed,
+// and told once; path is then the record's new name and error says why.
 struct PutBack {
     QString path;
     FileError error;
+    bool setAside = false;
 };
 
-// Run at start: every record that no running save holds is settled. The old
-// content goes back only into the very file that was being rewritten, and
+// Run at start: every record that no running save holds is settled. Only a
+// record private to the player, in a state folder private to the player, is
+// used (calls.status tells). The old content goes back only into the very
+// file that was being rewritten (its name, with no link on the way, and its
+// identity), and
 // only while it still holds a mix of the old and the new content (byte by
 // byte one or the other, at one of their two lengths): a file that holds
 // the whole new or old content, or that the player has saved, replaced or

@@ -47,6 +47,10 @@ SaveResult saveInPlace(const QByteArray& script, const QString& destination,
         error = file.status(status);
     if (!error && status.kind != FileKind::Regular)
         error = FileError::found(FileStep::Open, destination, FileProblem::NotRegular);
+    // Both contents are held in memory and kept in the record: a file or a
+    // script past the input limit is not rewritten in place.
+    if (!error && script.size() > kInputLimit)
+        error = FileError::found(FileStep::Write, destination, FileProblem::PastLimit);
     if (!error)
         error = file.readAll(old);
     // No rewrite without the old content kept where a crash cannot take it.

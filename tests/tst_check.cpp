@@ -284,6 +284,8 @@ class TestCheck : public QObject {
         QTest::newRow("CP1251") << QByteArray("\xc2\xe0\xf1\xff.cfg") << "\\xc2\\xe0\\xf1\\xff.cfg";
         QTest::newRow("controls") << QByteArray("a\x1b[2J\x07\x7f\xc2\x9b")
                                   << "a\\x1b[2J\\x07\\x7f\\x9b";
+        QTest::newRow("no text, turned around")
+            << QByteArray("\xef\xbf\xbd\xe2\x80\xae.cfg") << "\\ufffd\\u202e.cfg";
         QTest::newRow("not UTF-8")
             << QByteArray("\xc0\x80\xed\xa0\x80\xf8\x88\x80\x80\x80\xe2\x82")
             << "\\xc0\\x80\\xed\\xa0\\x80\\xf8\\x88\\x80\\x80\\x80\\xe2\\x82";
@@ -292,7 +294,7 @@ class TestCheck : public QObject {
         QFETCH(QByteArray, bytes);
         const QString path = pathFromBytes(bytes);
         QCOMPARE(pathToBytes(path), bytes);
-        QTEST(shownPath(path), "shown");
+        QTEST(terminalText(path), "shown");
     }
 
     // A directory or a missing file: status 2 with the reason, the rest still checked.

@@ -3,6 +3,7 @@
 #include "config/ConfigLines.h"
 #include "config/ConfigStream.h"
 #include "config/Cp1251.h"
+#include "config/InputFile.h"
 #include "config/TempConfigFile.h"
 #include "tests/support/Golden.h"
 
@@ -43,6 +44,24 @@ class TestConfig : public QObject {
         QCOMPARE(h.written(),
                  QByteArray(
                      "first\r\n\r\n// [ Sound Setting ] \r\n\r\nname \"\xC2\xE0\xF1\xFF ?\"\r\n"));
+    }
+
+    // The one bounded read: a file of exactly the limit is read whole, one
+    // byte more is refused with no more than that held; a folder is no file.
+    void aFileIsReadWholeUpToTheLimit() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("script.cfg");
+        for (const qint64 size : {0, 100, 101, 70000}) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(QByteArray(size, 'x')) == size);
+            file.close();
+            QByteArray bytes;
+            const FileError error = readWholeFile(path, bytes, InputKind::RegularFile, 100);
+            QCOMPARE(error.problem, size > 100 ? FileProblem::PastLimit : FileProblem::None);
+            QCOMPARE(bytes.size(), qMin(size, qint64(101)));
+        }
+        QByteArray bytes;
+        QCOMPARE(readWholeFile(dir.path(), bytes).problem, FileProblem::Folder);
     }
 
     // All 256 bytes both ways, against the table Python's own codec gives;

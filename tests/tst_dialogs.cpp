@@ -9,6 +9,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -108,6 +109,37 @@ class TestDialogs : public QObject {
         QVERIFY2(answers.eachClosed(1), "the dialog did not close on Enter");
         QCOMPARE(seen, QStringList({"(*.cfg)", "", dir.path(), "1"})); // asks before replacing
         QCOMPARE(chosen, dir.filePath(QStringLiteral("mine")));        // no suffix added
+        answers.timer.stop();
+
+        // A start folder that is gone by the time the dialog opens is never
+        // offered as the file's name.
+        QString offered = "none";
+        ModalAnswers gone([&](QWidget* w) {
+            if (auto* name = w->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))) {
+                offered = name->text();
+                w->findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel)->click();
+            }
+        });
+        QtDialogs().saveAs(nullptr, QStringLiteral("(*.cfg)"), dir.filePath("Documents"));
+        QVERIFY2(gone.eachClosed(1), "the dialog did not close on Cancel");
+        QCOMPARE(offered, QString());
+    }
+
+    // With no Documents folder (a system without one, or one the settings
+    // name but nobody made), Save As starts in the home folder.
+    void saveAsStartsInAFolderThatIsThere() {
+        QTemporaryDir home;
+        const QByteArray was = qgetenv("HOME"), config = qgetenv("XDG_CONFIG_HOME");
+        qputenv("HOME", QFile::encodeName(home.path()));
+        qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath("config")));
+        const QString without = documentsFolder();
+        QVERIFY(QDir(home.path()).mkdir("Documents"));
+        const QString with = documentsFolder();
+        qputenv("HOME", was);
+        qputenv("XDG_CONFIG_HOME", config);
+        if (with != home.filePath("Documents"))
+            QSKIP("this system's Documents folder does not follow HOME");
+        QCOMPARE(without, home.path());
     }
 
     // A question: Enter presses the default asked for, Escape says no.

@@ -190,8 +190,7 @@ class TestMainMenu : public QObject {
         dialogs_->answerSaveAs(tmp_.filePath(QStringLiteral("hung.cfg")));
         click("Command3");
         QCOMPARE(dialogs_->asked.size(), 1);
-        QCOMPARE(dialogs_->asked[0].startFolder,
-                 QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation));
+        QCOMPARE(dialogs_->asked[0].startFolder, documentsFolder());
         QCOMPARE(unloaded.count(), 1);
     }
 

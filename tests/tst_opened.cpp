@@ -5,6 +5,7 @@
 #include "app/MenuEntry.h"
 #include "app/OpenedScript.h"
 #include "binds/KeyField.h"
+#include "config/PathBytes.h"
 #include "config/ScriptCodePage.h"
 #include "config/TempConfigFile.h"
 #include "tests/support/EndState.h"
@@ -362,6 +363,41 @@ class TestOpened : public QObject {
         const QByteArray saved = run.save();
         QVERIFY(saved.contains("gamma \"1\"") && !saved.contains("gamma 2"));
         QVERIFY(saved.contains("// [ Kept Lines ] \r\nbind x \"say hi\"\r\n\r\n// [ Video"));
+    }
+
+    // A terminal is told of an opened script with control characters and bytes
+    // that are no text escaped, in its name, unshown values and exec names.
+    void terminalLinesCarryNoRawControls_data() {
+        QTest::addColumn<QByteArray>("name");
+        QTest::addColumn<QByteArray>("script");
+        QTest::addColumn<QString>("shown");
+        const QByteArray plain = "gamma 2\r\n";
+        QTest::newRow("clear screen in the name")
+            << QByteArray("a\x1b[2J\a.cfg") << plain << "opened a\\x1b[2J\\x07.cfg:";
+        QTest::newRow("CP1251 name")
+            << QByteArray("\xc2\xe0\xf1\xff.cfg") << plain << "opened \\xc2\\xe0\\xf1\\xff.cfg:";
+        QTest::newRow("%2 in the name") << QByteArray("100%2.cfg") << plain << "opened 100%2.cfg:";
+        QTest::newRow("retitle in an exec")
+            << QByteArray("x.cfg") << QByteArray("exec \"\x1b]0;owned\a.cfg\"\r\n")
+            << "does not run \\x1b]0;owned\\x07.cfg (";
+        QTest::newRow("no text in an exec")
+            << QByteArray("x.cfg") << QByteArray("exec \"a\x98\x1b[1A.cfg\"\r\n")
+            << "does not run a\\ufffd\\x1b[1A.cfg (";
+        QTest::newRow("unshown value")
+            << QByteArray("x.cfg") << QByteArray("gamma \"2.5\"\x1b[2J\r\n") << "\\x1b[2J";
+    }
+    void terminalLinesCarryNoRawControls() {
+        QFETCH(QByteArray, name);
+        QFETCH(QByteArray, script);
+        QFETCH(QString, shown);
+        const QString path = pathFromBytes(name);
+        const QString lines =
+            openedReportLines(path, OpenedScript(script, path).report()) +
+            openFailureLine(path, FileError::found(FileStep::Open, path, FileProblem::Missing));
+        QVERIFY2(lines.contains(shown), qPrintable(lines));
+        for (const QChar c : lines)
+            QVERIFY2(c == u'\n' || (c >= u' ' && (c < u'\x7f' || c >= u'\xa0') && !c.isSurrogate()),
+                     qPrintable(lines));
     }
 
     // Unreadable files get a word and change nothing.

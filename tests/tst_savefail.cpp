@@ -3,6 +3,9 @@
 #include "app/FailureMessages.h"
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"
+#include "config/AccessList.h"
+#include "config/InputFile.h"
+#include "config/RewriteRecord.h"
 #include "config/SaveCopy.h"
 #include "config/StringResources.h"
 #include "config/TempConfigFile.h"
@@ -19,11 +22,14 @@ using namespace quelmar::test;
 namespace {
 
 // Puts at name: the old file ("file", with the player's old bytes), the
-// same marked read-only, a folder, or nothing ("").
+// same marked read-only, a file one byte past the input limit, a folder,
+// or nothing ("").
 bool plant(const QString& thing, const QString& name) {
     QFile f(name);
     if (thing == "folder")
         return QDir().mkdir(name);
+    if (thing == "past the limit")
+        return f.open(QIODevice::WriteOnly) && f.resize(kInputLimit + 1);
     return thing.isEmpty() ||
            (f.open(QIODevice::WriteOnly) && f.write("the player's old script\r\n") > 0 &&
             (thing == "file" || f.setPermissions(QFile::ReadOwner | QFile::ReadGroup)));
@@ -51,6 +57,8 @@ const SaveCase kSaves[] = {
      SaveOutcome::Unchanged},
     {"refused, disk dies in place: damaged", 8, "file", 10, false, kBusy, kFull,
      SaveOutcome::Damaged},
+    {"refused, past the limit: not in place", 8, "past the limit", -1, false, kBusy,
+     FileProblem::PastLimit, SaveOutcome::Unchanged},
     {"a folder there", 8, "folder", -1, false, kNone, FileProblem::Folder, SaveOutcome::Unchanged},
     {"marked read-only", 8, "read-only", -1, false, kNone, kReadOnly, SaveOutcome::Unchanged},
     {"refused as read-only: not in place", 8, "file", -1, false, kReadOnly, kReadOnly,
@@ -122,6 +130,120 @@ class TestSaveFail : public QObject {
         }
         if (QByteArray(c.there) == "read-only") // so that the folder can go
             QFile::setPermissions(target, QFile::ReadOwner | QFile::WriteOwner);
+    }
+
+    // A record of a rewrite cut short, made under a relative name and taken
+    // up by a start from another folder. Only a record private to the player,
+    // in a state folder private to the player, puts anything back, and only
+    // onto the very file, not through a link; one that cannot be used is set
+    // aside once, never removed; one whose file's folder is gone waits.
+    void aRecordIsUsedOnlyWhenItCanBeTrusted_data() {
+        QTest::addColumn<QString>("fault");
+        QTest::addColumn<FileProblem>("problem"); // of a record set aside
+        QTest::newRow("none") << "" << kNone;
+        QTest::newRow("state folder open to others") << "folder" << FileProblem::Untrusted;
+        QTest::newRow("record open to others") << "record" << FileProblem::Untrusted;
+        QTest::newRow("record past the limit") << "large" << FileProblem::PastLimit;
+        QTest::newRow("record damaged") << "damaged" << FileProblem::Damaged;
+        QTest::newRow("file's folder unplugged") << "unplugged" << kNone;
+        QTest::newRow("file's folder now a link") << "linked" << kNone;
+    }
+    void aRecordIsUsedOnlyWhenItCanBeTrusted() {
+        QFETCH(QString, fault);
+        QFETCH(FileProblem, problem);
+        const QString target = at("stick/target.cfg"), was = QDir::currentPath();
+        const QByteArray old(300, 'o'), script(300, 'n'), torn = script.left(99) + old.mid(99);
+        QFile file(target);
+        QVERIFY(QDir().mkdir(at("stick")) && file.open(QIODevice::ReadWrite) && file.write(old));
+        QVERIFY(QDir::setCurrent(at("stick")));
+        {
+            RewriteRecord record;
+            QVERIFY(!record.keep("target.cfg", statusAt(target).id, old, script));
+            record.leave();
+        }
+        QVERIFY(QDir::setCurrent(was) && file.seek(0) && file.write(torn) && file.flush());
+        file.close();
+        const QStringList records = QDir(stateFolder()).entryList(QDir::Files);
+        QCOMPARE(records.size(), 1);
+        QFile record(QDir(stateFolder()).filePath(records[0]));
+        QVERIFY(fault != "large" || record.resize(2 * kInputLimit + (64 << 10) + 1));
+        QVERIFY(fault != "damaged" || (record.open(QIODevice::Append) && record.write("x")));
+        record.close();
+        if (fault == "unplugged" || fault == "linked")
+            QVERIFY(QDir().rename(at("stick"), at("stick2")));
+        if (fault == "linked" &&
+            !(QFile::link(at("stick2"), at("stick")) && QFileInfo(at("stick")).isSymLink()))
+            QSKIP("no symbolic links here");
+        FileCalls calls;
+        calls.status = [&](const QString& path, FileStatus& status) {
+            const FileError error = statusOf(path, status);
+            const bool isRecord = QFileInfo(path).fileName() == records[0];
+            status.privateToUser &= !(fault == (isRecord ? "record" : "folder"));
+            return error;
+        };
+        const QList<PutBack> told = putBackUnfinishedRewrites(calls);
+        const bool setAside = problem != kNone, putBack = fault.isEmpty();
+        QCOMPARE(told.size(), int(setAside || putBack));
+        QCOMPARE(QDir(stateFolder()).entryList(QDir::Files),
+                 setAside               ? QStringList{"unusable-" + records[0]}
+                 : fault == "unplugged" ? records
+                                        : QStringList());
+        const bool moved = fault == "unplugged" || fault == "linked";
+        QCOMPARE(readBytes(moved ? at("stick2/target.cfg") : target), putBack ? old : torn);
+        if (!told.isEmpty()) {
+            QCOMPARE(told[0].error.problem, problem);
+            QCOMPARE(told[0].setAside, setAside);
+            QCOMPARE(told[0].path, setAside ? QDir(stateFolder()).filePath("unusable-" + records[0])
+                                            : QFileInfo(target).canonicalFilePath());
+            QVERIFY(putBackText(told).contains(QDir::toNativeSeparators(told[0].path)));
+        }
+        QVERIFY(putBackUnfinishedRewrites(calls).isEmpty() || fault == "unplugged");
+    }
+
+    // Windows' "private to the player", from the owner and the access list:
+    // %LOCALAPPDATA% as Windows makes it is; a write any stranger is allowed,
+    // a missing list or a stranger as owner is not. Denials are not counted on.
+    void whetherAnAccessListIsPrivate() {
+        using T = Trustee;
+        const AccessEntry machine{true, false, T::Machine, 0x1F01FF},
+            user{true, false, T::User, 0x1F01FF};
+        const struct {
+            const char* name;
+            T owner;
+            bool hasList;
+            QList<AccessEntry> entries;
+            bool isPrivate;
+        } rows[] = {
+            {"LOCALAPPDATA", T::User, true, {machine, user}, true},
+            {"made by an elevated run", T::Machine, true, {machine, user}, true},
+            {"another user's", T::Other, true, {machine, user}, false},
+            {"no list", T::User, false, {}, false},
+            {"Everyone reads", T::User, true, {user, {true, false, T::Other, 0x1200A9}}, true},
+            {"Users add files", T::User, true, {user, {true, false, T::Other, 0x2}}, false},
+            {"Everyone GENERIC_ALL",
+             T::User,
+             true,
+             {user, {true, false, T::Other, 0x10000000}},
+             false},
+            {"a stranger may change the list",
+             T::User,
+             true,
+             {{true, false, T::Other, 0x40000}},
+             false},
+            {"strangers only inside",
+             T::User,
+             true,
+             {user, {true, true, T::Other, 0x1F01FF}},
+             true},
+            {"a denial first",
+             T::User,
+             true,
+             {{false, false, T::Other, 0x2}, {true, false, T::Other, 0x2}},
+             false},
+        };
+        for (const auto& row : rows)
+            QVERIFY2(isPrivateToUser(row.owner, row.hasList, row.entries) == row.isPrivate,
+                     row.name);
     }
 
     // What killed saves left beside the target goes with the next save: only

@@ -192,6 +192,49 @@ class TestSaveFailPosix : public QObject {
                  qPrintable(text));
     }
 
+    // A script to open is read only from a regular file, through a link or
+    // not; a FIFO with no writer, a device or a folder is refused at once,
+    // never waited on, and the drop on the menu says why.
+    void onlyARegularFileOpensAsAScript_data() {
+        QTest::addColumn<QString>("thing");
+        QTest::addColumn<QString>("target"); // of a link
+        QTest::addColumn<QString>("told");   // in the message; empty: it opens
+        QTest::newRow("file") << "file"
+                              << ""
+                              << "";
+        QTest::newRow("link to a file") << "symbolic link"
+                                        << "old.cfg"
+                                        << "";
+        QTest::newRow("FIFO") << "FIFO"
+                              << ""
+                              << "канал";
+        QTest::newRow("link to a FIFO") << "symbolic link"
+                                        << "fifo"
+                                        << "канал";
+        QTest::newRow("link to a device") << "symbolic link"
+                                          << "/dev/null"
+                                          << "канал";
+        QTest::newRow("folder") << "folder"
+                                << ""
+                                << "папка";
+    }
+    void onlyARegularFileOpensAsAScript() {
+        QFETCH(QString, thing);
+        QFETCH(QString, target);
+        QFETCH(QString, told);
+        QVERIFY(plant("file", at("old.cfg")) && plant("FIFO", at("fifo")));
+        const QString name = at("opened.cfg");
+        QVERIFY(plant(thing, name, target.startsWith('/') ? target : at(target)));
+        ConfigStream config;
+        ScriptedDialogs dialogs;
+        RecordingSoundCue sound;
+        MainMenu menu(config, dialogs, sound, {});
+        QCOMPARE(menu.openScriptFile(name), told.isEmpty());
+        QCOMPARE(dialogs.asked.size(), told.isEmpty() ? 0 : 1);
+        QVERIFY(told.isEmpty() ||
+                (dialogs.asked[0].text.contains(name) && dialogs.asked[0].text.contains(told)));
+    }
+
     // A new file gets what any new file of the player's gets (0666 less the
     // umask); one that was there keeps its own mode; a FIFO is no file to
     // save over.

@@ -345,16 +345,6 @@ For the game to run it, save it again under a name of Latin letters and digits, 
         <translation>The file %1 was a symbolic link. It is now a file of its own: the same text and the line %2. The file the link led to is unchanged.</translation>
     </message>
     <message>
-        <source>Строка %1 не добавлена в файл:
-%2
-
-Консоль игры не дочитает его до конца: в нём есть нулевой байт (так бывает, если файл сохранён в UTF-16) или он больше 16 МиБ. Файл остался таким, каким был. Сценарий сохранён.</source>
-        <translation>The line %1 was not added to the file:
-%2
-
-The game&apos;s console would not read it to its end: it holds a NUL byte (as a file saved in UTF-16 does) or is larger than 16 MiB. The file is as it was. The script is saved.</translation>
-    </message>
-    <message>
         <source>Не удалось добавить строку %1 в файл:
 %2
 
@@ -389,10 +379,6 @@ The program will try again at its next start.</translation>
 %1
 
 %2</translation>
-    </message>
-    <message>
-        <source>файл больше 16 МиБ, а сценарии не бывают такими большими</source>
-        <translation>the file is larger than 16 MiB, which no script is</translation>
     </message>
     <message>
         <source>Не удалось прочитать сценарий «%1»: %2.
@@ -554,6 +540,42 @@ Characters the script&apos;s code page lacks, replaced by &quot;?&quot;: %1.</tr
     <message>
         <source>Сценарий %1 сам запускает config.cfg или userconfig.cfg (или запускает их через другие файлы). Если игра будет запускать его из userconfig.cfg, файлы станут запускать друг друга без конца, поэтому строка в userconfig.cfg не добавлена. Сценарий сохранён.</source>
         <translation>The script %1 runs config.cfg or userconfig.cfg itself (or through other files). Run by the game from userconfig.cfg, the files would run each other for ever, so no line was added to userconfig.cfg. The script is saved.</translation>
+    </message>
+    <message>
+        <source>%1 МиБ</source>
+        <translation>%1 MiB</translation>
+    </message>
+    <message>
+        <source>файл больше %1, а сценарии не бывают такими большими</source>
+        <translation>the file is larger than %1, which no script is</translation>
+    </message>
+    <message>
+        <source>в него или в его папку могут писать другие пользователи, и программа ему не доверяет</source>
+        <translation>other users may write to it or to its folder, so the program does not trust it</translation>
+    </message>
+    <message>
+        <source>файл повреждён: программа так не пишет</source>
+        <translation>the file is damaged: it is not in the form the program writes</translation>
+    </message>
+    <message>
+        <source>Строка %1 не добавлена в файл:
+%2
+
+Консоль игры не дочитает его до конца: в нём есть нулевой байт (так бывает, если файл сохранён в UTF-16) или он больше %3. Файл остался таким, каким был. Сценарий сохранён.</source>
+        <translation>The line %1 was not added to the file:
+%2
+
+The game&apos;s console would not read it to its end: it holds a NUL byte (as a file saved in UTF-16 does) or is larger than %3. The file is as it was. The script is saved.</translation>
+    </message>
+    <message>
+        <source>Запись о прерванной перезаписи файла не использована: %1.
+
+Файлы по ней не менялись. Она отложена, а не удалена:
+%2</source>
+        <translation>A record of a rewrite cut short was not used: %1.
+
+No file was changed by it. It was set aside, not deleted:
+%2</translation>
     </message>
 </context>
 <context>

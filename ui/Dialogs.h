@@ -11,6 +11,12 @@ inline QString applicationTitle() {
     return QStringLiteral("Vorel");
 }
 
+// Where Save As opens when the game's folder is not known: the player's
+// Documents, else (a system without one, a name the settings give that was
+// never made) the home folder. Always a folder that is there, since the
+// dialog takes the last part of a name that is not for the file's name.
+QString documentsFolder();
+
 // Every modal dialog of the program goes through here, so that tests can
 // answer them in advance instead of blocking on a real window.
 class Dialogs {

@@ -1,10 +1,13 @@
 #include "ui/QtDialogs.h"
 
 #include <QCoreApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStandardPaths>
 
 namespace quelmar {
 
@@ -53,11 +56,20 @@ QString QtDialogs::input(QWidget* parent, const QString& prompt, const QString& 
     return dialog.textValue();
 }
 
+QString documentsFolder() {
+    const QString documents = QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+    return !documents.isEmpty() && QFileInfo(documents).isDir() ? documents : QDir::homePath();
+}
+
 QString QtDialogs::saveAs(QWidget* parent, const QString& filter, const QString& startFolder) {
     // No title, name or default suffix of our own: a name typed without an
     // extension is used as typed, in the folder the dialog shows. QFileDialog
-    // asks before it lets an existing file be chosen.
-    return QFileDialog::getSaveFileName(parent, QString(), startFolder, filter);
+    // asks before it lets an existing file be chosen. It takes the last part
+    // of a name that is no folder there for the file's name; ended by a
+    // separator, the name is a folder's whatever happens to it meanwhile.
+    const QString folder =
+        startFolder.isEmpty() || startFolder.endsWith(u'/') ? startFolder : startFolder + u'/';
+    return QFileDialog::getSaveFileName(parent, QString(), folder, filter);
 }
 
 } // namespace quelmar
