@@ -96,6 +96,15 @@ class TestConsole : public QObject {
         QCOMPARE(found.execs()[1].outcome, ConsoleExec::Unusable);
     }
 
+    // A long script lets a window paint now and then while it runs.
+    void progress() {
+        int calls = 0;
+        ConsoleModel model;
+        model.setProgress([&] { ++calls; });
+        model.run(QByteArray("gamma 1\n").repeated(200'000));
+        QCOMPARE(calls, 200'000 / 65'536);
+    }
+
     // The promise's own judge: a changed value, a lost key and commands run
     // in another order are caught; the program's additions are not.
     void judge() {

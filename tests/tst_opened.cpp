@@ -400,6 +400,18 @@ class TestOpened : public QObject {
                      qPrintable(lines));
     }
 
+    // A script of many exec lines and unshown values: the box fits a screen.
+    void reportFitsAScreen() {
+        QByteArray script;
+        for (int i = 0; i < 30; ++i)
+            script += "exec gone" + QByteArray::number(i) + ".cfg\r\nrate 1234" +
+                      QByteArray::number(i) + "\r\n";
+        const QString text = openedReportText("x.cfg", OpenedScript(script, "x.cfg").report());
+        QVERIFY2(text.count('\n') < 20 && text.contains("gone7.cfg") &&
+                     !text.contains("gone8.cfg") && text.contains("… и ещё 22"),
+                 qPrintable(text));
+    }
+
     // Unreadable files get a word and change nothing.
     void unreadable() {
         Run run;
