@@ -153,6 +153,11 @@ QString problemText(const FileError& error) {
         return QCoreApplication::translate("FailureMessages",
                                            "файл больше %1, а сценарии не бывают такими большими")
             .arg(limitText());
+    case FileProblem::HoldsNul:
+        return QCoreApplication::translate(
+            "FailureMessages", "в файле есть нулевой байт, и консоль игры дальше него не "
+                               "прочтёт (так бывает, если файл сохранён в UTF-16); сохраните "
+                               "его в ANSI или UTF-8");
     case FileProblem::Untrusted:
         return QCoreApplication::translate(
             "FailureMessages", "в него или в его папку могут писать другие пользователи, и "

@@ -521,7 +521,13 @@ OpenedScript::OpenedScript(const QByteArray& file, const QString& fileName,
 OpenedScript::~OpenedScript() = default;
 
 FileError OpenedScript::read(const QString& path, QByteArray& bytes) {
-    return readWholeFile(path, bytes);
+    if (FileError error = readWholeFile(path, bytes))
+        return error;
+    // The console would stop at the NUL and never run the rest, which the
+    // saved script would then lose: the player is asked to save it as text.
+    if (consoleReadable(bytes).size() < bytes.size())
+        return FileError::found(FileStep::Read, path, FileProblem::HoldsNul);
+    return {};
 }
 
 const QString& OpenedScript::fileName() const {

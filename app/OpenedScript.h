@@ -63,7 +63,8 @@ class OpenedScript {
     OpenedScript& operator=(const OpenedScript&) = delete;
 
     // The whole file, or why not: only a regular file is read, never
-    // waiting on a pipe, and a file past the input limit is PastLimit.
+    // waiting on a pipe; a file past the input limit is PastLimit, one
+    // holding a NUL byte (UTF-16 text) HoldsNul.
     static FileError read(const QString& path, QByteArray& bytes);
 
     const QString& fileName() const;

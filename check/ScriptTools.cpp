@@ -58,6 +58,9 @@ QString reasonText(const FileError& error) {
         return QStringLiteral("the disk gave back other bytes than were written");
     case FileProblem::PastLimit:
         return QStringLiteral("larger than %1, the most a script may be").arg(inputLimitText());
+    case FileProblem::HoldsNul:
+        return QStringLiteral("it holds a NUL byte, where the game's console stops reading (text "
+                              "saved as UTF-16); save it as ANSI or UTF-8");
     case FileProblem::Untrusted:
         return QStringLiteral("others may write there, so it is not trusted");
     case FileProblem::Damaged:

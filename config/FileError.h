@@ -32,6 +32,7 @@ enum class FileProblem {
     PastLimit,    // larger than the program reads (kInputLimit in InputFile.h)
     Untrusted,    // in a place others may write, or not the player's own
     Damaged,      // not in the form the program writes it
+    HoldsNul,     // a NUL byte, where the console stops reading (text saved as UTF-16)
     Other,
 };
 

@@ -418,8 +418,14 @@ class TestOpened : public QObject {
         QTemporaryDir dir;
         QVERIFY(!run.menu().openScriptFile(dir.filePath("missing.cfg")));
         QVERIFY(!run.menu().openScriptFile(dir.path()));
+        // UTF-16: the console stops at the first NUL, so the rest would be lost.
+        QFile utf16(dir.filePath("wide.cfg"));
+        QVERIFY(utf16.open(QIODevice::WriteOnly) && utf16.write("\xff\xfeg\0a\0", 6) == 6);
+        utf16.close();
+        QVERIFY(!run.menu().openScriptFile(utf16.fileName()));
         QVERIFY(!run.menu().openedScript());
-        QCOMPARE(run.dialogs.asked.size(), 2);
+        QCOMPARE(run.dialogs.asked.size(), 3);
+        QVERIFY(run.dialogs.asked.last().text.contains("UTF-16"));
     }
 };
 

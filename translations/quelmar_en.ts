@@ -577,6 +577,10 @@ The game&apos;s console would not read it to its end: it holds a NUL byte (as a 
 No file was changed by it. It was set aside, not deleted:
 %2</translation>
     </message>
+    <message>
+        <source>в файле есть нулевой байт, и консоль игры дальше него не прочтёт (так бывает, если файл сохранён в UTF-16); сохраните его в ANSI или UTF-8</source>
+        <translation>the file holds a NUL byte, past which the game&apos;s console reads nothing (as with a file saved as UTF-16); save it as ANSI or UTF-8</translation>
+    </message>
 </context>
 <context>
     <name>Lists</name>
