@@ -59,7 +59,7 @@ struct HookResult {
         Failed,       // saved says why; userconfig.cfg as saved.outcome says
         // The console would not read userconfig.cfg to its end, so a line
         // there would never run: the file holds a NUL byte (one saved as
-        // UTF-16, say) or is over 16 MiB. Not written.
+        // UTF-16, say) or is past the input limit. Not written.
         CutShort,
         // The script runs config.cfg or userconfig.cfg itself: run from
         // userconfig.cfg, the two would run each other for ever. Not written.
