@@ -78,17 +78,8 @@ class TestLanguage : public QObject {
         menu.show();
         const bool english = QCoreApplication::translate("MenuTable", "Видео") == "Video";
         QCOMPARE(menu.entry("Command3")->text(), english ? "Save" : "Сохранить");
-        const QList<std::pair<QString, QString>> walk = {
-            {"Command1", "Form2"}, {"Command5", "set3"}, {"Command2", "Set1"}, {"Command6", "SET4"},
-            {"Command7", "SET5"},  {"Command8", "SET6"}, {"Command4", "SET2"},
-        };
-        for (const auto& [entry, window] : walk) {
-            QTest::mouseClick(menu.entry(entry), Qt::LeftButton);
-            QWidget* page = visibleWindow(window);
-            QVERIFY2(page, qPrintable("the page of " + entry));
-            QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-            QCoreApplication::processEvents();
-        }
+        for (const QString& entry : everyPageEntry())
+            walkPage(menu.entry(entry));
         const QString target = tmp.filePath("player.cfg");
         dialogs.answerSaveAs(target);
         QTest::mouseClick(menu.entry("Command3"), Qt::LeftButton);

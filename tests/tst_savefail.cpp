@@ -207,6 +207,9 @@ class TestSaveFail : public QObject {
         using T = Trustee;
         const AccessEntry machine{true, false, T::Machine, 0x1F01FF},
             user{true, false, T::User, 0x1F01FF};
+        const auto other = [](quint32 mask, bool inheritOnly = false, bool allow = true) {
+            return AccessEntry{allow, inheritOnly, T::Other, mask};
+        };
         const struct {
             const char* name;
             T owner;
@@ -218,28 +221,12 @@ class TestSaveFail : public QObject {
             {"made by an elevated run", T::Machine, true, {machine, user}, true},
             {"another user's", T::Other, true, {machine, user}, false},
             {"no list", T::User, false, {}, false},
-            {"Everyone reads", T::User, true, {user, {true, false, T::Other, 0x1200A9}}, true},
-            {"Users add files", T::User, true, {user, {true, false, T::Other, 0x2}}, false},
-            {"Everyone GENERIC_ALL",
-             T::User,
-             true,
-             {user, {true, false, T::Other, 0x10000000}},
-             false},
-            {"a stranger may change the list",
-             T::User,
-             true,
-             {{true, false, T::Other, 0x40000}},
-             false},
-            {"strangers only inside",
-             T::User,
-             true,
-             {user, {true, true, T::Other, 0x1F01FF}},
-             true},
-            {"a denial first",
-             T::User,
-             true,
-             {{false, false, T::Other, 0x2}, {true, false, T::Other, 0x2}},
-             false},
+            {"Everyone reads", T::User, true, {user, other(0x1200A9)}, true},
+            {"Users add files", T::User, true, {user, other(0x2)}, false},
+            {"Everyone GENERIC_ALL", T::User, true, {user, other(0x10000000)}, false},
+            {"a stranger may change the list", T::User, true, {other(0x40000)}, false},
+            {"strangers only inside", T::User, true, {user, other(0x1F01FF, true)}, true},
+            {"a denial first", T::User, true, {other(0x2, false, false), other(0x2)}, false},
         };
         for (const auto& row : rows)
             QVERIFY2(isPrivateToUser(row.owner, row.hasList, row.entries) == row.isPrivate,

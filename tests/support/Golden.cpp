@@ -6,7 +6,9 @@
 #include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QPushButton>
 #include <QWidget>
+#include <QtTest>
 
 #ifdef Q_OS_WIN
 #include "tests/support/RegistrySandbox.h"
@@ -106,6 +108,35 @@ QWidget* visibleWindow(const QString& name) {
             return w;
     }
     return nullptr;
+}
+
+const QList<std::pair<QString, QString>>& pageWindows() {
+    static const QList<std::pair<QString, QString>> windows = {
+        {"Command1", "Form2"}, {"Command5", "set3"}, {"Command2", "Set1"}, {"Command6", "SET4"},
+        {"Command7", "SET5"},  {"Command8", "SET6"}, {"Command4", "SET2"},
+    };
+    return windows;
+}
+
+QStringList everyPageEntry() {
+    QStringList entries;
+    for (const auto& page : pageWindows())
+        entries << page.first;
+    return entries;
+}
+
+void walkPage(QWidget* entry, const std::function<void(QWidget*)>& check) {
+    QVERIFY(entry);
+    const auto window = std::find_if(pageWindows().begin(), pageWindows().end(),
+                                     [&](const auto& w) { return w.first == entry->objectName(); });
+    QVERIFY(window != pageWindows().end());
+    QTest::mouseClick(entry, Qt::LeftButton);
+    QWidget* page = visibleWindow(window->second);
+    QVERIFY2(page, qPrintable("the page of " + entry->objectName()));
+    if (check)
+        check(page);
+    QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+    QCoreApplication::processEvents();
 }
 
 void useLanguageArgument(int& argc, char** argv) {

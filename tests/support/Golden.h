@@ -5,9 +5,13 @@
 #include "ui/Services.h"
 
 #include <QByteArray>
+#include <QList>
+
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
+#include <functional>
+#include <utility>
 
 #include <optional>
 #include <utility>
@@ -39,6 +43,14 @@ void useLanguageArgument(int& argc, char** argv);
 
 // The shown top-level window of that object name, or none.
 QWidget* visibleWindow(const QString& name);
+
+// The menu's entries, in the order of the sections their pages write, each
+// with the window its page opens (the weapon page's catalogue).
+const QList<std::pair<QString, QString>>& pageWindows();
+QStringList everyPageEntry();
+// Clicks entry, lets check see the page it opened, then closes the page
+// with its "Done"; fails at once, naming it, when no page came.
+void walkPage(QWidget* entry, const std::function<void(QWidget*)>& check = {});
 
 // Points the program's temporary folder, where cfg.cfg goes, at path for
 // as long as it lives (the variables that choose it differ by platform).
