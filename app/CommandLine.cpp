@@ -56,6 +56,7 @@ void setUp(QCommandLineParser& parser) {
     parser.addOption({"fix-keys", ""});
     parser.addOption({"lang", "", "code"});
     parser.addOption({"install", ""});
+    parser.addOption({"keys", ""});
 }
 
 const char* const kHelp =
@@ -63,6 +64,7 @@ const char* const kHelp =
     "       quelmar --check FILE...                 check console scripts\n"
     "       quelmar --fix-keys IN OUT               fix a script's key names\n"
     "       quelmar --install NAME.cfg [FOLDER]     make the game run a script\n"
+    "       quelmar --keys FILE                     list the keys a script binds\n"
     "       quelmar --help | --help-all | --version\n"
     "\n"
     "Quelmar writes a console configuration script for Counter-Strike. Without\n"
@@ -102,6 +104,15 @@ const char* const kHelp =
     "                     file. Exit status\n"
     "                     0: the line is there; 1: userconfig.cfg could not be\n"
     "                     written; 2: a name the console cannot run, or no folder.\n"
+    "  --keys FILE        List the keys the script FILE leaves bound, as the game\n"
+    "                     ends up after running it (the files its exec lines run\n"
+    "                     included), in the order of the console's key list: the\n"
+    "                     key, a tab and its command, \"(replaces: ...)\" where an\n"
+    "                     earlier bind gave the key another command, and \"(not\n"
+    "                     working ...)\" for a key name the console does not know.\n"
+    "                     Exit status 0: every key bound once and working; 1: a\n"
+    "                     key bound more than once or under an unknown name; 2:\n"
+    "                     the file could not be read.\n"
     "  -h, --help         Show this help.\n"
     "  --help-all         Show this help and the Qt options the window takes.\n"
     "  -v, --version      Show the version.\n"
@@ -178,8 +189,12 @@ CommandLine CommandLine::parse(const QStringList& arguments) {
     if (parser.isSet("lang") && !languageNamed(language))
         return invalid(QStringLiteral("--lang takes ru or en, not '%1'.").arg(language));
     const bool install = parser.isSet("install");
-    if (int(check) + int(fix) + int(install) > 1)
-        return invalid("--check, --fix-keys and --install cannot be used together.");
+    const bool keys = parser.isSet("keys");
+    if (int(check) + int(fix) + int(install) + int(keys) > 1)
+        return invalid("--check, --fix-keys, --install and --keys cannot be used together.");
+    if (keys)
+        return files.size() != 1 ? invalid("--keys needs exactly one FILE.")
+                                 : CommandLine{Mode::Keys, files, {}, {}};
     if (install)
         return files.isEmpty() || files.size() > 2
                    ? invalid("--install needs NAME.cfg and at most one FOLDER.")
@@ -217,6 +232,8 @@ int runCommandLine(const CommandLine& commandLine, QTextStream& out, QTextStream
         return fixScriptKeys(commandLine.files.at(0), commandLine.files.at(1), err);
     case CommandLine::Mode::Install:
         return installScript(commandLine.files, out, err);
+    case CommandLine::Mode::Keys:
+        return listKeys(commandLine.files.at(0), out, err);
     case CommandLine::Mode::Invalid:
         // It may quote an argument: no control character of it reaches the terminal.
         err << "quelmar: " << terminalText(commandLine.error) << " (see --help)" << Qt::endl;

@@ -11,7 +11,7 @@ namespace quelmar {
 // arguments alone, before any application object exists, so that the tools
 // run without a display.
 struct CommandLine {
-    enum class Mode { Program, Help, HelpAll, Version, Check, FixKeys, Install, Invalid };
+    enum class Mode { Program, Help, HelpAll, Version, Check, FixKeys, Install, Keys, Invalid };
 
     Mode mode = Mode::Program;
     // The scripts of --check, IN and OUT of --fix-keys, NAME [FOLDER] of

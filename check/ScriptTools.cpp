@@ -6,6 +6,7 @@
 #include "check/ScriptStream.h"
 #include "check/ScriptText.h"
 #include "config/ConsoleKeys.h"
+#include "config/ConsoleModel.h"
 #include "config/InputFile.h"
 #include "config/PathBytes.h"
 #include "config/SaveCopy.h"
@@ -253,6 +254,42 @@ int fixScriptKeys(const QString& input, const QString& output, QTextStream& err)
         err << terminalText(input) << ':' << key.line << ": key \"" << shownText(key.name)
             << "\" has no console name; left as it is" << Qt::endl;
     return fix.unfixed.isEmpty() ? 0 : 1;
+}
+
+int listKeys(const QString& file, QTextStream& out, QTextStream& err) {
+    QByteArray script;
+    if (const FileError error = readWholeFile(file, script, InputKind::Anything)) {
+        tell(err, file, "cannot read",
+             readReason(error, "larger than %1, the most a script may be"));
+        return 2;
+    }
+    ConsoleModel model(ConsoleModel::filesIn(QFileInfo(file).path()));
+    model.run(script);
+    const ConsoleKeys& keys = ConsoleKeys::embedded();
+    QList<QByteArray> bound = model.binds().keys();
+    std::sort(bound.begin(), bound.end(), [&](const QByteArray& a, const QByteArray& b) {
+        const int ra = keys.rank(a), rb = keys.rank(b);
+        return ra != rb ? ra < rb : a < b;
+    });
+    constexpr qsizetype kWhole = 1 << 20; // a command is shown whole
+    bool twice = false;
+    for (const QByteArray& key : bound) {
+        const ConsoleEntry& bind = model.binds()[key];
+        const bool unknown = ConsoleModel::isUnknownKey(key);
+        out << shownText(unknown ? model.bytes(bind.name) : QByteArrayView(key), kWhole) << '\t'
+            << shownText(model.bytes(bind.value), kWhole);
+        QStringList replaced;
+        for (const QByteArray& command : model.replaced(key))
+            replaced << u'"' + shownText(command, kWhole) + u'"';
+        if (!replaced.isEmpty())
+            out << " (replaces: " << replaced.join(QStringLiteral(", ")) << ')';
+        if (unknown)
+            out << " (not working: the console knows no key of that name)";
+        out << '\n';
+        twice = twice || !replaced.isEmpty() || unknown;
+    }
+    out.flush();
+    return twice ? 1 : 0;
 }
 
 int hookScript(const QString& name, const QString& folder, QTextStream& out, QTextStream& err) {

@@ -26,6 +26,15 @@ int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err);
 // written (then output is left as it was).
 int fixScriptKeys(const QString& input, const QString& output, QTextStream& err);
 
+// Writes one line per key the script leaves bound, in the order of the
+// console's key list: the key, a tab and its command, with the commands an
+// earlier bind of it gave it that the last one replaced, and "not working"
+// for a name the console turns down. The script runs as the game runs it,
+// the files its exec lines name included. 0: every key bound once and
+// working; 1: some key bound more than once or under a name the console
+// turns down; 2: the file could not be read.
+int listKeys(const QString& file, QTextStream& out, QTextStream& err);
+
 // Adds the line `exec NAME` to userconfig.cfg in folder, so that the game
 // runs the script name at every start. 0: the line is there now (added,
 // said on out, or there already); 1: userconfig.cfg could not be written

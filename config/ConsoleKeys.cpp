@@ -33,8 +33,10 @@ QByteArray upper(QByteArrayView name) {
 } // namespace
 
 ConsoleKeys::ConsoleKeys(const QByteArray& keyNames, const QByteArray& fixes) {
-    for (const QByteArray& line : dataLines(keyNames))
+    for (const QByteArray& line : dataLines(keyNames)) {
         names_.insert(line.trimmed().toUpper());
+        order_.insert(line.trimmed().toUpper(), int(order_.size()) * 256);
+    }
     for (const QByteArray& line : dataLines(fixes)) {
         const qsizetype tab = line.indexOf('\t');
         const QByteArray name = tab < 0 ? line : line.left(tab);
@@ -54,6 +56,12 @@ bool ConsoleKeys::accepts(QByteArrayView name) const {
 
 QByteArray ConsoleKeys::consoleNameFor(QByteArrayView name) const {
     return accepts(name) ? QByteArray() : fixes_.value(upper(name));
+}
+
+int ConsoleKeys::rank(QByteArrayView key) const {
+    if (key.size() == 1)
+        return order_.value("SPACE") + static_cast<unsigned char>(key[0]);
+    return order_.value(upper(key), int(order_.size()) * 256);
 }
 
 QByteArray ConsoleKeys::keyOf(QByteArrayView name) const {

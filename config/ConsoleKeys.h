@@ -31,7 +31,14 @@ class ConsoleKeys {
     // a rejected name.
     QByteArray keyOf(QByteArrayView name) const;
 
+    // Where a key (as keyOf gives it) stands in the console's own list of
+    // keys: the named keys in the list's order, the one-character keys
+    // between SPACE and the next, by their code; a name the console turns
+    // down after them all.
+    int rank(QByteArrayView key) const;
+
   private:
+    QHash<QByteArray, int> order_;        // upper case -> place in the list
     QSet<QByteArray> names_;              // upper case
     QHash<QByteArray, QByteArray> fixes_; // upper-case rejected name -> console name
 };

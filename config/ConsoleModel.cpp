@@ -7,6 +7,7 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <algorithm>
 
 #include <memory>
 
@@ -125,6 +126,16 @@ ConsoleModel::Files ConsoleModel::filesIn(const QString& folder) {
     };
 }
 
+QList<QByteArray> ConsoleModel::replaced(const QByteArray& key) const {
+    QList<QByteArray> commands;
+    for (const ConsoleSpan& span : replaced_.value(key)) {
+        // A command the key came back to is no longer replaced.
+        if (bytes(span) != bytes(binds_.value(key).value))
+            commands.append(bytes(span).toByteArray());
+    }
+    return commands;
+}
+
 QByteArrayView ConsoleModel::bytes(ConsoleSpan span) const {
     if (span.text < 0 || span.text >= texts_.size() || span.isEmpty())
         return {};
@@ -212,18 +223,31 @@ void ConsoleModel::runCommand(const ConsoleReader& reader, const ConsoleCommand&
         acts(ConsoleAct::Bind);
         entry.name = wordSpan(1);
         entry.value = keptSpan(2);
-        binds_.insert(keyIdentity(reader.wordText(w[1])), entry);
+        const QByteArray key = keyIdentity(reader.wordText(w[1]));
+        if (const auto old = binds_.constFind(key); old != binds_.cend()) {
+            QList<ConsoleSpan>& earlier = replaced_[key];
+            const QByteArrayView was = bytes(old->value);
+            const bool known = was == bytes(entry.value) ||
+                               std::any_of(earlier.begin(), earlier.end(),
+                                           [&](const ConsoleSpan& e) { return bytes(e) == was; });
+            if (!known && earlier.size() < kMaxReplaced)
+                earlier.append(old->value);
+        }
+        binds_.insert(key, entry);
         everBound_ = true;
     } else if (name == "unbind") {
         if (w.size() < 2)
             return;
         acts(ConsoleAct::Unbind);
-        binds_.remove(keyIdentity(reader.wordText(w[1])));
+        const QByteArray key = keyIdentity(reader.wordText(w[1]));
+        binds_.remove(key);
+        replaced_.remove(key);
     } else if (name == "unbindall") {
         acts(ConsoleAct::Unbindall);
         if (!everBound_ && frame.text == 0)
             unbindNothing_.insert(frame.top);
         binds_.clear();
+        replaced_.clear();
     } else if (name == "alias") {
         if (w.size() < 3)
             return; // lists aliases, or prints one

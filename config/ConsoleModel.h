@@ -117,6 +117,11 @@ class ConsoleModel {
 
     const QHash<QByteArray, ConsoleEntry>& variables() const { return variables_; }
     const QHash<QByteArray, ConsoleEntry>& binds() const { return binds_; }
+    // The other commands a key's bind replaced, oldest first (each once, the
+    // first kMaxReplaced): a key given two jobs, of which the later stands.
+    // An unbind or unbindall in between frees the key, and nothing is replaced.
+    static constexpr int kMaxReplaced = 8;
+    QList<QByteArray> replaced(const QByteArray& key) const;
     const QHash<QByteArray, ConsoleEntry>& aliases() const { return aliases_; }
     const QHash<QByteArray, ConsoleEntry>& bare() const { return bare_; }
     const QList<ConsoleEntry>& effects() const { return effects_; }
@@ -158,6 +163,7 @@ class ConsoleModel {
     QList<ConsoleTop> tops_;
     QHash<QByteArray, ConsoleEntry> variables_;
     QHash<QByteArray, ConsoleEntry> binds_;
+    QHash<QByteArray, QList<ConsoleSpan>> replaced_;
     QHash<QByteArray, ConsoleEntry> aliases_;
     QHash<QByteArray, ConsoleEntry> bare_;
     QList<ConsoleEntry> effects_;
