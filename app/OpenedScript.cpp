@@ -319,8 +319,14 @@ void OpenedScript::Data::takeBinds() {
     QList<std::pair<QByteArray, const ConsoleEntry*>> binds;
     for (auto b = model.binds().cbegin(); b != model.binds().cend(); ++b)
         binds.append({b.key(), &*b});
-    std::sort(binds.begin(), binds.end(), [](const auto& a, const auto& b) {
-        return a.second->source.order < b.second->source.order;
+    // The keys under our own section header first: a script of ours opened
+    // again gives the page the keys it had, a third one kept before them.
+    const auto ours = [&](const ConsoleEntry* e) {
+        return e->source.direct && lines[lineOf(e->source.top)].inOurCommands;
+    };
+    std::sort(binds.begin(), binds.end(), [&](const auto& a, const auto& b) {
+        return std::pair(!ours(a.second), a.second->source.order) <
+               std::pair(!ours(b.second), b.second->source.order);
     });
 
     QHash<QString, int> rowOf;

@@ -97,55 +97,43 @@ class TestGameFolder : public QObject {
     void installFolder_data() {
         QTest::addColumn<QString>("entry"); // name|location|icon|uninstaller
         QTest::addColumn<QString>("folder");
-        QTest::newRow("Inno Setup")
-            << "Counter-Strike 1.6|C:\\Games\\Counter-Strike 1.6\\|C:\\Games\\Counter-Strike "
-               "1.6\\hl.exe|\"C:\\Games\\Counter-Strike 1.6\\unins000.exe\""
-            << "C:/Games/Counter-Strike 1.6";
-        QTest::newRow("Steam's own") << "Counter-Strike|C:\\Program Files "
-                                        "(x86)\\Steam\\steamapps\\common\\Half-Life||\"C:\\Program "
-                                        "Files (x86)\\Steam\\steam.exe\" steam://uninstall/10"
-                                     << "C:/Program Files (x86)/Steam/steamapps/common/Half-Life";
-        QTest::newRow("uninstaller only") << "CS 1.6 Final|||D:\\Игры\\CS 1.6\\uninst.exe /S"
-                                          << "D:/Игры/CS 1.6";
-        QTest::newRow("quoted icon") << "Half-Life|| \"D:\\HL\\hl.exe\",0|"
-                                     << "D:/HL";
-        QTest::newRow("icon index") << "counter strike||D:\\HL\\cs.ico,-101|x"
-                                    << "D:/HL";
-        QTest::newRow("quoted location") << "Counter-Strike|\"E:\\\"||"
-                                         << "E:/";
-        QTest::newRow("network share") << "Counter-Strike|\\\\nas\\games\\cs16\\||"
-                                       << "//nas/games/cs16";
-        QTest::newRow("file at a drive's root") << "Counter-Strike||F:\\hl.exe|"
-                                                << "F:/";
-        QTest::newRow("relative") << "Counter-Strike|Games\\CS|hl.exe|"
-                                  << "";
-        QTest::newRow("Windows Installer") << "Counter-Strike 1.6|||MsiExec.exe /X{1234}"
-                                           << "";
-        QTest::newRow("another program") << "Notepad++|C:\\Program Files\\Notepad++||"
-                                         << "";
-        QTest::newRow("unclosed quote") << "Counter-Strike||\"C:\\CS\\hl.exe|"
-                                        << "";
-        // The game's names in the shapes installers give them, and near misses.
-        QTest::newRow("HalfLife") << "HALFLIFE|C:\\HL||"
-                                  << "C:/HL";
-        QTest::newRow("cs1.6") << "[cs1.6] Pro|C:\\CS||"
-                               << "C:/CS";
-        QTest::newRow("CS 1.6 at the end") << "Русская версия CS 1.6|C:\\CS||"
-                                           << "C:/CS";
-        QTest::newRow("Discs 1.6") << "Discs 1.6|C:\\D||"
-                                   << "";
-        QTest::newRow("CS 1.60") << "CS 1.60|C:\\D||"
-                                 << "";
-        QTest::newRow("CS 16") << "CS 16|C:\\D||"
-                               << "";
-        QTest::newRow("icon index, blanks") << "Half-Life||C:\\HL\\hl , -2|"
-                                            << "C:/HL";
-        QTest::newRow("exe inside a word") << "Half-Life||C:\\my.exes\\hl.exe,0|"
-                                           << "C:/my.exes";
-        QTest::newRow("DLL in capitals") << "Half-Life||D:\\HL\\ICONS.DLL,3|"
-                                         << "D:/HL";
-        QTest::newRow("drive letter only") << "Half-Life|C:||"
-                                           << "";
+        // The game's names in the shapes installers give them, near misses,
+        // and the places an entry names in the ways installers write them.
+        const char* rows[][3] = {
+            {"Inno Setup",
+             "Counter-Strike 1.6|C:\\Games\\Counter-Strike 1.6\\|C:\\Games\\Counter-Strike "
+             "1.6\\hl.exe|\"C:\\Games\\Counter-Strike 1.6\\unins000.exe\"",
+             "C:/Games/Counter-Strike 1.6"},
+            {"Steam's own",
+             "Counter-Strike|C:\\Program Files "
+             "(x86)\\Steam\\steamapps\\common\\Half-Life||\"C:\\Program Files "
+             "(x86)\\Steam\\steam.exe\" steam://uninstall/10",
+             "C:/Program Files (x86)/Steam/steamapps/common/Half-Life"},
+            {"uninstaller only", "CS 1.6 Final|||D:\\Игры\\CS 1.6\\uninst.exe /S",
+             "D:/Игры/CS 1.6"},
+            {"quoted icon", "Half-Life|| \"D:\\HL\\hl.exe\",0|", "D:/HL"},
+            {"icon index", "counter strike||D:\\HL\\cs.ico,-101|x", "D:/HL"},
+            {"quoted location", "Counter-Strike|\"E:\\\"||", "E:/"},
+            {"network share", "Counter-Strike|\\\\nas\\games\\cs16\\||", "//nas/games/cs16"},
+            {"file at a drive's root", "Counter-Strike||F:\\hl.exe|", "F:/"},
+            {"relative", "Counter-Strike|Games\\CS|hl.exe|", ""},
+            {"Windows Installer", "Counter-Strike 1.6|||MsiExec.exe /X{1234}", ""},
+            {"another program", "Notepad++|C:\\Program Files\\Notepad++||", ""},
+            {"unclosed quote", "Counter-Strike||\"C:\\CS\\hl.exe|", ""},
+            {"HalfLife", "HALFLIFE|C:\\HL||", "C:/HL"},
+            {"Half Life", "Half Life|C:\\HL||", "C:/HL"},
+            {"cs1.6", "[cs1.6] Pro|C:\\CS||", "C:/CS"},
+            {"CS 1.6 at the end", "Русская версия CS 1.6|C:\\CS||", "C:/CS"},
+            {"Discs 1.6", "Discs 1.6|C:\\D||", ""},
+            {"CS 1.60", "CS 1.60|C:\\D||", ""},
+            {"CS 16", "CS 16|C:\\D||", ""},
+            {"icon index, blanks", "Half-Life||C:\\HL\\hl , -2|", "C:/HL"},
+            {"exe inside a word", "Half-Life||C:\\my.exes\\hl.exe,0|", "C:/my.exes"},
+            {"DLL in capitals", "Half-Life||D:\\HL\\ICONS.DLL,3|", "D:/HL"},
+            {"drive letter only", "Half-Life|C:||", ""},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString::fromUtf8(row[1]) << QString::fromUtf8(row[2]);
     }
     void installFolder() {
         QFETCH(QString, entry);

@@ -298,6 +298,9 @@ class TestMainMenu : public QObject {
         QTest::newRow("userconfig.cfg in UTF-16")
             << true << QStringList{"my.cfg"} << QList<bool>{true} << utf16 << "S ?+ !"
             << "Строка exec my.cfg не добавлена в файл:" << utf16;
+        QTest::newRow("a script that runs userconfig.cfg through a file")
+            << true << QStringList{"mine.cfg"} << QList<bool>{} << old << "! S !"
+            << "Сценарий mine.cfg сам запускает config.cfg или userconfig.cfg" << old;
         QTest::newRow("userconfig.cfg a folder")
             << true << QStringList{"my.cfg"} << QList<bool>{true} << QByteArray() << "S ?+ !"
             << "Не удалось добавить строку exec my.cfg в файл:" << QByteArray();
@@ -317,6 +320,13 @@ class TestMainMenu : public QObject {
                     ? QDir(game.path()).mkdir("userconfig.cfg")
                     : userconfig.open(QIODevice::WriteOnly) && userconfig.write(before));
         userconfig.close();
+        // Opened from the game's folder, its exec line is kept in the saved script.
+        if (QByteArray(QTest::currentDataTag()).contains("through a file")) {
+            QFile sub(game.filePath("sub.cfg"));
+            QVERIFY(sub.open(QIODevice::WriteOnly) && sub.write("exec userconfig.cfg\r\n"));
+            sub.close();
+            QVERIFY(menu_->openScript("exec sub.cfg\r\n", game.filePath("mine.cfg")));
+        }
         menu_->setStartedFromGameConfig(fromConfig);
         for (const QString& name : names)
             dialogs_->answerSaveAs(game.filePath(name));

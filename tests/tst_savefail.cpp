@@ -210,13 +210,7 @@ class TestSaveFail : public QObject {
         const auto other = [](quint32 mask, bool inheritOnly = false, bool allow = true) {
             return AccessEntry{allow, inheritOnly, T::Other, mask};
         };
-        const struct {
-            const char* name;
-            T owner;
-            bool hasList;
-            QList<AccessEntry> entries;
-            bool isPrivate;
-        } rows[] = {
+        const std::tuple<const char*, T, bool, QList<AccessEntry>, bool> rows[] = {
             {"LOCALAPPDATA", T::User, true, {machine, user}, true},
             {"made by an elevated run", T::Machine, true, {machine, user}, true},
             {"another user's", T::Other, true, {machine, user}, false},
@@ -228,9 +222,8 @@ class TestSaveFail : public QObject {
             {"strangers only inside", T::User, true, {user, other(0x1F01FF, true)}, true},
             {"a denial first", T::User, true, {other(0x2, false, false), other(0x2)}, false},
         };
-        for (const auto& row : rows)
-            QVERIFY2(isPrivateToUser(row.owner, row.hasList, row.entries) == row.isPrivate,
-                     row.name);
+        for (const auto& [name, owner, hasList, entries, isPrivate] : rows)
+            QVERIFY2(isPrivateToUser(owner, hasList, entries) == isPrivate, name);
     }
 
     // What killed saves left beside the target goes with the next save: only

@@ -199,24 +199,17 @@ class TestSaveFailPosix : public QObject {
         QTest::addColumn<QString>("thing");
         QTest::addColumn<QString>("target"); // of a link
         QTest::addColumn<QString>("told");   // in the message; empty: it opens
-        QTest::newRow("file") << "file"
-                              << ""
-                              << "";
-        QTest::newRow("link to a file") << "symbolic link"
-                                        << "old.cfg"
-                                        << "";
-        QTest::newRow("FIFO") << "FIFO"
-                              << ""
-                              << "канал";
-        QTest::newRow("link to a FIFO") << "symbolic link"
-                                        << "fifo"
-                                        << "канал";
-        QTest::newRow("link to a device") << "symbolic link"
-                                          << "/dev/null"
-                                          << "канал";
-        QTest::newRow("folder") << "folder"
-                                << ""
-                                << "папка";
+        const char* rows[][4] = {
+            {"file", "file", "", ""},
+            {"link to a file", "symbolic link", "old.cfg", ""},
+            {"FIFO", "FIFO", "", "канал"},
+            {"link to a FIFO", "symbolic link", "fifo", "канал"},
+            {"link to a device", "symbolic link", "/dev/null", "канал"},
+            {"folder", "folder", "", "папка"},
+        };
+        for (const auto& row : rows)
+            QTest::newRow(row[0]) << QString(row[1]) << QString(row[2])
+                                  << QString::fromUtf8(row[3]);
     }
     void onlyARegularFileOpensAsAScript() {
         QFETCH(QString, thing);

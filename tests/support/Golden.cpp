@@ -110,6 +110,9 @@ QWidget* visibleWindow(const QString& name) {
     return nullptr;
 }
 
+namespace {
+
+// Each entry's page window (the weapon page's catalogue).
 const QList<std::pair<QString, QString>>& pageWindows() {
     static const QList<std::pair<QString, QString>> windows = {
         {"Command1", "Form2"}, {"Command5", "set3"}, {"Command2", "Set1"}, {"Command6", "SET4"},
@@ -117,6 +120,8 @@ const QList<std::pair<QString, QString>>& pageWindows() {
     };
     return windows;
 }
+
+} // namespace
 
 QStringList everyPageEntry() {
     QStringList entries;

@@ -44,9 +44,7 @@ void useLanguageArgument(int& argc, char** argv);
 // The shown top-level window of that object name, or none.
 QWidget* visibleWindow(const QString& name);
 
-// The menu's entries, in the order of the sections their pages write, each
-// with the window its page opens (the weapon page's catalogue).
-const QList<std::pair<QString, QString>>& pageWindows();
+// The menu's entries, in the order of the sections their pages write.
 QStringList everyPageEntry();
 // Clicks entry, lets check see the page it opened, then closes the page
 // with its "Done"; fails at once, naming it, when no page came.
