@@ -240,30 +240,22 @@ class TestOpened : public QObject {
         // comments holding ';', the preamble's keys, mid-file unbindall.
         const QStringList keys = {"ESCAPE", "`",  "MOUSE1", "MOUSE2", "q",       "e",
                                   "SPACE",  "F1", "F2",     "kp_end", "Page Up", "MWHEELUP"};
-        const QStringList commands = {"+jump",         "+duck",  "+attack",
-                                      "+reload",       "say gg", "4-1;ammo1;reset",
-                                      "toggleconsole", "vup",    "lastinv"};
-        const QStringList lines = {"sensitivity \"%1.5\"",
-                                   "fps_max %1",
-                                   "gamma \"%1\"",
-                                   "cl_timeout \"4%1\"",
-                                   "bind \"%k\" \"%c\"",
-                                   "bind %k %c",
-                                   "unbind \"%k\"",
-                                   "unbindall",
-                                   "alias a%1 \"%c; fps_max 1%1\"",
-                                   "a%1",
-                                   "exec s%1.cfg",
-                                   "echo %1",
-                                   "volume \"0.%1\" // loud; echo %1",
-                                   "+mlook",
-                                   "-mlook",
-                                   "hideradar",
-                                   "m_filter %1; bind %k %c",
-                                   "alias reset \"echo %1\"",
-                                   "name \"p%1\"",
-                                   "rate %1000"};
-        QRandomGenerator random(1623);
+        const QStringList commands = {"+jump",         "+duck",        "+attack",
+                                      "+reload",       "say gg",       "4-1;ammo1;reset",
+                                      "toggleconsole", "weapon_knife", "lastinv"};
+        // One template a piece, between the bars.
+        const QStringList lines =
+            QString("sensitivity \"%1.5\"|fps_max %1|gamma \"%1\"|cl_timeout \"4%1\"|"
+                    "bind \"%k\" \"%c\"|bind %k %c|unbind \"%k\"|unbindall|"
+                    "alias a%1 \"%c; fps_max 1%1\"|a%1|exec s%1.cfg|echo %1|"
+                    "volume \"0.%1\" // loud; echo %1|+mlook|-mlook|hideradar|"
+                    "m_filter %1; bind %k %c|alias reset \"echo %1\"|name \"p%1\"|rate %1000|"
+                    "gamma 2.%1; viewsize 120.000000 // x; +jlook|"
+                    "fps_max \"%199\"; setinfo _vgui_menus %1")
+                .split('|');
+        // QUELMAR_SEED=N tries 150 scripts from another seed.
+        const int seed = qEnvironmentVariableIntValue("QUELMAR_SEED");
+        QRandomGenerator random(seed ? seed : 1623);
         const auto make = [&](int count) {
             QByteArray text;
             for (int i = 0; i < count; ++i) {
@@ -275,7 +267,7 @@ class TestOpened : public QObject {
             }
             return text;
         };
-        for (int n = 0; n < 24; ++n) {
+        for (int n = 0; n < (seed ? 150 : 24); ++n) {
             const QStringList files = {"s0.cfg=" + make(4), "s1.cfg=" + make(3) + "exec s0.cfg",
                                        "s2.cfg=exec s2.cfg\n" + make(2)};
             QTest::newRow(qPrintable(QString("generated %1").arg(n))) << make(30) << files;
@@ -295,6 +287,14 @@ class TestOpened : public QObject {
             const QByteArray saved = run.save();
             const QString broken =
                 brokenPromise(modelOf(script, run.folder()), modelOf(saved, run.folder()));
+            if (!broken.isEmpty()) {
+                QFile d("/tmp/to/fail.cfg");
+                d.open(QIODevice::WriteOnly);
+                d.write(script);
+                QFile e("/tmp/to/fail_saved.cfg");
+                e.open(QIODevice::WriteOnly);
+                e.write(saved);
+            }
             QVERIFY2(broken.isEmpty(), qPrintable(walk.join(' ') + ":\n" + broken));
         }
     }
