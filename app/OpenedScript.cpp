@@ -521,6 +521,11 @@ OpenedScript::OpenedScript(const QByteArray& file, const QString& fileName,
                                                                d_->decoded(model.bytes(a->value))));
     }
     report.clashes.sort();
+    // In the file's order, whichever page could not show them.
+    std::stable_sort(report.unshown.begin(), report.unshown.end(),
+                     [](const QString& a, const QString& b) {
+                         return a.section(u':', 0, 0).toInt() < b.section(u':', 0, 0).toInt();
+                     });
     report.cutShort = model.cutShort();
 }
 
