@@ -190,7 +190,7 @@ struct OpenedScript::Data final : ScriptSettings {
         }
         if (!last)
             return std::nullopt;
-        return ScriptSetting{lastKey, decoded(model.bytes(last->value)), int(last->source.order)};
+        return ScriptSetting{lastKey, decoded(model.bytes(last->value)), last->source.order};
     }
 
     void readLines();
