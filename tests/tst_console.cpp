@@ -1,5 +1,4 @@
-// The console model: what the game holds after a script, over the shapes
-// players' scripts take.
+// The console model: what the game holds after a script.
 #include "tests/support/EndState.h"
 
 #include <QtTest>

@@ -68,8 +68,7 @@ QString brokenPromise(const ConsoleModel& opened, const ConsoleModel& saved,
         if (std::any_of(changed.begin(), changed.end(),
                         [&](const QString& c) { return line.startsWith(c); }))
             continue;
-        // A name the file ran as a command of its own that our preamble
-        // defines runs the preamble's alias now: the program's addition.
+        // A name the file ran that our preamble defines runs our alias now.
         if (line.startsWith(QLatin1String("toggle ")) &&
             saved.aliases().contains(keyOf(line).mid(7).toLatin1()))
             continue;
@@ -80,8 +79,7 @@ QString brokenPromise(const ConsoleModel& opened, const ConsoleModel& saved,
         if (!same)
             broken += QStringLiteral("%1 became %2\n").arg(line, now.isEmpty() ? "nothing" : now);
     }
-    // The file's own commands run in their order; the preamble's aliases
-    // may add some among them.
+    // The file's commands in their order; our aliases may add some between.
     qsizetype at = 0;
     for (const QString& run : runsAfter) {
         if (at < runsBefore.size() &&
