@@ -386,10 +386,16 @@ void OpenedScript::Data::settleFates() {
     sections.fill(Section::Commands, count);
     for (const Line& line : std::as_const(lines)) {
         for (int top = line.firstTop; top < line.firstTop + line.tops; ++top) {
-            QByteArray key;
-            const ConsoleAct act = model.act(top, &key);
-            if (line.ours || (act == ConsoleAct::Unbindall && model.unbindsNothing(top)) ||
-                (act == ConsoleAct::Exec && isGameLoopScript(QString::fromLatin1(key))))
+            const ConsoleAct act = model.act(top);
+            bool drop = line.ours || (act == ConsoleAct::Unbindall && model.unbindsNothing(top));
+            // Only an exec is read again, for its name: a 16 MiB script has
+            // millions of commands.
+            if (!drop && act == ConsoleAct::Exec) {
+                QByteArray name;
+                model.act(top, &name);
+                drop = isGameLoopScript(QString::fromLatin1(name));
+            }
+            if (drop)
                 fates[top] = Fate::Drop;
         }
     }
