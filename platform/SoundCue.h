@@ -1,19 +1,29 @@
 #pragma once
 
+#include <QString>
+
 #include <memory>
 
 namespace quelmar {
 
-// The five short confirmation sounds; each value is the id of its embedded
-// WAV image (sounds/cue<id>.wav).
+// The moments the program confirms with a short sound. Each has a name of
+// its own, even where two share a sound; cueSound() says which sound.
 enum class Cue {
-    KeyListening = 1, // a key field starts listening
-    KeyLocked = 2,    // a key field locks
-    KeyRefused = 3,   // a typed key name is refused
-    PageOpened = 4,   // a menu entry opened its page
-    ScriptSaved = 4,  // the script has been saved: the same sound
-    AboutClosed = 5,  // the about box has been closed
+    KeyListening, // a key field starts listening
+    KeyLocked,    // a key field locks
+    KeyRefused,   // a typed key name is refused
+    PageOpened,   // a menu entry opened its page
+    ScriptSaved,  // the script has been saved
+    AboutClosed,  // the about box has been closed
 };
+
+// Every cue, in the order above.
+inline constexpr Cue kEveryCue[] = {Cue::KeyListening, Cue::KeyLocked,   Cue::KeyRefused,
+                                    Cue::PageOpened,   Cue::ScriptSaved, Cue::AboutClosed};
+
+// The embedded WAV image cue plays ("sounds/cue4.wav"); empty for a value
+// that is no cue.
+QString cueSound(Cue cue);
 
 // play() starts the cue and returns at once; a new cue cuts the one still
 // playing. A cue that cannot be played is silently skipped.

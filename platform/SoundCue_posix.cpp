@@ -52,7 +52,7 @@ class QtSoundCue final : public SoundCue {
     ~QtSoundCue() override { stopCurrent(); }
 
     void play(Cue cue) override {
-        const QByteArray image = assetBytes(QStringLiteral("sounds/cue%1.wav").arg(int(cue)));
+        const QByteArray image = assetBytes(cueSound(cue));
         const auto wav = parseWav(image);
         if (!wav)
             return;

@@ -30,7 +30,7 @@ class WinSoundCue final : public SoundCue {
     WinSoundCue& operator=(const WinSoundCue&) = delete;
 
     void play(Cue cue) override {
-        QByteArray image = assetBytes(QStringLiteral("sounds/cue%1.wav").arg(int(cue)));
+        QByteArray image = assetBytes(cueSound(cue));
         if (!parseWav(image))
             return;
         // The old sound stops before its bytes are let go.

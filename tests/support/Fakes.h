@@ -8,6 +8,7 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <algorithm>
 #include <functional>
 
 namespace quelmar::test {
@@ -56,11 +57,12 @@ class RecordingSoundCue : public SoundCue {
   public:
     void play(Cue cue) override { played.append(cue); }
     QList<Cue> played;
-    // The ids played, "1 2 2".
+    // The cues played, each by its place in kEveryCue from 1: "1 2 2".
     QString ids() const {
         QStringList ids;
         for (Cue cue : played)
-            ids << QString::number(int(cue));
+            ids << QString::number(std::find(std::begin(kEveryCue), std::end(kEveryCue), cue) -
+                                   std::begin(kEveryCue) + 1);
         return ids.join(' ');
     }
 };
