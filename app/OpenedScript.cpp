@@ -2,7 +2,7 @@
 
 #include "binds/CommandRows.h"
 #include "binds/KeyNames.h"
-#include "config/CatalogueTable.h"
+#include "config/BuyAliases.h"
 #include "config/ConsoleKeys.h"
 #include "config/ConsoleReader.h"
 #include "config/GameFiles.h"
@@ -65,15 +65,6 @@ const QHash<QByteArray, QString>& pageNamesByKey() {
         return byKey;
     }();
     return names;
-}
-
-// A bind the weapon page records: buy aliases, each with its ';', then reset.
-bool isBuyChain(const QString& command) {
-    QStringList parts = command.split(QLatin1Char(';'));
-    if (parts.size() < 2 || parts.takeLast() != QLatin1String("reset"))
-        return false;
-    return std::all_of(parts.begin(), parts.end(),
-                       [](const QString& part) { return isDragText(part + QLatin1Char(';')); });
 }
 
 constexpr Section kSections[] = {Section::BuyWeapons, Section::Commands, Section::Video,

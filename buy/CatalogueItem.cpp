@@ -1,8 +1,8 @@
 #include "buy/CatalogueItem.h"
 
 #include "buy/BuyLook.h"
+#include "buy/CatalogueTable.h"
 #include "buy/DragPayload.h"
-#include "config/CatalogueTable.h"
 
 #include <QDrag>
 #include <QMimeData>
@@ -21,8 +21,7 @@ constexpr int kRowStep = 66;
 } // namespace
 
 CatalogueItem::CatalogueItem(const BuyItem& item, QWidget* parent)
-    : QFrame(parent), dragText_(QString::fromLatin1(item.dragText)),
-      picture_(buy::itemPicture(item.bitmapId)) {
+    : QFrame(parent), dragText_(dragTextOf(item)), picture_(buy::itemPicture(item.bitmapId)) {
     setObjectName(QString::fromLatin1(item.objectName));
     setGeometry(item.column * kColumnStep, item.row * kRowStep, kBoxWidth, kBoxHeight);
     setFrameStyle(QFrame::Box | QFrame::Plain);

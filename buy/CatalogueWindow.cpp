@@ -2,8 +2,8 @@
 
 #include "buy/BuyLook.h"
 #include "buy/CatalogueItem.h"
+#include "buy/CatalogueTable.h"
 #include "buy/CategoryOption.h"
-#include "config/CatalogueTable.h"
 #include "ui/Look.h"
 
 #include <QPushButton>

@@ -1,6 +1,6 @@
 #include "buy/DragPayload.h"
 
-#include "config/CatalogueTable.h"
+#include "config/BuyAliases.h"
 
 #include <QMimeData>
 

@@ -1,7 +1,7 @@
 #include "check/ScriptCheck.h"
 
 #include "check/ScriptStream.h"
-#include "config/CatalogueTable.h"
+#include "config/BuyAliases.h"
 #include "config/ConsoleKeys.h"
 
 #include <algorithm>
@@ -18,18 +18,6 @@ QByteArray lower(QByteArrayView word) {
 
 QString quoted(QByteArrayView bytes) {
     return u'"' + shownText(bytes) + u'"';
-}
-
-// The aliases a bind of the weapon page calls: every item's drag text
-// without its ';', and the reset that ends each list.
-const QSet<QByteArray>& buyAliases() {
-    static const QSet<QByteArray> names = [] {
-        QSet<QByteArray> set{"reset"};
-        for (const BuyItem& item : buyItems())
-            set.insert(QByteArray(item.dragText).replace(";", ""));
-        return set;
-    }();
-    return names;
 }
 
 // The command as written from its first word on, blanks at the end left off.
@@ -87,7 +75,7 @@ void ScriptCheck::collectAliases(const ConsoleReader& reader, const ConsoleComma
                         QByteArray name = lower(reader.wordText(command.words.at(1)));
                         // Only calls of buy aliases are looked up: the set
                         // stays small whatever the script defines.
-                        if (buyAliases().contains(name))
+                        if (buyAliasNames().contains(name))
                             definedAliases_.insert(std::move(name));
                     }
                     return true;
@@ -214,7 +202,7 @@ void ScriptCheck::checkKeptText(QByteArrayView text, int line, const QString& wh
         [&](const ConsoleReader& reader, const ConsoleCommand& command, qsizetype, int) {
             const QByteArrayView verb = reader.wordText(command.words.first());
             const QByteArray called = lower(verb);
-            if (buyAliases().contains(called) && !definedAliases_.contains(called) &&
+            if (buyAliasNames().contains(called) && !definedAliases_.contains(called) &&
                 !reportedCalls_.contains(called)) {
                 reportedCalls_.insert(called);
                 add(line, Finding::Severity::Warning,

@@ -18,7 +18,6 @@ struct BuyItem {
     const char* objectName; // "Picture14"
     int category;           // index into buyCategories()
     int bitmapId;           // ties the item to its picture, items/<id>
-    const char* dragText;   // the buy alias and its ";", exactly as handed over
     int column;             // 0 left, 1 right
     int row;                // 0 at the top
 };
@@ -29,7 +28,7 @@ std::span<const BuyCategory> buyCategories();
 // The 30 items, Picture1 to Picture30.
 std::span<const BuyItem> buyItems();
 
-// Whether text is the drag text of one of the items.
-bool isDragText(const QString& text);
+// What item hands over when dragged (buyDragTexts(), item by item).
+QString dragTextOf(const BuyItem& item);
 
 } // namespace quelmar
