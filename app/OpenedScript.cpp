@@ -91,9 +91,8 @@ const QSet<QByteArray>& ourComments() {
              ++header)
             set.insert(*header);
         set.insert(trimmedEnd(keptLinesHeader().toLatin1()));
-        set.insert("// This file is overwritten whenever you change your user settings in the "
-                   "game.");
-        set.insert("// Add custom configurations to the file \"userconfig.cfg\".");
+        for (const char* line : kGameConfigHeader)
+            set.insert(line);
         return set;
     }();
     return lines;

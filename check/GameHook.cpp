@@ -85,8 +85,7 @@ bool isGameFolder(const QString& folder, const QString& foundGameFolder) {
     if (!foundGameFolder.isEmpty() && here.exists() && here == QFileInfo(foundGameFolder))
         return true;
     return !QDir(folder)
-                .entryList({QStringLiteral("liblist.gam"), QStringLiteral("config.cfg")},
-                           QDir::Files)
+                .entryList({QLatin1String(kGameList), QLatin1String(kGameConfig)}, QDir::Files)
                 .isEmpty();
 }
 

@@ -12,6 +12,14 @@ namespace quelmar {
 inline constexpr char kGameConfig[] = "config.cfg";
 inline constexpr char kUserConfig[] = "userconfig.cfg";
 inline constexpr char kAutoexec[] = "autoexec.cfg";
+// The file every game folder holds beside them.
+inline constexpr char kGameList[] = "liblist.gam";
+
+// The two comment lines the game writes atop its config.cfg.
+inline constexpr const char* kGameConfigHeader[] = {
+    "// This file is overwritten whenever you change your user settings in the game.",
+    "// Add custom configurations to the file \"userconfig.cfg\".",
+};
 
 // A file name (no folder) is name, in any case.
 inline bool isNamed(QStringView fileName, const char* name) {
