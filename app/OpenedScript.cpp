@@ -378,7 +378,7 @@ void OpenedScript::Data::settleFates() {
         for (int top = line.firstTop; top < line.firstTop + line.tops; ++top) {
             const ConsoleAct act = model.act(top);
             bool drop = line.ours || (act == ConsoleAct::Unbindall && model.unbindsNothing(top));
-            // Only an exec is read again, for its name: a 16 MiB script has
+            // Only an exec is read again, for its name: a script at the input limit has
             // millions of commands.
             if (!drop && act == ConsoleAct::Exec) {
                 QByteArray name;

@@ -12,7 +12,7 @@ namespace quelmar {
 // The most of any one file the program holds in memory: no script comes
 // near it, and a file past it (a disk image dropped by mistake, an endless
 // device) must not take the machine's memory.
-constexpr qint64 kInputLimit = qint64(16) << 20;
+constexpr qint64 kInputLimit = qint64(QUELMAR_INPUT_LIMIT_MIB) << 20;
 // The limit as the command line writes it ("16 MiB").
 QString inputLimitText();
 
