@@ -1,9 +1,7 @@
 #include "app/OpenedScript.h"
 
-#include "binds/CommandRows.h"
-#include "binds/KeyNames.h"
-#include "config/BuyAliases.h"
-#include "config/ConsoleKeys.h"
+#include "binds/CommandTake.h"
+#include "buy/BuyTake.h"
 #include "config/ConsoleReader.h"
 #include "config/GameFiles.h"
 #include "config/InputFile.h"
@@ -49,22 +47,6 @@ QByteArray trimmedEnd(QByteArrayView bytes) {
     while (n > 0 && isConsoleBlank(bytes[n - 1]))
         --n;
     return bytes.first(n).toByteArray();
-}
-
-// The command page's name of every key it can show, by key.
-const QHash<QByteArray, QString>& pageNamesByKey() {
-    static const QHash<QByteArray, QString> names = [] {
-        QHash<QByteArray, QString> byKey;
-        const ConsoleKeys& keys = ConsoleKeys::embedded();
-        for (const QString& name : allKeyNames()) {
-            const QByteArray latin = name.toLatin1();
-            byKey.insert(ConsoleModel::keyIdentity(latin), name);
-            if (const QByteArray console = keys.consoleNameFor(latin); !console.isEmpty())
-                byKey.insert(ConsoleModel::keyIdentity(console), name);
-        }
-        return byKey;
-    }();
-    return names;
 }
 
 constexpr Section kSections[] = {Section::BuyWeapons, Section::Commands, Section::Video,
@@ -305,67 +287,39 @@ void OpenedScript::Data::markTaken(const QHash<QByteArray, Section>& keys, Conso
 }
 
 void OpenedScript::Data::takeBinds() {
-    // The keys in the order the file bound them last.
-    QList<std::pair<QByteArray, const ConsoleEntry*>> binds;
-    for (auto b = model.binds().cbegin(); b != model.binds().cend(); ++b)
-        binds.append({b.key(), &*b});
-    // The keys under our own section header first: a script of ours opened
-    // again gives the page the keys it had, a third one kept before them.
-    const auto ours = [&](const ConsoleEntry* e) {
-        return e->source.direct && lines[lineOf(e->source.top)].inOurCommands;
-    };
-    std::sort(binds.begin(), binds.end(), [&](const auto& a, const auto& b) {
-        return std::pair(!ours(a.second), a.second->source.order) <
-               std::pair(!ours(b.second), b.second->source.order);
+    // The keys in the order the file bound them last, those under our own
+    // command section's header first: a script of ours opened again gives
+    // the command page the keys it had, a third one kept before them.
+    QList<std::pair<const ConsoleEntry*, ScriptBind>> binds;
+    for (auto b = model.binds().cbegin(); b != model.binds().cend(); ++b) {
+        const ConsoleEntry& e = *b;
+        binds.append({&e,
+                      {b.key(), decoded(model.bytes(e.name)), decoded(model.bytes(e.value)),
+                       e.source.direct && lines[lineOf(e.source.top)].inOurCommands}});
+    }
+    std::sort(binds.begin(), binds.end(), [](const auto& a, const auto& b) {
+        return std::pair(!a.second.ours, a.first->source.order) <
+               std::pair(!b.second.ours, b.first->source.order);
     });
+    QList<ScriptBind> ordered;
+    for (const auto& bind : binds)
+        ordered.append(bind.second);
 
-    QHash<QString, int> rowOf;
-    for (int row = 0; row < commands::kRowCount; ++row)
-        rowOf.insert(commands::command(row).toLower(), row);
-    starts.commands.names.resize(commands::kFieldCount);
-    starts.commands.spellings.resize(commands::kFieldCount);
-    QSet<QString> shownNames;
     QHash<QByteArray, Section> takenKeys;
-    // Our own section lists every key field before any alternate (the alias
-    // rows after the others): a row met again, or one above the last met,
-    // means the alternates have begun, so a row with only its alternate
-    // filled comes back there.
-    int lastRow[2] = {-1, -1};
-    bool alternates[2] = {false, false};
-    for (const auto& [key, entry] : binds) {
-        const QString run = decoded(model.bytes(entry->value));
-        const QString spelling = decoded(model.bytes(entry->name));
-        if (run.isEmpty())
-            continue;
-        const int row = rowOf.value(run.toLower(), -1);
-        const QString name = pageNamesByKey().value(key);
-        QStringList& names = starts.commands.names;
-        const int keyField = row < 0 ? -1 : commands::keyField(row);
-        const int alternate = row < 0 ? -1 : commands::alternateField(row);
-        if (row >= 0 && !name.isEmpty() &&
-            (names[keyField].isEmpty() || names[alternate].isEmpty()) &&
-            !shownNames.contains(name)) {
-            int field = names[keyField].isEmpty() ? keyField : alternate;
-            const int top = entry->source.top;
-            if (entry->source.direct && lines[lineOf(top)].inOurCommands) {
-                const int group = row < commands::kFirstAliasRow ? 0 : 1;
-                alternates[group] = alternates[group] || row <= lastRow[group];
-                lastRow[group] = row;
-                if (alternates[group] && names[alternate].isEmpty())
-                    field = alternate;
-            }
-            if (closed.contains(Section::Commands))
-                continue;
-            takenKeys.insert(key, Section::Commands);
-            shownNames.insert(name);
-            names[field] = name;
-            starts.commands.spellings[field] = spelling == name ? QString() : spelling;
-            ++report.onPages;
-        } else if (isBuyChain(run) && !closed.contains(Section::BuyWeapons)) {
-            takenKeys.insert(key, Section::BuyWeapons);
-            starts.buyRecords.append(bindLine(spelling, run));
-            ++report.onPages;
-        }
+    const auto took = [&](Section section, const BindTake& take) {
+        for (const QByteArray& key : take.keys)
+            takenKeys.insert(key, section);
+        report.onPages += take.shown;
+    };
+    if (!closed.contains(Section::Commands)) {
+        CommandTake commands = takeCommands(ordered);
+        took(Section::Commands, commands);
+        starts.commands = std::move(commands.start);
+    }
+    if (!closed.contains(Section::BuyWeapons)) {
+        BuyTake buy = takeBuyRecords(ordered);
+        took(Section::BuyWeapons, buy);
+        starts.buyRecords = std::move(buy.records);
     }
     markTaken(takenKeys, ConsoleAct::Bind, ConsoleAct::Unbind);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "binds/CommandTake.h"
 #include "binds/KeyFieldGroup.h"
 #include "controls/PageWindow.h"
 
@@ -11,13 +12,6 @@ class QScrollBar;
 namespace quelmar {
 
 class KeyField;
-
-// The key fields as an opened script fills them, by field index: the name
-// shown, and the script's own spelling of it.
-struct CommandStart {
-    QStringList names;
-    QStringList spellings;
-};
 
 // The command page "Set1": 65 command rows in six groups on a panel that a
 // scroll bar moves through a viewport, each row with a "Key" and an

@@ -1,7 +1,5 @@
 #include "config/BuyAliases.h"
 
-#include <QStringList>
-
 #include <algorithm>
 
 namespace quelmar {
@@ -33,14 +31,6 @@ const QSet<QByteArray>& buyAliasNames() {
         return set;
     }();
     return names;
-}
-
-bool isBuyChain(const QString& command) {
-    QStringList parts = command.split(QLatin1Char(';'));
-    if (parts.size() < 2 || parts.takeLast() != QLatin1String("reset"))
-        return false;
-    return std::all_of(parts.begin(), parts.end(),
-                       [](const QString& part) { return isDragText(part + QLatin1Char(';')); });
 }
 
 } // namespace quelmar

@@ -22,7 +22,4 @@ bool isDragText(const QString& text);
 // ';', and the "reset" that ends each list.
 const QSet<QByteArray>& buyAliasNames();
 
-// A bind the weapon page records: drag texts one after another, then reset.
-bool isBuyChain(const QString& command);
-
 } // namespace quelmar
