@@ -1,7 +1,7 @@
 #pragma once
 
 #include "app/MenuTable.h"
-#include "platform/GameFolderSearch.h"
+#include "app/Session.h"
 
 #include <QList>
 #include <QTimer>
@@ -18,7 +18,6 @@ class ConfigStream;
 class Dialogs;
 class FlameView;
 class MenuEntry;
-class OpenedScript;
 class SoundCue;
 
 // Creates the window(s) of a page, in the order they are to be shown; an
@@ -26,7 +25,8 @@ class SoundCue;
 using PageFactory = std::function<QList<QWidget*>(MenuPage page, const Services& services,
                                                   const PageStarts& starts)>;
 
-// Form4, the main menu: opens every page, takes it back, saves the script.
+// Form4, the main menu: shows the session, opens every page and takes it
+// back, and saves the script.
 class MainMenu : public QWidget {
     Q_OBJECT
   public:
@@ -34,27 +34,13 @@ class MainMenu : public QWidget {
              QWidget* parent = nullptr);
     ~MainMenu() override;
 
-    // The menu's load: creates the temporary script with its preamble and
-    // arms Timer2. Returns false, with a reason that names the file, when the
-    // temporary script cannot be created or another running copy writes it.
+    // The menu's load: the session's (false, with a reason that names the
+    // file, when the temporary script cannot be created or another running
+    // copy writes it), then Timer2 is armed.
     bool load(QString* error);
 
-    // Starts the one look-up of the game's folder for this run (load starts
-    // the real one); the Save As dialog opens there.
-    void startGameFolderLookup(GameFolderLookup::Search search,
-                               std::chrono::milliseconds deadline = std::chrono::seconds(2));
-
-    // Starts the pages not yet opened from a script the player has (file,
-    // read from path) and tells the player what became of it. Only one
-    // script per run: false, with a word to the player, for a second.
-    bool openScript(const QByteArray& file, const QString& path);
-    // The same for a script read from path; a file that cannot be read is
-    // reported and changes nothing.
-    bool openScriptFile(const QString& path);
-    const OpenedScript* openedScript() const { return opened_.get(); }
-    // The script started from the game's own config.cfg and so carries the
-    // player's binds: the offer to run it at every start defaults to "Да".
-    void setStartedFromGameConfig(bool started) { startedFromGameConfig_ = started; }
+    // What the menu shows: the script being written, the one opened, the save.
+    Session& session() { return session_; }
 
     MenuEntry* entry(const QString& name) const;
     FlameView* flame() const { return flame_; }
@@ -83,27 +69,18 @@ class MainMenu : public QWidget {
   private:
     void buildControls();
     void openPage(const MenuPageEntry& place);
-    void save();
-    QString chooseDestination(const QString& gameFolder);
-    void offerHook(const QString& saved, const QString& gameFolder);
-    void reportWriteFailure();
     void showAbout();
-    void showOpenedReport();
 
     ConfigStream& config_;
     Dialogs& dialogs_;
     SoundCue& sound_;
+    Session session_;
     PageFactory pages_;
     QList<MenuEntry*> entries_;
     FlameView* flame_ = nullptr;
     QPushButton* command9_ = nullptr;
-    std::unique_ptr<GameFolderLookup> gameFolder_;
-    std::unique_ptr<OpenedScript> opened_;
-    bool reportDue_ = false;
     QTimer timer2_;
     bool unloaded_ = false;
-    bool writeFailed_ = false;
-    bool startedFromGameConfig_ = false;
 };
 
 } // namespace quelmar

@@ -70,7 +70,7 @@ int runProgram(QApplication& app, const QString& script) {
     if (!menu)
         return 1;
     if (!script.isEmpty())
-        menu->openScript(file, script);
+        menu->session().openScript(file, script);
     QObject::connect(menu.get(), &MainMenu::unloaded, &app, [&app] { app.exit(0); });
     QObject::connect(menu.get(), &MainMenu::writeFailed, &app, [&app] { app.exit(1); });
     return app.exec();

@@ -8,6 +8,7 @@
 #include "app/MenuEntry.h"
 #include "app/MenuTable.h"
 #include "app/Program.h"
+#include "app/Session.h"
 #include "app/SplashWindow.h"
 #include "app/WaiT.h"
 #include "config/TempConfigFile.h"
@@ -169,7 +170,7 @@ class TestMainMenu : public QObject {
         const QString game = fakeSteamFolder(tmp_.filePath(QStringLiteral("Вася"))) +
                              QStringLiteral("/steamapps/common/Half-Life/cstrike");
         QVERIFY(QDir().mkpath(game));
-        menu_->startGameFolderLookup(GameFolderLookup::gameFolderSearch());
+        menu_->session().startGameFolderLookup(GameFolderLookup::gameFolderSearch());
         click("Command3");
         QCOMPARE(dialogs_->asked.size(), 1);
         QCOMPARE(dialogs_->asked[0].kind, AskedDialog::SaveAs);
@@ -184,33 +185,13 @@ class TestMainMenu : public QObject {
     // hung search stays behind on data of its own until the test ends.
     void saveWhileTheGameFolderSearchHangs() {
         const auto never = std::make_shared<QSemaphore>();
-        menu_->startGameFolderLookup([never] { return never->acquire(), QString("never"); },
-                                     std::chrono::milliseconds(50));
+        menu_->session().startGameFolderLookup(
+            [never] { return never->acquire(), QString("never"); }, std::chrono::milliseconds(50));
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
         dialogs_->answerSaveAs(tmp_.filePath(QStringLiteral("hung.cfg")));
         click("Command3");
         QCOMPARE(dialogs_->asked.size(), 1);
         QCOMPARE(dialogs_->asked[0].startFolder, documentsFolder());
-        QCOMPARE(unloaded.count(), 1);
-    }
-
-    // A failed save says where and why, plays nothing and keeps the menu, so
-    // that a second try elsewhere still gets the whole script.
-    void aFailedSaveKeepsTheMenuAndEverything() {
-        QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
-        const QString bad = tmp_.filePath(QStringLiteral("missing/folder/x.cfg"));
-        dialogs_->answerSaveAs(bad);
-        click("Command3");
-        QCOMPARE(dialogs_->asked.size(), 2);
-        QVERIFY(dialogs_->asked[1].text.contains(QDir::toNativeSeparators(bad)));
-        QVERIFY(dialogs_->asked[1].text.contains(QStringLiteral("Файл не создан.")));
-        QCOMPARE(dialogs_->asked[1].title, QStringLiteral("Vorel"));
-        QVERIFY(sound_->played.isEmpty() && menu_->isVisible() && unloaded.isEmpty());
-        const QString good = tmp_.filePath(QStringLiteral("good.cfg"));
-        dialogs_->answerSaveAs(good);
-        click("Command3");
-        QUELMAR_COMPARE_GOLDEN(readBytes(good), "preamble_only.cfg");
-        QCOMPARE(sound_->played, QList<Cue>{Cue::ScriptSaved});
         QCOMPARE(unloaded.count(), 1);
     }
 
@@ -262,6 +243,57 @@ class TestMainMenu : public QObject {
         QCOMPARE(readBytes(TempConfigFile::path()), written);
     }
 
+    void closingTheMenuEndsWithoutSaving() {
+        QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
+        menu_->close();
+        QCOMPARE(unloaded.count(), 1);
+        QVERIFY(dialogs_->asked.isEmpty() && sound_->played.isEmpty());
+    }
+};
+
+// The session without a window: the save flow through scripted dialogs.
+class TestSession : public QObject {
+    Q_OBJECT
+
+    QTemporaryDir tmp_;
+    TempFolderAs tempFolder_{tmp_.path()};
+    ScriptedDialogs dialogs_;
+    RecordingSoundCue sound_;
+    std::unique_ptr<ConfigStream> config_;
+    std::unique_ptr<Session> session_;
+
+  private slots:
+    void init() {
+        dialogs_ = ScriptedDialogs();
+        sound_.played.clear();
+        config_ = std::make_unique<ConfigStream>();
+        session_ = std::make_unique<Session>(*config_, dialogs_, sound_);
+        QString error;
+        QVERIFY2(session_->load(&error), qPrintable(error));
+    }
+    void cleanup() {
+        session_.reset();
+        config_.reset();
+    }
+
+    // A failed save says where and why, plays nothing and keeps everything,
+    // so that a second try elsewhere still gets the whole script.
+    void aFailedSaveKeepsEverything() {
+        const QString bad = tmp_.filePath(QStringLiteral("missing/folder/x.cfg"));
+        dialogs_.answerSaveAs(bad);
+        QVERIFY(!session_->save());
+        QCOMPARE(dialogs_.asked.size(), 2);
+        QVERIFY(dialogs_.asked[1].text.contains(QDir::toNativeSeparators(bad)));
+        QVERIFY(dialogs_.asked[1].text.contains(QStringLiteral("Файл не создан.")));
+        QCOMPARE(dialogs_.asked[1].title, QStringLiteral("Vorel"));
+        QVERIFY(sound_.played.isEmpty());
+        const QString good = tmp_.filePath(QStringLiteral("good.cfg"));
+        dialogs_.answerSaveAs(good);
+        QVERIFY(session_->save());
+        QUELMAR_COMPARE_GOLDEN(readBytes(good), "preamble_only.cfg");
+        QCOMPARE(sound_.played, QList<Cue>{Cue::ScriptSaved});
+    }
+
     // Saves into the game's folder (one holding liblist.gam): config.cfg goes
     // to userconfig.cfg on request; the offer to run the script defaults to
     // "Да" only for one from config.cfg, and Escape declines; what cannot be
@@ -299,7 +331,7 @@ class TestMainMenu : public QObject {
             << true << QStringList{"my.cfg"} << QList<bool>{true} << utf16 << "S ?+ !"
             << "Строка exec my.cfg не добавлена в файл:" << utf16;
         QTest::newRow("a script that runs userconfig.cfg through a file")
-            << true << QStringList{"mine.cfg"} << QList<bool>{} << old << "! S !"
+            << true << QStringList{"mine.cfg"} << QList<bool>{} << old << "S !"
             << "Сценарий mine.cfg сам запускает config.cfg или userconfig.cfg" << old;
         QTest::newRow("userconfig.cfg a folder")
             << true << QStringList{"my.cfg"} << QList<bool>{true} << QByteArray() << "S ?+ !"
@@ -325,34 +357,26 @@ class TestMainMenu : public QObject {
             QFile sub(game.filePath("sub.cfg"));
             QVERIFY(sub.open(QIODevice::WriteOnly) && sub.write("exec userconfig.cfg\r\n"));
             sub.close();
-            QVERIFY(menu_->openScript("exec sub.cfg\r\n", game.filePath("mine.cfg")));
+            QVERIFY(session_->openScript("exec sub.cfg\r\n", game.filePath("mine.cfg")));
         }
-        menu_->setStartedFromGameConfig(fromConfig);
+        session_->setStartedFromGameConfig(fromConfig);
         for (const QString& name : names)
-            dialogs_->answerSaveAs(game.filePath(name));
+            dialogs_.answerSaveAs(game.filePath(name));
         for (const bool yes : answers)
-            dialogs_->answerQuestion(yes);
-        QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
-        click("Command3");
+            dialogs_.answerQuestion(yes);
+        QVERIFY(session_->save());
         QStringList shown;
-        for (const AskedDialog& d : dialogs_->asked)
+        for (const AskedDialog& d : dialogs_.asked)
             shown << (d.kind == AskedDialog::SaveAs    ? "S"
                       : d.kind == AskedDialog::Message ? "!"
                       : d.defaultYes                   ? "?+"
                                                        : "?");
         QTEST(shown.join(' '), "dialogs");
         if (!told.isEmpty())
-            QVERIFY2(dialogs_->asked.last().text.startsWith(told),
-                     qPrintable(dialogs_->asked.last().text));
+            QVERIFY2(dialogs_.asked.last().text.startsWith(told),
+                     qPrintable(dialogs_.asked.last().text));
         QTEST(readBytes(game.filePath("userconfig.cfg")), "userconfig");
-        QVERIFY(unloaded.count() == 1 && !QFile::exists(game.filePath("config.cfg")));
-    }
-
-    void closingTheMenuEndsWithoutSaving() {
-        QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
-        menu_->close();
-        QCOMPARE(unloaded.count(), 1);
-        QVERIFY(dialogs_->asked.isEmpty() && sound_->played.isEmpty());
+        QVERIFY(!QFile::exists(game.filePath("config.cfg")));
     }
 };
 
@@ -526,8 +550,13 @@ class TestProgram : public QObject {
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    int failed = 0;
+    {
+        TestSession session;
+        failed |= QTest::qExec(&session, argc, argv);
+    }
     TestMainMenu menu;
     TestProgram program;
-    return QTest::qExec(&menu, argc, argv) | QTest::qExec(&program, argc, argv);
+    return failed | QTest::qExec(&menu, argc, argv) | QTest::qExec(&program, argc, argv);
 }
 #include "tst_mainmenu.moc"

@@ -48,7 +48,7 @@ class Run {
         menu_.show();
     }
     bool open(const QByteArray& file, const QString& name = "player.cfg") {
-        return menu_.openScript(file, tmp_.filePath(name));
+        return menu_.session().openScript(file, tmp_.filePath(name));
     }
     // Puts files ("name=text") beside the script, for its exec lines.
     void place(const QStringList& files) {
@@ -115,7 +115,7 @@ class TestOpened : public QObject {
     void gameConfigOnThePages() {
         Run run;
         QVERIFY(run.open(goldenBytes("open_config.cfg"), "config.cfg"));
-        QVERIFY(run.menu().openedScript()->isGameConfig());
+        QVERIFY(run.menu().session().openedScript()->isGameConfig());
         const QList<std::tuple<QString, QString, QString>> expected = {
             {"Command6", "SEN1", "3.5"},      {"Command6", "SEN2", "1.2"},
             {"Command6", "Combo2", "Выкл"},   {"Command6", "Combo5", "Да"},
@@ -132,7 +132,8 @@ class TestOpened : public QObject {
             {"Command4", "senn1", "6"},       {"Command4", "Combo9", "LAN"},
             {"Command4", "COLOR1", "255"},
         };
-        QCOMPARE(run.menu().openedScript()->report().unshown, QStringList{"110: gamma \"2.5\""});
+        QCOMPARE(run.menu().session().openedScript()->report().unshown,
+                 QStringList{"110: gamma \"2.5\""});
         QString seen;
         for (const QString entry :
              {"Command6", "Command7", "Command5", "Command8", "Command2", "Command4"})
@@ -154,7 +155,7 @@ class TestOpened : public QObject {
     void handKeptScriptKeepsItsLines() {
         Run run;
         QVERIFY(run.open(goldenBytes("open_userconfig.cfg"), "userconfig.cfg"));
-        const OpenedReport report = run.menu().openedScript()->report();
+        const OpenedReport report = run.menu().session().openedScript()->report();
         QCOMPARE(report.execs.size(), 2);
         QCOMPARE(report.execs[0].name, "binds_extra.cfg");
         QCOMPARE(report.execs[1].outcome, ConsoleExec::GameOwn);
@@ -192,7 +193,7 @@ class TestOpened : public QObject {
         QFETCH(QString, changed);
         Run run;
         QVERIFY(run.open(script));
-        QVERIFY(!run.menu().openedScript()->report().unshown.isEmpty());
+        QVERIFY(!run.menu().session().openedScript()->report().unshown.isEmpty());
         if (!entry.isEmpty())
             run.visit(entry, [&](QWidget* page) {
                 if (!arrow.isEmpty()) {
@@ -317,21 +318,20 @@ class TestOpened : public QObject {
             QCoreApplication::sendEvent(run.menu().windowHandle(), &event);
         };
         drop({QUrl::fromLocalFile(run.folder() + "/notes.txt")});
-        QVERIFY(!run.menu().openedScript());
+        QVERIFY(!run.menu().session().openedScript());
         run.visit("Command5"); // the video page keeps what was chosen there
         drop({QUrl::fromLocalFile(script)});
-        QVERIFY(run.menu().openedScript());
+        QVERIFY(run.menu().session().openedScript());
         drop({QUrl::fromLocalFile(script)});
         run.visit("Command6", [](QWidget* page) { QCOMPARE(shown(page, "SEN1"), "4"); });
         QStringList texts;
         for (const AskedDialog& d : run.dialogs.asked)
             texts << d.text.section('\n', 0, 0);
-        QCOMPARE(
-            texts,
-            (QStringList{
-                notAScriptText(),
-                openedReportText(script, run.menu().openedScript()->report()).section('\n', 0, 0),
-                secondScriptText(script)}));
+        QCOMPARE(texts, (QStringList{
+                            notAScriptText(),
+                            openedReportText(script, run.menu().session().openedScript()->report())
+                                .section('\n', 0, 0),
+                            secondScriptText(script)}));
         const QByteArray saved = run.save();
         QVERIFY(saved.contains("gamma \"1\"") && !saved.contains("gamma 2"));
         QVERIFY(saved.contains("// [ Kept Lines ] \r\nbind x \"say hi\"\r\n\r\n// [ Video"));
@@ -388,14 +388,14 @@ class TestOpened : public QObject {
     void unreadable() {
         Run run;
         QTemporaryDir dir;
-        QVERIFY(!run.menu().openScriptFile(dir.filePath("missing.cfg")));
-        QVERIFY(!run.menu().openScriptFile(dir.path()));
+        QVERIFY(!run.menu().session().openScriptFile(dir.filePath("missing.cfg")));
+        QVERIFY(!run.menu().session().openScriptFile(dir.path()));
         // UTF-16: the console stops at the first NUL, so the rest would be lost.
         QFile utf16(dir.filePath("wide.cfg"));
         QVERIFY(utf16.open(QIODevice::WriteOnly) && utf16.write("\xff\xfeg\0a\0", 6) == 6);
         utf16.close();
-        QVERIFY(!run.menu().openScriptFile(utf16.fileName()));
-        QVERIFY(!run.menu().openedScript());
+        QVERIFY(!run.menu().session().openScriptFile(utf16.fileName()));
+        QVERIFY(!run.menu().session().openedScript());
         QCOMPARE(run.dialogs.asked.size(), 3);
         QVERIFY(run.dialogs.asked.last().text.contains("UTF-16"));
     }

@@ -229,7 +229,7 @@ class TestSaveFailPosix : public QObject {
         ScriptedDialogs dialogs;
         RecordingSoundCue sound;
         MainMenu menu(config, dialogs, sound, {});
-        QCOMPARE(menu.openScriptFile(name), told.isEmpty());
+        QCOMPARE(menu.session().openScriptFile(name), told.isEmpty());
         QCOMPARE(dialogs.asked.size(), told.isEmpty() ? 0 : 1);
         QVERIFY(told.isEmpty() ||
                 (dialogs.asked[0].text.contains(name) && dialogs.asked[0].text.contains(told)));
