@@ -3,6 +3,7 @@
 #include "check/ScriptTools.h"
 #include "config/InputFile.h"
 #include "config/PathBytes.h"
+#include "config/ProblemText.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -14,26 +15,6 @@ namespace {
 
 QString shown(const QString& path) {
     return QDir::toNativeSeparators(path);
-}
-
-// The program's input limit, in the window's words.
-QString limitText() {
-    return QCoreApplication::translate("FailureMessages", "%1 МиБ").arg(kInputLimit >> 20);
-}
-
-QString folderProblemText(const FileError& error) {
-    switch (error.problem) {
-    case FileProblem::OtherOwner:
-        return QCoreApplication::translate("FailureMessages",
-                                           "эта папка принадлежит другому пользователю");
-    case FileProblem::SymbolicLink:
-        return QCoreApplication::translate("FailureMessages",
-                                           "на месте папки стоит символическая ссылка");
-    case FileProblem::NotRegular:
-        return QCoreApplication::translate("FailureMessages", "на месте папки стоит файл");
-    default:
-        return {};
-    }
 }
 
 // The folder the player named for temporary files is the one at path.
@@ -92,84 +73,6 @@ QString damagedProgramText(const QStringList& missing) {
                "FailureMessages", "Программа повреждена: в ней нет %1. Без них сценарий получится "
                                   "неверным. Установите программу заново.")
         .arg(missing.join(QStringLiteral(", ")));
-}
-
-QString problemText(const FileError& error) {
-    if (error.step == FileStep::MakeFolder) {
-        if (QString text = folderProblemText(error); !text.isEmpty())
-            return text;
-    }
-    switch (error.problem) {
-    case FileProblem::None:
-        return {};
-    case FileProblem::NoSpace:
-        return QCoreApplication::translate("FailureMessages", "на диске не хватает места");
-    case FileProblem::TooLarge:
-        return QCoreApplication::translate(
-            "FailureMessages", "файл дорос до предела размера файлов, который система задала "
-                               "программе");
-    case FileProblem::NoPermission:
-        return QCoreApplication::translate("FailureMessages", "нет прав доступа");
-    case FileProblem::ReadOnly:
-        return QCoreApplication::translate("FailureMessages", "диск открыт только для чтения");
-    case FileProblem::NameTooLong:
-        return QCoreApplication::translate("FailureMessages", "слишком длинное имя");
-    case FileProblem::Missing:
-        return QCoreApplication::translate("FailureMessages", "такой папки нет");
-    case FileProblem::Exists:
-        return QCoreApplication::translate("FailureMessages", "файл с таким именем уже есть");
-    case FileProblem::Busy:
-        return QCoreApplication::translate("FailureMessages", "файл занят другой программой");
-    case FileProblem::Locked:
-        return QCoreApplication::translate("FailureMessages",
-                                           "файл занят другой запущенной копией программы");
-    case FileProblem::SymbolicLink:
-        return QCoreApplication::translate(
-            "FailureMessages", "это символическая ссылка, а по ссылкам программа не пишет");
-    case FileProblem::Folder:
-        return QCoreApplication::translate("FailureMessages", "под этим именем стоит папка");
-    case FileProblem::NotRegular:
-        return QCoreApplication::translate("FailureMessages",
-                                           "это не обычный файл, а канал, устройство или сокет");
-    case FileProblem::SharedName:
-        return QCoreApplication::translate("FailureMessages",
-                                           "у этого файла есть и другое имя (жёсткая ссылка)");
-    case FileProblem::NotAFolder:
-        return QCoreApplication::translate("FailureMessages", "на месте папки стоит файл");
-    case FileProblem::ReadOnlyFile:
-        return QCoreApplication::translate(
-            "FailureMessages", "у файла стоит отметка «только для чтения», и программа его не "
-                               "меняет");
-    case FileProblem::OtherOwner:
-        return QCoreApplication::translate("FailureMessages",
-                                           "файл принадлежит другому пользователю");
-    case FileProblem::Replaced:
-        return QCoreApplication::translate(
-            "FailureMessages", "файл удалили или заменили, пока программа с ним работала");
-    case FileProblem::Changed:
-        return QCoreApplication::translate("FailureMessages",
-                                           "прочитанное с диска не совпало с записанным");
-    case FileProblem::PastLimit:
-        return QCoreApplication::translate("FailureMessages",
-                                           "файл больше %1, а сценарии не бывают такими большими")
-            .arg(limitText());
-    case FileProblem::HoldsNul:
-        return QCoreApplication::translate(
-            "FailureMessages", "в файле есть нулевой байт, и консоль игры дальше него не "
-                               "прочтёт (так бывает, если файл сохранён в UTF-16); сохраните "
-                               "его в ANSI или UTF-8");
-    case FileProblem::Untrusted:
-        return QCoreApplication::translate(
-            "FailureMessages", "в него или в его папку могут писать другие пользователи, и "
-                               "программа ему не доверяет");
-    case FileProblem::Damaged:
-        return QCoreApplication::translate("FailureMessages",
-                                           "файл повреждён: программа так не пишет");
-    case FileProblem::Other:
-        break;
-    }
-    return QCoreApplication::translate("FailureMessages", "ошибка системы: %1")
-        .arg(systemText(error.code));
 }
 
 QString startFailureText(const TempConfigFile::Result& result) {
@@ -277,40 +180,7 @@ QString hookQuestionText(const QString& name) {
 }
 
 QString unrunnableNameText(const QString& name, ExecNameProblem problem) {
-    QString why;
-    switch (problem) {
-    case ExecNameProblem::None:
-    case ExecNameProblem::Empty:
-        why = QCoreApplication::translate("FailureMessages", "у файла нет имени");
-        break;
-    case ExecNameProblem::Control:
-        why = QCoreApplication::translate("FailureMessages", "в имени есть управляющий символ");
-        break;
-    case ExecNameProblem::NotAscii:
-        why = QCoreApplication::translate(
-            "FailureMessages", "в имени есть буквы не латинского алфавита, а их байты в имени "
-                               "файла и в консоли могут различаться");
-        break;
-    case ExecNameProblem::Path:
-        why = QCoreApplication::translate(
-            "FailureMessages", "в имени есть знак /, \\, : или две точки подряд, а консоль "
-                               "прочтёт их как путь");
-        break;
-    case ExecNameProblem::Tilde:
-        why = QCoreApplication::translate("FailureMessages",
-                                          "в имени есть знак ~, а такие имена консоль отвергает");
-        break;
-    case ExecNameProblem::Semicolon:
-        why = QCoreApplication::translate(
-            "FailureMessages", "в имени есть точка с запятой, а на ней консоль обрывает команду");
-        break;
-    case ExecNameProblem::Quote:
-        why = QCoreApplication::translate("FailureMessages", "в имени есть кавычка");
-        break;
-    case ExecNameProblem::NotCfg:
-        why = QCoreApplication::translate("FailureMessages", "имя не оканчивается на .cfg");
-        break;
-    }
+    const QString why = execNameText(problem);
     return QCoreApplication::translate(
                "FailureMessages",
                "Сценарий сохранён, но игра не сможет выполнять его при запуске: %1.\n\n"
@@ -443,34 +313,27 @@ namespace {
 // A report fits on a screen: each list shows its first few, and how many more.
 constexpr qsizetype kListed = 8;
 
-QStringList listed(const QStringList& items, bool english) {
+QStringList listed(const QStringList& items, const Wording& w) {
     QStringList shownItems = items.first(qMin(items.size(), kListed));
     if (items.size() > kListed)
-        shownItems.append(english ? QStringLiteral("... and %1 more").arg(items.size() - kListed)
-                                  : QCoreApplication::translate("FailureMessages", "… и ещё %1")
-                                        .arg(items.size() - kListed));
+        shownItems.append(w.translate("FailureMessages", "… и ещё %1").arg(items.size() - kListed));
     return shownItems;
 }
 
-QString execOutcomeText(ConsoleExec::Outcome outcome, bool english) {
-    static const std::pair<const char*, const char*> kWhy[] = {
-        {"", ""},
-        {"no such file", QT_TRANSLATE_NOOP("FailureMessages", "нет такого файла")},
-        {"the game runs it itself",
-         QT_TRANSLATE_NOOP("FailureMessages", "его запускает сама игра")},
-        {"it is already running: a loop",
-         QT_TRANSLATE_NOOP("FailureMessages", "он уже выполняется: петля")},
-        {"too many files inside one another",
-         QT_TRANSLATE_NOOP("FailureMessages", "слишком много файлов друг в друге")},
-        {"cannot be read or is not a .cfg",
-         QT_TRANSLATE_NOOP("FailureMessages", "не читается или не .cfg")},
+QString execOutcomeText(ConsoleExec::Outcome outcome, const Wording& w) {
+    static const char* const kWhy[] = {
+        "",
+        QT_TRANSLATE_NOOP("FailureMessages", "нет такого файла"),
+        QT_TRANSLATE_NOOP("FailureMessages", "его запускает сама игра"),
+        QT_TRANSLATE_NOOP("FailureMessages", "он уже выполняется: петля"),
+        QT_TRANSLATE_NOOP("FailureMessages", "слишком много файлов друг в друге"),
+        QT_TRANSLATE_NOOP("FailureMessages", "не читается или не .cfg"),
     };
-    const auto& [en, ru] = kWhy[outcome];
-    return english ? QString::fromLatin1(en) : QCoreApplication::translate("FailureMessages", ru);
+    return w.translate("FailureMessages", kWhy[outcome]);
 }
 
 // The files a script runs ("line N: name"), and those it cannot run, with why.
-std::pair<QStringList, QStringList> execLists(const OpenedReport& report, bool english) {
+std::pair<QStringList, QStringList> execLists(const OpenedReport& report, const Wording& w) {
     QStringList ran;
     QStringList notRun;
     for (const OpenedReport::Exec& exec : report.execs) {
@@ -478,7 +341,7 @@ std::pair<QStringList, QStringList> execLists(const OpenedReport& report, bool e
             ran.append(exec.name);
         else
             notRun.append(
-                QStringLiteral("%1 (%2)").arg(exec.name, execOutcomeText(exec.outcome, english)));
+                QStringLiteral("%1 (%2)").arg(exec.name, execOutcomeText(exec.outcome, w)));
     }
     ran.removeDuplicates();
     notRun.removeDuplicates();
@@ -510,7 +373,7 @@ QString openedReportText(const QString& path, const OpenedReport& report) {
     const auto list = [&](const QStringList& items, const char* heading,
                           const char* separator = ", ") {
         if (!items.isEmpty())
-            text += say(heading) + listed(items, false).join(say(separator));
+            text += say(heading) + listed(items, Wording::player()).join(say(separator));
     };
     list(report.unshown,
          QT_TRANSLATE_NOOP(
@@ -518,7 +381,7 @@ QString openedReportText(const QString& path, const OpenedReport& report) {
              "\n\nЭтих значений страницы показать не могут; строка покажет обычное значение, и "
              "пока вы её не измените, в сценарии останется значение из файла:\nстрока "),
          QT_TRANSLATE_NOOP("FailureMessages", "\nстрока "));
-    const auto [ran, notRun] = execLists(report, false);
+    const auto [ran, notRun] = execLists(report, Wording::player());
     list(ran, QT_TRANSLATE_NOOP("FailureMessages",
                                 "\n\nФайлы, которые сценарий запускает строкой exec; страницы "
                                 "начнут и с их значений: "));
@@ -566,12 +429,12 @@ QString openedReportLines(const QString& path, const OpenedReport& report) {
                        .arg(terminalText(shown(path)), QString::number(report.onPages),
                             QString::number(report.kept));
     const auto list = [&](const QStringList& items, const QString& line) {
-        for (const QString& item : listed(items, true))
+        for (const QString& item : listed(items, Wording::english()))
             text += line.arg(terminalText(item));
     };
     list(report.unshown, QStringLiteral("quelmar: line %1 (no page can show it; kept while its "
                                         "row is left alone)\n"));
-    const auto [ran, notRun] = execLists(report, true);
+    const auto [ran, notRun] = execLists(report, Wording::english());
     list(ran, QStringLiteral("quelmar: runs %1 (the pages start from its values too)\n"));
     list(notRun, QStringLiteral("quelmar: does not run %1\n"));
     list(report.clashes, QStringLiteral("quelmar: the script's own alias stands: %1\n"));
@@ -593,7 +456,7 @@ QString openedReportLines(const QString& path, const OpenedReport& report) {
 
 QString openFailureLine(const QString& path, const FileError& error) {
     return QStringLiteral("quelmar: cannot read %1: %2\n")
-        .arg(terminalText(shown(path)), reasonText(error));
+        .arg(terminalText(shown(path)), problemText(error, Wording::english()));
 }
 
 } // namespace quelmar

@@ -3,6 +3,7 @@
 #include "app/OpenedScript.h"
 #include "check/GameHook.h"
 #include "config/FileError.h"
+#include "config/ProblemText.h"
 #include "config/RewriteRecord.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
@@ -18,9 +19,6 @@ namespace quelmar {
 
 // The program lacks some of its fixed texts (the resource files named).
 QString damagedProgramText(const QStringList& missing);
-
-// What is wrong, in our own words (the system's text only for rare codes).
-QString problemText(const FileError& error);
 
 // Start-up could not get the temporary script (anything but Created).
 QString startFailureText(const TempConfigFile::Result& result);

@@ -117,4 +117,42 @@ HookResult installHook(const QString& folder, const QString& name, const FileCal
             saved, there.kind == FileKind::SymbolicLink && saved.outcome == SaveOutcome::Saved};
 }
 
+QString execNameText(ExecNameProblem problem, const Wording& w) {
+    QString why;
+    switch (problem) {
+    case ExecNameProblem::None:
+    case ExecNameProblem::Empty:
+        why = w.translate("FailureMessages", "у файла нет имени");
+        break;
+    case ExecNameProblem::Control:
+        why = w.translate("FailureMessages", "в имени есть управляющий символ");
+        break;
+    case ExecNameProblem::NotAscii:
+        why = w.translate("FailureMessages",
+                          "в имени есть буквы не латинского алфавита, а их байты в имени "
+                          "файла и в консоли могут различаться");
+        break;
+    case ExecNameProblem::Path:
+        why = w.translate("FailureMessages",
+                          "в имени есть знак /, \\, : или две точки подряд, а консоль "
+                          "прочтёт их как путь");
+        break;
+    case ExecNameProblem::Tilde:
+        why =
+            w.translate("FailureMessages", "в имени есть знак ~, а такие имена консоль отвергает");
+        break;
+    case ExecNameProblem::Semicolon:
+        why = w.translate("FailureMessages",
+                          "в имени есть точка с запятой, а на ней консоль обрывает команду");
+        break;
+    case ExecNameProblem::Quote:
+        why = w.translate("FailureMessages", "в имени есть кавычка");
+        break;
+    case ExecNameProblem::NotCfg:
+        why = w.translate("FailureMessages", "имя не оканчивается на .cfg");
+        break;
+    }
+    return why;
+}
+
 } // namespace quelmar

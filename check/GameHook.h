@@ -2,6 +2,7 @@
 
 #include "config/GameFiles.h"
 #include "config/SaveCopy.h"
+#include "config/Wording.h"
 
 #include <QByteArray>
 #include <QByteArrayView>
@@ -28,6 +29,8 @@ enum class ExecNameProblem {
     NotCfg,    // the console runs .cfg files only
 };
 ExecNameProblem execNameProblem(QStringView fileName);
+// Why the console cannot run such a name, in a few words.
+QString execNameText(ExecNameProblem problem, const Wording& wording = Wording::player());
 
 // Whether text (a userconfig.cfg) runs the script name when the console
 // reads it: a command `exec NAME` of its own, outside a comment, `exec`

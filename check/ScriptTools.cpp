@@ -9,6 +9,7 @@
 #include "config/ConsoleModel.h"
 #include "config/InputFile.h"
 #include "config/PathBytes.h"
+#include "config/ProblemText.h"
 #include "config/SaveCopy.h"
 
 #include <QDir>
@@ -17,62 +18,11 @@
 
 namespace quelmar {
 
-QString reasonText(const FileError& error) {
-    switch (error.problem) {
-    case FileProblem::None:
-        return {};
-    case FileProblem::NoSpace:
-        return QStringLiteral("no space left on the disk");
-    case FileProblem::TooLarge:
-        return QStringLiteral("the file would grow past the file-size limit set for this "
-                              "program (ulimit -f)");
-    case FileProblem::NoPermission:
-        return QStringLiteral("permission denied");
-    case FileProblem::ReadOnly:
-        return QStringLiteral("the disk is read-only");
-    case FileProblem::NameTooLong:
-        return QStringLiteral("the name is too long");
-    case FileProblem::Missing:
-        return QStringLiteral("no such file or folder");
-    case FileProblem::Exists:
-        return QStringLiteral("a file of that name is already there");
-    case FileProblem::Busy:
-    case FileProblem::Locked:
-        return QStringLiteral("another program holds the file");
-    case FileProblem::SymbolicLink:
-        return QStringLiteral("a symbolic link stands there");
-    case FileProblem::Folder:
-        return QStringLiteral("it is a folder");
-    case FileProblem::NotAFolder:
-        return QStringLiteral("a file stands where a folder is named");
-    case FileProblem::ReadOnlyFile:
-        return QStringLiteral("the file is marked read-only; it was left as it was");
-    case FileProblem::NotRegular:
-        return QStringLiteral("it is no regular file but a FIFO, a device or a socket");
-    case FileProblem::SharedName:
-        return QStringLiteral("the file has a second name (a hard link)");
-    case FileProblem::OtherOwner:
-        return QStringLiteral("it belongs to another user");
-    case FileProblem::Replaced:
-        return QStringLiteral("the file was deleted or replaced while it was written");
-    case FileProblem::Changed:
-        return QStringLiteral("the disk gave back other bytes than were written");
-    case FileProblem::PastLimit:
-        return QStringLiteral("larger than %1, the most a script may be").arg(inputLimitText());
-    case FileProblem::HoldsNul:
-        return QStringLiteral("it holds a NUL byte, where the game's console stops reading (text "
-                              "saved as UTF-16); save it as ANSI or UTF-8");
-    case FileProblem::Untrusted:
-        return QStringLiteral("others may write there, so it is not trusted");
-    case FileProblem::Damaged:
-        return QStringLiteral("it is damaged: not in the form the program writes");
-    case FileProblem::Other:
-        break;
-    }
-    return systemText(error.code);
-}
-
 namespace {
+
+QString reasonText(const FileError& error) {
+    return problemText(error, Wording::english());
+}
 
 // The check streams a file, so its length costs time, not memory; a file
 // longer than this is no script (and its line numbers would not fit).
@@ -185,31 +135,6 @@ bool writeCopy(const QString& path, const QByteArray& bytes, QTextStream& err) {
     return false;
 }
 
-QString execNameText(ExecNameProblem problem) {
-    switch (problem) {
-    case ExecNameProblem::None:
-    case ExecNameProblem::Empty:
-        return QStringLiteral("the name is empty");
-    case ExecNameProblem::Control:
-        return QStringLiteral("the name holds a control character");
-    case ExecNameProblem::NotAscii:
-        return QStringLiteral("the name holds letters outside ASCII, whose bytes on disk and in "
-                              "the console's reading can differ");
-    case ExecNameProblem::Path:
-        return QStringLiteral("the console runs names without a folder part (/, \\, : or ..); "
-                              "name the folder as FOLDER");
-    case ExecNameProblem::Tilde:
-        return QStringLiteral("the console refuses a name holding '~'");
-    case ExecNameProblem::Semicolon:
-        return QStringLiteral("a ';' in the name would end the console's command");
-    case ExecNameProblem::Quote:
-        return QStringLiteral("a '\"' in the name would end the console's quoted name");
-    case ExecNameProblem::NotCfg:
-        return QStringLiteral("the console runs only names ending in .cfg");
-    }
-    return {};
-}
-
 } // namespace
 
 int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err) {
@@ -296,8 +221,10 @@ int hookScript(const QString& name, const QString& folder, QTextStream& out, QTe
     const ExecNameProblem problem = execNameProblem(name);
     if (problem != ExecNameProblem::None || isGameOwnScript(name)) {
         tell(err, name, "cannot install",
-             problem != ExecNameProblem::None ? execNameText(problem)
-                                              : QStringLiteral("the game runs it by itself"));
+             problem == ExecNameProblem::Path ? execNameText(problem, Wording::english()) +
+                                                    QStringLiteral("; name the folder as FOLDER")
+             : problem != ExecNameProblem::None ? execNameText(problem, Wording::english())
+                                                : QStringLiteral("the game runs it by itself"));
         return 2;
     }
     const QFileInfo place(folder);
@@ -339,7 +266,9 @@ int hookScript(const QString& name, const QString& folder, QTextStream& out, QTe
                  .arg(shown));
         return 2;
     }
-    if (!QFileInfo::exists(QDir(folder).filePath(name)))
+    // The console finds the file in any case.
+    const QStringList there = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    if (!there.contains(name, Qt::CaseInsensitive))
         tell(err, QDir::toNativeSeparators(QDir(folder).filePath(name)), "note",
              QStringLiteral("not there yet; the game runs it once it is"));
     return 0;

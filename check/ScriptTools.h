@@ -15,9 +15,6 @@ namespace quelmar {
 // Checks every file in turn and writes one line per finding to out, files in
 // the order given. 0: nothing found; 1: findings; 2: a file could not be read
 // (the other files are still checked).
-// The command line's own words for what went wrong with a file.
-QString reasonText(const FileError& error);
-
 int checkScripts(const QStringList& files, QTextStream& out, QTextStream& err);
 
 // Writes a copy of input with the console's key names put in, and names on

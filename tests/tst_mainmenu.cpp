@@ -522,7 +522,7 @@ class TestProgram : public QObject {
         QVERIFY(!startProgram(config, dialogs, sound, {}, 0));
         QCOMPARE(dialogs.asked.size(), 1);
         QVERIFY(dialogs.asked[0].text.contains(QDir::toNativeSeparators(missing) + '\n'));
-        QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("такой папки нет")));
+        QVERIFY(dialogs.asked[0].text.contains(QStringLiteral("нет такого файла или папки")));
         QCOMPARE(dialogs.asked[0].title, QStringLiteral("Vorel"));
         for (QWidget* w : QApplication::topLevelWidgets())
             QVERIFY2(!w->isVisible(), qPrintable(w->objectName()));

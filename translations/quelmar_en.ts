@@ -107,10 +107,6 @@
         <translation>the name is too long</translation>
     </message>
     <message>
-        <source>такой папки нет</source>
-        <translation>there is no such folder</translation>
-    </message>
-    <message>
         <source>файл с таким именем уже есть</source>
         <translation>a file of that name is already there</translation>
     </message>
@@ -580,6 +576,10 @@ No file was changed by it. It was set aside, not deleted:
     <message>
         <source>в файле есть нулевой байт, и консоль игры дальше него не прочтёт (так бывает, если файл сохранён в UTF-16); сохраните его в ANSI или UTF-8</source>
         <translation>the file holds a NUL byte, past which the game&apos;s console reads nothing (as with a file saved as UTF-16); save it as ANSI or UTF-8</translation>
+    </message>
+    <message>
+        <source>нет такого файла или папки</source>
+        <translation>there is no such file or folder</translation>
     </message>
 </context>
 <context>
