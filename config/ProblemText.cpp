@@ -65,9 +65,8 @@ QString problemText(const FileError& error, const Wording& w) {
     case FileProblem::NotAFolder:
         return w.translate("FailureMessages", "на месте папки стоит файл");
     case FileProblem::ReadOnlyFile:
-        return w.translate("FailureMessages",
-                           "у файла стоит отметка «только для чтения», и программа его не "
-                           "меняет");
+        // What became of the file, the texts around say once.
+        return w.translate("FailureMessages", "у файла стоит отметка «только для чтения»");
     case FileProblem::OtherOwner:
         return w.translate("FailureMessages", "файл принадлежит другому пользователю");
     case FileProblem::Replaced:
