@@ -1,8 +1,9 @@
 #include "app/Program.h"
 
-#include "app/FailureMessages.h"
 #include "app/MenuTable.h"
+#include "app/OpenMessages.h"
 #include "app/SplashWindow.h"
+#include "app/StartMessages.h"
 #include "app/WaiT.h"
 #include "config/ConfigStream.h"
 #include "config/StringResources.h"

@@ -1,7 +1,9 @@
 #include "app/Session.h"
 
-#include "app/FailureMessages.h"
+#include "app/OpenMessages.h"
 #include "app/OpenedScript.h"
+#include "app/SaveMessages.h"
+#include "app/StartMessages.h"
 #include "check/GameHook.h"
 #include "check/SaveKeyOffer.h"
 #include "config/ConfigStream.h"

@@ -1,7 +1,7 @@
 #include "app/CommandLine.h"
 #include "app/ConsoleStart.h"
-#include "app/FailureMessages.h"
 #include "app/Program.h"
+#include "app/StartMessages.h"
 #include "platform/Console.h"
 #include "ui/Dialogs.h"
 #include "ui/Language.h"

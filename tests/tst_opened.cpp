@@ -1,8 +1,8 @@
 // A script the player already has, opened in the real menu: what the pages
 // start from, what the saved script keeps, and the ways a script comes in.
-#include "app/FailureMessages.h"
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"
+#include "app/OpenMessages.h"
 #include "app/OpenedScript.h"
 #include "binds/KeyField.h"
 #include "config/PathBytes.h"

@@ -1,10 +1,12 @@
 // Real failures of the script file and the save, with the real thing on
 // disk: nothing written may be lost, nothing else may be written into.
-#include "app/FailureMessages.h"
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"
+#include "app/SaveMessages.h"
+#include "app/StartMessages.h"
 #include "config/AccessList.h"
 #include "config/InputFile.h"
+#include "config/ProblemText.h"
 #include "config/RewriteRecord.h"
 #include "config/SaveCopy.h"
 #include "config/StringResources.h"

@@ -1,9 +1,10 @@
 // The save and the script file where only POSIX reaches: FIFOs, devices,
 // owners and modes, another user's folder, and a save killed mid-way.
-#include "app/FailureMessages.h"
 #include "app/MainMenu.h"
 #include "app/Program.h"
+#include "app/StartMessages.h"
 #include "check/ScriptTools.h"
+#include "config/ProblemText.h"
 #include "config/RewriteRecord.h"
 #include "config/SaveCopy.h"
 #include "config/TempConfigFile.h"
