@@ -1,12 +1,6 @@
 #include "pages/MousePage.h"
 
-#include "config/ConfigStream.h"
-#include "controls/SpinEditor.h"
-#include "pages/ListItems.h"
-#include "pages/RowGrid.h"
 #include "ui/Look.h"
-
-#include <QComboBox>
 
 namespace quelmar {
 
@@ -19,51 +13,44 @@ QRect twoLineCaption(int y) {
 }
 } // namespace
 
+QList<PageField> MousePage::fields() {
+    using F = PageField;
+    const QStringList offOn = offOnItems();
+    // A reversed axis is the same factor with its sign turned.
+    const QStringList axis = {"0.022", "-0.022"};
+    return {
+        F::spinner("SEN1", 0, {"Label3", tr("Чувствительность мышки")}, SpinKind::SEN,
+                   "sensitivity"),
+        F::spinner(
+            "SEN2", 1,
+            {"Label2", tr("Чувствительность мышки в режиме приближения"), twoLineCaption(64)},
+            SpinKind::SEN, "zoom_sensitivity_ratio"),
+        F::list("Combo1", 2, {"Label4", tr("\"Сглаживание\" движения")}, offOn, 1, {"m_filter"}),
+        F::list("Combo2", 3, {"Label5", tr("Вертикальный реверс")}, offOn, 1, {"m_pitch"}, axis),
+        F::list("Combo3", 4, {"Label6", tr("Горизонтальный реверс")}, offOn, 0, {"m_yaw"}, axis),
+        F::list("Combo4", 5, {"Label7", tr("Стрейф мышкой")}, offOn, 0, {"lookstrafe"}),
+        F::list("Combo5", 6,
+                {"Label8", tr("Использовать мышку для кругового обзора"), twoLineCaption(208)},
+                {tr("Нет"), tr("Да")}, 1, {}, {"-mlook", "+mlook"}),
+        F::line("m_forward", "1"),
+        F::line("m_side", "0.8"),
+        F::line("lookspring", "0"),
+        F::line("default_fov", "110"),
+    };
+}
+
+MouseChoices::MouseChoices() : values(startValues(MousePage::fields())) {}
+
+SectionTake<MouseChoices> takeMouse(const ScriptSettings& script) {
+    return takeSection<MouseChoices>(MousePage::fields(), script);
+}
+
 MousePage::MousePage(const Services& services, const MouseChoices& start, QWidget* parent)
-    : PageWindow(services, QStringLiteral("SET4"), 374, 266, parent) {
+    : FieldPage(services, QStringLiteral("SET4"), 374, 266, Section::Mouse, fields(), parent) {
     addFrame(27, look::kBlue);
     addHeading(tr("Настройки мышки"), QRect(104, 0, 172, 27));
     addDoneButton(QRect(8, 8, 41, 19));
-
-    addCaption(QStringLiteral("Label3"), tr("Чувствительность мышки"), kGrid.captionAt(0));
-    addCaption(QStringLiteral("Label2"), tr("Чувствительность мышки в режиме приближения"),
-               twoLineCaption(64));
-    addCaption(QStringLiteral("Label4"), tr("\"Сглаживание\" движения"), kGrid.captionAt(2));
-    addCaption(QStringLiteral("Label5"), tr("Вертикальный реверс"), kGrid.captionAt(3));
-    addCaption(QStringLiteral("Label6"), tr("Горизонтальный реверс"), kGrid.captionAt(4));
-    addCaption(QStringLiteral("Label7"), tr("Стрейф мышкой"), kGrid.captionAt(5));
-    addCaption(QStringLiteral("Label8"), tr("Использовать мышку для кругового обзора"),
-               twoLineCaption(208));
-
-    sensitivity_ =
-        addSpinEditor(SpinKind::SEN, QStringLiteral("SEN1"), kGrid.editorAt(0), start.sensitivity);
-    zoomRatio_ =
-        addSpinEditor(SpinKind::SEN, QStringLiteral("SEN2"), kGrid.editorAt(1), start.zoomRatio);
-    smoothing_ = addList(QStringLiteral("Combo1"), offOnItems(), kGrid.listAt(2), start.smoothing);
-    reversePitch_ =
-        addList(QStringLiteral("Combo2"), offOnItems(), kGrid.listAt(3), start.reversePitch);
-    reverseYaw_ =
-        addList(QStringLiteral("Combo3"), offOnItems(), kGrid.listAt(4), start.reverseYaw);
-    strafe_ = addList(QStringLiteral("Combo4"), offOnItems(), kGrid.listAt(5), start.strafe);
-    mouseLook_ =
-        addList(QStringLiteral("Combo5"), {tr("Нет"), tr("Да")}, kGrid.listAt(6), start.mouseLook);
-}
-
-MouseChoices MousePage::choices() const {
-    MouseChoices c;
-    c.sensitivity = sensitivity_->valueText();
-    c.zoomRatio = zoomRatio_->valueText();
-    c.smoothing = smoothing_->currentIndex();
-    c.reversePitch = reversePitch_->currentIndex();
-    c.reverseYaw = reverseYaw_->currentIndex();
-    c.strafe = strafe_->currentIndex();
-    c.mouseLook = mouseLook_->currentIndex();
-    return c;
-}
-
-void MousePage::writeSection(ConfigStream& config) {
-    config.beginSection(Section::Mouse);
-    config.writeLines(mouseSectionLines(choices()));
+    addFields(kGrid, start.values);
 }
 
 } // namespace quelmar

@@ -1,12 +1,6 @@
 #include "pages/VideoPage.h"
 
-#include "config/ConfigStream.h"
-#include "controls/SpinEditor.h"
-#include "pages/ListItems.h"
-#include "pages/RowGrid.h"
 #include "ui/Look.h"
-
-#include <QComboBox>
 
 namespace quelmar {
 
@@ -14,73 +8,59 @@ namespace {
 const RowGrid kGrid{384, RowGrid::evenRows(40, 12), QSize(97, 24), QSize(105, 25)};
 } // namespace
 
+QList<PageField> VideoPage::fields() {
+    using F = PageField;
+    const QStringList offOn = offOnItems();
+    // The captions are one label array, Label2_0 to Label2_11, one per row.
+    return {
+        F::spinner("UPDW1", 0, {"Label2_0", tr("Гамма")}, SpinKind::UPDW, "gamma"),
+        F::spinner("UPDW2", 1, {"Label2_1", tr("Яркость")}, SpinKind::UPDW, "brightness"),
+        F::spinner("UPDW3", 2, {"Label2_2", tr("Гамма текстур (небо и т.д) ")}, SpinKind::UPDW,
+                   "texgamma"),
+        F::spinner("UPDW02", 3, {"Label2_3", tr("Максимальное кол-во дымовых спрайтов")},
+                   SpinKind::UPDW0, "max_smokepuffs"),
+        F::spinner("UPDW03", 4, {"Label2_4", tr("Макс. отображаемых следов от пуль, крови")},
+                   SpinKind::UPDW0, "r_decals"),
+        F::list("Combo1", 11, {"Label2_11", tr("2-ой прицел")}, {tr("Одинарный"), tr("Двойной")}, 0,
+                {"gl_spriteblend"}),
+        F::list("Combo3", 5, {"Label2_5", tr("Качественная прорисовка моделей")}, offOn, 1,
+                {"cl_himodels"}),
+        F::list("Combo4", 6, {"Label2_6", tr("Динамический свет и фонарик")}, offOn, 1,
+                {"r_dynamic"}),
+        F::list("Combo5", 7, {"Label2_7", tr("Поддержка ММХ")}, offOn, 1, {"r_mmx"}),
+        F::list("Combo6", 8, {"Label2_8", tr("Реализм дымовых спрайтов")},
+                {tr("Высокий"), tr("Средний"), tr("Низкий")}, 0, {"fastsprites"}),
+        // One list stands for both kinds of blood.
+        F::list("Combo7", 9, {"Label2_9", tr("Кровь")}, offOn, 1,
+                {"violence_ablood", "violence_hblood"}),
+        F::list("Combo8", 10, {"Label2_10", tr("Режим 3DFX/NVIDIA")}, {"3DFX", "NVIDIA"}, 1,
+                {"gl_lightholes"}),
+        F::line("max_shells", "0"),
+        F::line("fps_max", "99"),
+        F::line("violence_hgibs", "1"),
+        F::line("violence_agibs", "1"),
+        F::line("sv_maxspeed", "320"),
+        F::line("viewsize", "120"),
+        F::line("gl_round_down", "3"),
+        F::line("gl_max_size", "256"),
+        F::line("gl_flipmatrix", "0"),
+        F::line("mp_decals", "256"),
+        F::line("gl_monolights", "0"),
+    };
+}
+
+VideoChoices::VideoChoices() : values(startValues(VideoPage::fields())) {}
+
+SectionTake<VideoChoices> takeVideo(const ScriptSettings& script) {
+    return takeSection<VideoChoices>(VideoPage::fields(), script);
+}
+
 VideoPage::VideoPage(const Services& services, const VideoChoices& start, QWidget* parent)
-    : PageWindow(services, QStringLiteral("set3"), 494, 345, parent) {
+    : FieldPage(services, QStringLiteral("set3"), 494, 345, Section::Video, fields(), parent) {
     addFrame(27, look::kBlue);
     addHeading(tr("Видео настройки"), QRect(152, 0, 160, 27));
     addDoneButton(QRect(8, 8, 41, 19));
-
-    // The captions are one label array, Label2_0 to Label2_11, one per row.
-    const QStringList captions = {
-        tr("Гамма"),
-        tr("Яркость"),
-        tr("Гамма текстур (небо и т.д) "),
-        tr("Максимальное кол-во дымовых спрайтов"),
-        tr("Макс. отображаемых следов от пуль, крови"),
-        tr("Качественная прорисовка моделей"),
-        tr("Динамический свет и фонарик"),
-        tr("Поддержка ММХ"),
-        tr("Реализм дымовых спрайтов"),
-        tr("Кровь"),
-        tr("Режим 3DFX/NVIDIA"),
-        tr("2-ой прицел"),
-    };
-    for (int row = 0; row < captions.size(); ++row)
-        addCaption(QStringLiteral("Label2_%1").arg(row), captions[row], kGrid.captionAt(row));
-
-    gamma_ = addSpinEditor(SpinKind::UPDW, QStringLiteral("UPDW1"), kGrid.editorAt(0), start.gamma);
-    brightness_ =
-        addSpinEditor(SpinKind::UPDW, QStringLiteral("UPDW2"), kGrid.editorAt(1), start.brightness);
-    texGamma_ =
-        addSpinEditor(SpinKind::UPDW, QStringLiteral("UPDW3"), kGrid.editorAt(2), start.texGamma);
-    smokePuffs_ = addSpinEditor(SpinKind::UPDW0, QStringLiteral("UPDW02"), kGrid.editorAt(3),
-                                start.smokePuffs);
-    decals_ =
-        addSpinEditor(SpinKind::UPDW0, QStringLiteral("UPDW03"), kGrid.editorAt(4), start.decals);
-    hiModels_ = addList(QStringLiteral("Combo3"), offOnItems(), kGrid.listAt(5), start.hiModels);
-    dynamicLight_ =
-        addList(QStringLiteral("Combo4"), offOnItems(), kGrid.listAt(6), start.dynamicLight);
-    mmx_ = addList(QStringLiteral("Combo5"), offOnItems(), kGrid.listAt(7), start.mmx);
-    smokeRealism_ = addList(QStringLiteral("Combo6"), {tr("Высокий"), tr("Средний"), tr("Низкий")},
-                            kGrid.listAt(8), start.smokeRealism);
-    blood_ = addList(QStringLiteral("Combo7"), offOnItems(), kGrid.listAt(9), start.blood);
-    renderer_ =
-        addList(QStringLiteral("Combo8"), {QStringLiteral("3DFX"), QStringLiteral("NVIDIA")},
-                kGrid.listAt(10), start.renderer);
-    secondCrosshair_ = addList(QStringLiteral("Combo1"), {tr("Одинарный"), tr("Двойной")},
-                               kGrid.listAt(11), start.secondCrosshair);
-}
-
-VideoChoices VideoPage::choices() const {
-    VideoChoices c;
-    c.gamma = gamma_->valueText();
-    c.brightness = brightness_->valueText();
-    c.texGamma = texGamma_->valueText();
-    c.smokePuffs = smokePuffs_->valueText();
-    c.decals = decals_->valueText();
-    c.secondCrosshair = secondCrosshair_->currentIndex();
-    c.hiModels = hiModels_->currentIndex();
-    c.dynamicLight = dynamicLight_->currentIndex();
-    c.mmx = mmx_->currentIndex();
-    c.smokeRealism = smokeRealism_->currentIndex();
-    c.blood = blood_->currentIndex();
-    c.renderer = renderer_->currentIndex();
-    return c;
-}
-
-void VideoPage::writeSection(ConfigStream& config) {
-    config.beginSection(Section::Video);
-    config.writeLines(videoSectionLines(choices()));
+    addFields(kGrid, start.values);
 }
 
 } // namespace quelmar

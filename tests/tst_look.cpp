@@ -149,8 +149,13 @@ class TestLook : public QObject {
     void everyWindowAsLaidOut() {
         for (QWidget* window : everyWindow()) {
             for (QWidget* w : window->findChildren<QWidget*>()) {
-                if (w->mapTo(window, QPoint()).x() >= window->width())
+                const QRect box(w->mapTo(window, QPoint()), w->size());
+                if (box.x() >= window->width())
                     continue; // out of the player's sight
+                // A caption of the window itself lies inside it.
+                QVERIFY2(!w->inherits("QLabel") || w->parentWidget() != window ||
+                             window->rect().contains(box),
+                         qPrintable(window->objectName() + '/' + w->objectName()));
                 const bool wrapped = w->property("wordWrap").toBool();
                 const QRect room(0, 0, look::textRoom(w), w->contentsRect().height());
                 const QFontMetrics fm = w->fontMetrics();
