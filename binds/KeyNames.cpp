@@ -65,9 +65,19 @@ QString mouseButtonName(int button) {
         return QStringLiteral("Mouse2");
     case 4:
         return QStringLiteral("Mouse3");
+    case 8:
+        return QStringLiteral("MOUSE4");
+    case 16:
+        return QStringLiteral("MOUSE5");
     default:
         return {};
     }
+}
+
+QString wheelName(int direction) {
+    if (direction == 1)
+        return QStringLiteral("MWHEELUP");
+    return direction == -1 ? QStringLiteral("MWHEELDOWN") : QString();
 }
 
 } // namespace quelmar
