@@ -52,8 +52,9 @@ QStringList allKeyNames() {
         if (!name.isEmpty() && !names.contains(name))
             names.append(name);
     }
-    for (int button : {1, 2, 4})
+    for (int button : {1, 2, 4, 8, 16})
         names.append(mouseButtonName(button));
+    names << wheelName(1) << wheelName(-1);
     return names;
 }
 

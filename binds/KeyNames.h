@@ -11,8 +11,8 @@ namespace quelmar {
 // leaves a key field empty. Shift state never enters: one key, one name.
 QString keyName(int virtualKey);
 
-// Every name a key field can show, each once: the keyboard's and the
-// mouse buttons'.
+// Every name a key field can show, each once: the keyboard's, the mouse
+// buttons' and the wheel's.
 QStringList allKeyNames();
 
 // The names of the mouse buttons by button code (1 left, 2 right, 4 middle,
