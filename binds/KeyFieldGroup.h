@@ -18,8 +18,8 @@ enum class KeyFieldState { Resting, Listening, Captured };
 
 // The key fields of the command page and the rules between them. A field
 // never takes typed text: it listens after a double-click, shows the name of
-// the key, button or wheel turn given to it, and locks. No name stands in two fields:
-// capturing a name empties the field that held it before.
+// the key, button or wheel turn given to it, and locks. No name stands in
+// two fields: capturing a name empties the field that held it before.
 //
 // Every text change runs the change rule synchronously, before the operation
 // that made it goes on, and the rule changes texts itself: it is plain

@@ -15,7 +15,7 @@ WheelUse WheelCapture::take(bool listening, QPoint angleDelta, bool inverted,
             return WheelUse::Drop;
         gesture_ = phase != Qt::NoScrollPhase;
         rest_ = kNotch - step;
-        direction_ = gesture_ || rest_ > 0 ? direction : 0;
+        direction_ = (gesture_ || rest_ > 0) ? direction : 0;
         return direction > 0 ? WheelUse::Up : WheelUse::Down;
     }
     if (direction_ != 0) {
