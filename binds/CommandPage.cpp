@@ -98,12 +98,30 @@ void CommandPage::writeSection(ConfigStream& config) {
 }
 
 bool CommandPage::eventFilter(QObject* watched, QEvent* event) {
-    // The wheel anywhere over the rows works the scroll bar.
+    // The wheel anywhere over the rows goes to the scroll bar, which a
+    // listening field takes it from.
     if (watched == viewport_ && event->type() == QEvent::Wheel) {
         QCoreApplication::sendEvent(scrollBar_, event);
         return true;
     }
+    if (watched == scrollBar_ && event->type() == QEvent::Wheel)
+        return takeWheel(static_cast<QWheelEvent*>(event));
     return PageWindow::eventFilter(watched, event);
+}
+
+void CommandPage::wheelEvent(QWheelEvent* event) {
+    // Over the headers and the Done button the wheel does nothing of itself.
+    if (!takeWheel(event))
+        event->ignore();
+}
+
+bool CommandPage::takeWheel(QWheelEvent* event) {
+    const int field = fields_.listeningField();
+    const WheelUse use =
+        wheel_.take(field >= 0, event->angleDelta(), event->inverted(), event->phase());
+    if (use == WheelUse::Up || use == WheelUse::Down)
+        fields_.wheel(field, use == WheelUse::Up ? 1 : -1);
+    return use != WheelUse::Scroll;
 }
 
 void CommandPage::addColumnHeaders() {
@@ -156,6 +174,7 @@ void CommandPage::addScrollBar() {
     scrollBar_->setSingleStep(500);
     scrollBar_->setPageStep(1000);
     connect(scrollBar_, &QScrollBar::valueChanged, this, &CommandPage::scrollTo);
+    scrollBar_->installEventFilter(this);
     scrollBar_->raise();
 }
 

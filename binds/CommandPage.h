@@ -2,6 +2,7 @@
 
 #include "binds/CommandTake.h"
 #include "binds/KeyFieldGroup.h"
+#include "binds/WheelCapture.h"
 #include "controls/PageWindow.h"
 
 #include <QList>
@@ -16,7 +17,9 @@ class KeyField;
 // The command page "Set1": 65 command rows in six groups on a panel that a
 // scroll bar moves through a viewport, each row with a "Key" and an
 // "Altenate" key field. Its section, one bind line per filled field, is
-// written when the page closes.
+// written when the page closes. The wheel over the rows scrolls them, except
+// while a field listens: then the wheel anywhere over the page is the
+// field's.
 class CommandPage : public PageWindow {
     Q_OBJECT
   public:
@@ -29,6 +32,7 @@ class CommandPage : public PageWindow {
   protected:
     void writeSection(ConfigStream& config) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
 
   private:
     void addColumnHeaders();
@@ -38,8 +42,10 @@ class CommandPage : public PageWindow {
     void addRow(QWidget* group, int row, int top);
     void addField(QWidget* group, int index, int left, int top);
     void scrollTo(int twips);
+    bool takeWheel(QWheelEvent* event);
 
     KeyFieldGroup fields_;
+    WheelCapture wheel_;
     QList<KeyField*> fieldWidgets_;
     QWidget* viewport_ = nullptr;
     QWidget* panel_ = nullptr;

@@ -8,10 +8,15 @@ namespace quelmar {
 namespace {
 
 // Names that lock a field the moment they arrive: no key release follows a
-// mouse button, and Tab's release may land elsewhere.
+// mouse button or a wheel turn, and Tab's release may land elsewhere.
 bool locksAtOnce(const QString& name) {
-    return name == QLatin1String("Mouse1") || name == QLatin1String("Mouse2") ||
-           name == QLatin1String("Mouse3") || name == QLatin1String("Tab");
+    static const QStringList names = [] {
+        QStringList all{QStringLiteral("Tab"), wheelName(1), wheelName(-1)};
+        for (int button : {1, 2, 4, 8, 16})
+            all << mouseButtonName(button);
+        return all;
+    }();
+    return names.contains(name);
 }
 } // namespace
 
@@ -34,6 +39,14 @@ KeyFieldState KeyFieldGroup::state(int i) const {
     if (isListening(i))
         return KeyFieldState::Listening;
     return backColour(i) == kListeningColour ? KeyFieldState::Captured : KeyFieldState::Resting;
+}
+
+int KeyFieldGroup::listeningField() const {
+    for (int i = 0; i < count(); ++i) {
+        if (fields_[i].enabled)
+            return i;
+    }
+    return -1;
 }
 
 void KeyFieldGroup::startCapture(int i) {
@@ -62,6 +75,12 @@ void KeyFieldGroup::mouseDown(int i, int button) {
         return;
     const QString name = mouseButtonName(button);
     if (!name.isEmpty())
+        setText(i, name);
+}
+
+void KeyFieldGroup::wheel(int i, int direction) {
+    const QString name = wheelName(direction);
+    if (isListening(i) && !name.isEmpty())
         setText(i, name);
 }
 

@@ -12,14 +12,14 @@ class SoundCue;
 // Where a key field stands in its capture cycle.
 //   Resting:   locked, rest colour      (page load, focus lost)
 //   Listening: unlocked, listening colour (double-click)
-//   Captured:  locked, listening colour  (key released, or a mouse button or
-//              Tab captured) until the field loses the focus
+//   Captured:  locked, listening colour  (key released, or a mouse button,
+//              the wheel or Tab captured) until the field loses the focus
 enum class KeyFieldState { Resting, Listening, Captured };
 
 // The key fields of the command page and the rules between them. A field
 // never takes typed text: it listens after a double-click, shows the name of
-// the key or button pressed in it, and locks. No name stands in two fields:
-// capturing a name empties the field that held it before.
+// the key, button or wheel turn given to it, and locks. No name stands in
+// two fields: capturing a name empties the field that held it before.
 //
 // Every text change runs the change rule synchronously, before the operation
 // that made it goes on, and the rule changes texts itself: it is plain
@@ -39,13 +39,16 @@ class KeyFieldGroup {
     bool isEnabled(int i) const;
     unsigned backColour(int i) const;
     KeyFieldState state(int i) const;
+    // The first field that listens now, or -1.
+    int listeningField() const;
 
     // The player's events on field i; events on an index outside the group
     // are dropped.
     void startCapture(int i);            // double-click on a locked field
     void keyDown(int i, int virtualKey); // only while the field listens
     void keyUp(int i);                   // only while the field listens
-    void mouseDown(int i, int button);   // 1 left, 2 right, 4 middle
+    void mouseDown(int i, int button);   // a code of mouseButtonCode()
+    void wheel(int i, int direction);    // 1 away from the player, -1 towards
     void focusLost(int i);
 
     // Any change of a field's text, the group's own included.

@@ -52,8 +52,9 @@ QStringList allKeyNames() {
         if (!name.isEmpty() && !names.contains(name))
             names.append(name);
     }
-    for (int button : {1, 2, 4})
+    for (int button : {1, 2, 4, 8, 16})
         names.append(mouseButtonName(button));
+    names << wheelName(1) << wheelName(-1);
     return names;
 }
 
@@ -65,9 +66,19 @@ QString mouseButtonName(int button) {
         return QStringLiteral("Mouse2");
     case 4:
         return QStringLiteral("Mouse3");
+    case 8:
+        return QStringLiteral("MOUSE4");
+    case 16:
+        return QStringLiteral("MOUSE5");
     default:
         return {};
     }
+}
+
+QString wheelName(int direction) {
+    if (direction == 1)
+        return QStringLiteral("MWHEELUP");
+    return direction == -1 ? QStringLiteral("MWHEELDOWN") : QString();
 }
 
 } // namespace quelmar

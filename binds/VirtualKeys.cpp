@@ -161,9 +161,18 @@ int mouseButtonCode(Qt::MouseButton button) {
         return 2;
     case Qt::MiddleButton:
         return 4;
+    case Qt::BackButton:
+        return 8;
+    case Qt::ForwardButton:
+        return 16;
     default:
         return 0;
     }
+}
+
+int wheelDirection(QPoint angleDelta, bool inverted) {
+    const int y = inverted ? -angleDelta.y() : angleDelta.y();
+    return y > 0 ? 1 : y < 0 ? -1 : 0;
 }
 
 } // namespace quelmar

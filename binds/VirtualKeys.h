@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QPoint>
 #include <QString>
 #include <Qt>
 
@@ -36,7 +37,19 @@ int virtualKeyFromXkbKeycode(quint32 keycode, int qtKey);
 // platforms). Shifted symbols of a US keyboard give their unshifted key.
 int virtualKeyFromQtKey(int qtKey, Qt::KeyboardModifiers modifiers);
 
-// Mouse button code: 1 left, 2 right, 4 middle; 0 for any other button.
+// Mouse button code: 1 left, 2 right, 4 middle, 8 the fourth button (X11's
+// button 8, Windows' XBUTTON1, Qt's back button), 16 the fifth (button 9,
+// XBUTTON2, forward); 0 for any other button.
 int mouseButtonCode(Qt::MouseButton button);
+
+// The direction of a wheel turn by its angle as Qt delivers it: 1 away from
+// the player, -1 towards, 0 for a sideways movement or none. Qt's vertical
+// angle is positive for a turn away from the hand, as Windows' own wheel
+// message is, which the game reads as MWHEELUP. Where the system turns the
+// sign round for "natural scrolling" and says so (inverted), it is turned
+// back: the name follows the wheel. Where it turns it round unsaid (a
+// Windows touchpad setting, libinput under X) the game gets the same turned
+// sign that we do, so the name is still the one the game will see.
+int wheelDirection(QPoint angleDelta, bool inverted);
 
 } // namespace quelmar

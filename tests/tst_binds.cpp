@@ -16,6 +16,7 @@
 #include <QPushButton>
 #include <QScrollBar>
 #include <QSet>
+#include <QSpontaneKeyEvent>
 #include <QtTest>
 
 #include <functional>
@@ -89,7 +90,8 @@ class TestKeyFields : public QObject {
 
   private slots:
     // Every code 0..255 and a few outside: the lists differ at the first wrong
-    // code. With the mouse buttons they make the 95 names of the vocabulary.
+    // code. With the mouse's five buttons and its wheel they make the names
+    // a field can show.
     void everyCodeThroughTheTable() {
         const QHash<int, QString> names = expectedNames();
         QCOMPARE(names.size(), 92);
@@ -102,11 +104,10 @@ class TestKeyFields : public QObject {
         for (int code : {321, 65536 + 65, 0xFFFF})
             QVERIFY(keyName(code).isEmpty());
         QStringList buttons;
-        for (auto b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton, Qt::BackButton})
+        for (auto b : {Qt::LeftButton, Qt::RightButton, Qt::MiddleButton, Qt::XButton1,
+                       Qt::XButton2, Qt::ExtraButton3})
             buttons << mouseButtonName(mouseButtonCode(b));
-        for (int button : {3, 5, 8, -1})
-            buttons << mouseButtonName(button);
-        QCOMPARE(buttons, (QStringList{"Mouse1", "Mouse2", "Mouse3", "", "", "", "", ""}));
+        QCOMPARE(buttons.join(' '), "Mouse1 Mouse2 Mouse3 MOUSE4 MOUSE5 ");
     }
 
     // Without a keycode Qt's key and keypad flag decide, shifted US symbols
@@ -160,6 +161,7 @@ class TestKeyFields : public QObject {
                 {"down", [&] { f->group.keyDown(i, key); }},
                 {"up", [&] { f->group.keyUp(i); }},
                 {"mouse", [&] { f->group.mouseDown(i, arg.toInt()); }},
+                {"wheel", [&] { f->group.wheel(i, arg.toInt()); }},
                 {"lost", [&] { f->group.focusLost(i); }},
                 {"set", [&] { f->group.setText(i, arg); }},
                 {"capture", [&] { f->capture(i, key); }},
@@ -228,6 +230,19 @@ class TestCommandPage : public QObject {
     void clickDone() {
         QTest::mouseClick(child<QPushButton>(QStringLiteral("Command2")), Qt::LeftButton);
     }
+    // Wheel events ("x/y" angles, "/i" inverted, "/b" "/u" "/e" "/m" the
+    // phases) as the window system hands them to the page, over a widget.
+    void turn(QWidget* over, const QString& events) {
+        for (const QString& event : events.split(' ')) {
+            const QStringList p = event.split('/');
+            const QPointF at = over->mapTo(page_, over->rect().center());
+            const int phase = int(QString("-buem").indexOf(p.value(2)));
+            QWheelEvent wheel(at, page_->mapToGlobal(at), {}, {p[0].toInt(), p[1].toInt()}, {}, {},
+                              Qt::ScrollPhase(std::max(0, phase)), p.value(2) == "i");
+            QSpontaneKeyEvent::setSpontaneous(&wheel);
+            qApp->notify(page_->windowHandle(), &wheel);
+        }
+    }
 
   private slots:
     void init() {
@@ -275,6 +290,57 @@ class TestCommandPage : public QObject {
         QCOMPARE(seen(6), QStringLiteral("Mouse3 2 1 2"));
         listen(6);
         QCOMPARE(seen(6), QStringLiteral(" 1 1 2 1"));
+    }
+
+    // The wheel over a listening field, or anywhere over the page while one
+    // listens, names the first turn up or down and no more; the rest of a
+    // fine wheel's notch or of a touchpad's gesture is dropped, what comes
+    // after scrolls the rows. Nobody listening, the wheel scrolls them.
+    void wheel_data() {
+        QTest::addColumn<QString>("over");
+        QTest::addColumn<QString>("events");
+        QTest::addColumn<QString>("shown"); // field 15 and the cues, the scrolling's sign
+        const char* rows[][4] = {
+            {"a notch away", "Text1_15", "0/120", "MWHEELUP 2 1 2 0"},
+            {"a notch towards, then one", "Text1_15", "0/-120 0/-120", "MWHEELDOWN 2 1 2 1"},
+            {"inverted by the system", "Text1_15", "0/120/i", "MWHEELDOWN 2 1 2 0"},
+            {"sideways", "Text1_15", "120/0 -120/0", " 1 1 0"},
+            {"over the scroll bar, a fine wheel", "V", "-60/0 0/40 0/40 0/40 0/40",
+             "MWHEELUP 2 1 2 -1"},
+            {"a fine wheel turned back", "Text1_16", "0/-15 0/15", "MWHEELDOWN 2 1 2 -1"},
+            {"a gesture, its momentum, the next", "Text1_15",
+             "0/0/b 0/-8/u 0/-300/u 0/0/e 0/-50/m 0/0/e 0/0/b 0/-120/u 0/0/e",
+             "MWHEELDOWN 2 1 2 1"},
+            {"over a header", "Label2", "0/-120 0/-120", "MWHEELDOWN 2 1 2 0"},
+            {"nobody listening", "Text1_15", "0/-120", " 0  1"},
+            {"nobody listening, over the scroll bar", "V", "0/120", " 0  -1"},
+        };
+        for (const auto& r : rows)
+            QTest::newRow(r[0]) << r[1] << r[2] << r[3];
+    }
+    void wheel() {
+        QFETCH(QString, over);
+        QFETCH(QString, events);
+        QFETCH(QString, shown);
+        scrollBar()->setValue(5000);
+        if (shown.section(' ', 1, 1) != "0") // a field at rest never listened
+            listen(15);
+        turn(child(over), events);
+        const int moved = scrollBar()->value() - 5000;
+        QCOMPARE(seen(15) + QString(" %1").arg((moved > 0) - (moved < 0)), shown);
+    }
+
+    // The side buttons and the wheel lock at once with their cue, a name
+    // moves to the field that takes it last, and each is a bind line.
+    void wheelAndSideButtonsWriteBindLines() {
+        listen(15), turn(field(15), "0/-120");
+        listen(3), turn(field(3), "0/120");
+        listen(48), QTest::mousePress(field(48), Qt::BackButton);
+        listen(49), QTest::mousePress(field(49), Qt::ForwardButton);
+        listen(70), turn(field(70), "0/-20");
+        QCOMPARE(seen(70), "MWHEELDOWN 2 1 2 2 1 2 2 1 2 2 1 2 2 1 2");
+        clickDone();
+        QUELMAR_COMPARE_GOLDEN(harness_->written(), "commands_wheel.cfg");
     }
 
     void anyCloseWritesTheSectionOnce() {

@@ -95,6 +95,8 @@ class TestOpened : public QObject {
         QTest::newRow("changed values, alternates alone, buy binds")
             << "opened_roundtrip.cfg"
             << QStringList{"Command2", "Command1", "Command5", "Command4", "Command7"};
+        QTest::newRow("the wheel and the side buttons on the rows")
+            << "opened_wheel.cfg" << QStringList{"Command2"};
         QTest::newRow("kept lines, then a section")
             << "opened_userconfig.cfg" << QStringList{"Command2"};
         QTest::newRow("the game's config.cfg saved")
@@ -162,6 +164,16 @@ class TestOpened : public QObject {
         run.visit("Command2");
         const QByteArray saved = run.save();
         QUELMAR_COMPARE_GOLDEN(saved, "opened_userconfig.cfg");
+    }
+
+    // The wheel's and the side buttons' binds go onto the rows in file order,
+    // in the script's spelling; a row already full keeps its line.
+    void wheelAndSideButtonsOnTheRows() {
+        Run run;
+        QVERIFY(run.open("bind SPACE +jump\r\nbind MWHEELDOWN +jump\r\nbind mouse4 r1\r\n"
+                         "bind MWHEELUP +jump\r\nbind mouse5 radio1\r\n"));
+        run.visit("Command2");
+        QUELMAR_COMPARE_GOLDEN(run.save(), "opened_wheel.cfg");
     }
 
     // A value the page cannot show: the row shows its default and the

@@ -170,6 +170,18 @@ class TestKeyCaptureX11 : public QObject {
                QTest::qWaitFor([&] { return state(i) == KeyFieldState::Listening; }, kEventWait);
     }
 
+    void openPage() {
+        // xdotool's double-clicks, with a pause inside, must not be split.
+        QApplication::setDoubleClickInterval(2000);
+        harness_ = std::make_unique<PageHarness>();
+        page_ = qobject_cast<CommandPage*>(
+            openProgramPage(MenuPage::Commands, harness_->services).value(0));
+        QVERIFY(page_);
+        page_->show();
+        page_->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(page_, 3000));
+    }
+
   private slots:
     // Every keycode of the X server against the keysyms its US layout puts
     // on it: plain keys by their first level; keypad keys by the navigation
@@ -213,16 +225,7 @@ class TestKeyCaptureX11 : public QObject {
     // Done.
     void endToEnd() {
         QCOMPARE(setxkbmap("ru"), 0);
-        // Double-clicks are sent with a short pause between the clicks; a
-        // busy machine must not split them into two single clicks.
-        QApplication::setDoubleClickInterval(2000);
-        harness_ = std::make_unique<PageHarness>();
-        page_ = qobject_cast<CommandPage*>(
-            openProgramPage(MenuPage::Commands, harness_->services).value(0));
-        QVERIFY(page_);
-        page_->show();
-        page_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(page_, 3000));
+        STEP(openPage());
         QVERIFY(listenReally(0));
         QVERIFY(realClicks(field(0), 1, 1));
         QTRY_COMPARE_WITH_TIMEOUT(field(0)->text(), QStringLiteral("Mouse1"), kEventWait);
@@ -242,6 +245,25 @@ class TestKeyCaptureX11 : public QObject {
         QVERIFY(realClicks(page_->findChild<QPushButton*>(QStringLiteral("Command2")), 1, 1));
         QTRY_COMPARE_WITH_TIMEOUT(harness_->handedBack, 1, kEventWait);
         QUELMAR_COMPARE_GOLDEN(harness_->written(), "commands_example.cfg");
+    }
+
+    // X's buttons 4 and 5 (the wheel) and 8 and 9 (the side buttons) in
+    // listening fields; then, nobody listening, the wheel scrolls the rows.
+    void wheelAndSideButtons() {
+        STEP(openPage());
+        auto* bar = page_->findChild<QScrollBar*>(QStringLiteral("V"));
+        for (const auto& [i, button] : {std::pair{15, 5}, {3, 4}, {70, 5}, {48, 8}, {49, 9}}) {
+            if (i == 48) // the communication rows, further down
+                bar->setValue(14000);
+            QVERIFY(listenReally(i));
+            QVERIFY(realClicks(field(i), button, 1));
+            QTRY_COMPARE_WITH_TIMEOUT(state(i), KeyFieldState::Captured, kEventWait);
+        }
+        QVERIFY(realClicks(field(49), 5, 1));
+        QTRY_VERIFY_WITH_TIMEOUT(bar->value() > 14000, kEventWait);
+        QVERIFY(realClicks(page_->findChild<QPushButton*>(QStringLiteral("Command2")), 1, 1));
+        QTRY_COMPARE_WITH_TIMEOUT(harness_->handedBack, 1, kEventWait);
+        QUELMAR_COMPARE_GOLDEN(harness_->written(), "commands_wheel.cfg");
     }
 
     void cleanupTestCase() { delete page_; }

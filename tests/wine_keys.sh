@@ -6,6 +6,9 @@
 # Lock off (its arrows and Home, End...) and on (its digits). Keys are
 # pressed by keycode, the physical key, under the US layout. (Xvfb here
 # keeps its US keymap whatever setxkbmap asks, so no other layout is tried.)
+# Before them the wheel and the side buttons, X's buttons 4, 5, 8 and 9
+# clicked on the field, which Wine hands on as Windows' wheel message and
+# XBUTTON1 and XBUTTON2.
 # Usage, under xvfb-run: wine_keys.sh DATA_DIR WINE PROBE.EXE
 set -u
 data=$1
@@ -47,11 +50,13 @@ walk+=("${keycode_of[Num_Lock]}=Num_Lock" "${keycode_of[Scroll_Lock]}=Scroll_Loc
 
 wrong=0
 coproc probe { WINEQT_QPA_PLATFORM=windows exec "$@" 2>"$log"; }
-if ! read -r -t 30 ready <&"${probe[0]}" || [ "${ready%$'\r'}" != "ready windows" ]; then
+if ! read -r -t 30 ready <&"${probe[0]}" ||
+    ! [[ ${ready%$'\r'} =~ ^ready\ windows\ ([0-9]+\ [0-9]+)$ ]]; then
     echo "the probe never said it was ready on the windows platform; it said:" >&2
     cat "$log" >&2
     exit 1
 fi
+field=${BASH_REMATCH[1]} # where the field is on the screen: x and y
 # The page is on the screen once the probe is ready. With no window
 # manager, keys go to the window X has given the focus.
 window=$(xdotool search --onlyvisible --name . 2>/dev/null | tail -n1)
@@ -59,12 +64,11 @@ if [ -z "$window" ] || ! xdotool windowfocus --sync "$window"; then
     echo "the probe is ready but no window of its is on the screen" >&2
     exit 1
 fi
-for pair in "${walk[@]}"; do
-    keycode=${pair%%=*} meant=${pair#*=}
-    expected=${name_of[${vk_of[$meant]}]:-}
-    # xdotool reads a lone digit as that digit's key: Escape (9) by name.
-    [ "$keycode" -ge 10 ] || keycode=$meant
-    xdotool key "$keycode"
+# Does what xdotool is told and reads the name the field then shows.
+expect() { # meant expected xdotool-arguments...
+    local meant=$1 expected=$2 got
+    shift 2
+    xdotool "$@"
     if ! IFS= read -r -t 5 got <&"${probe[0]}"; then
         echo "no name came for $meant within 5 s (awaited \"$expected\"); the probe said:" >&2
         cat "$log" >&2
@@ -72,9 +76,21 @@ for pair in "${walk[@]}"; do
     fi
     got=${got%$'\r'}
     if [ "${got%$'\t'*}" != "$expected" ]; then
-        echo "$meant: \"${got%$'\t'*}\" (virtual key ${got##*$'\t'}), wanted \"$expected\" (${vk_of[$meant]})"
+        echo "$meant: \"${got%$'\t'*}\" (virtual key ${got##*$'\t'}), wanted \"$expected\""
         wrong=$((wrong + 1))
     fi
+}
+# The buttons first: Wine's own press of Scroll Lock, at the end of the
+# keys, must not land in the field instead of a button.
+for pair in 4=MWHEELUP 5=MWHEELDOWN 8=MOUSE4 9=MOUSE5; do
+    # $field is the x and the y, two words
+    expect "button ${pair%=*}" "${pair#*=}" mousemove $field click "${pair%=*}"
 done
-echo "${#walk[@]} keys pressed, $wrong named wrongly"
+for pair in "${walk[@]}"; do
+    keycode=${pair%%=*} meant=${pair#*=}
+    # xdotool reads a lone digit as that digit's key: Escape (9) by name.
+    [ "$keycode" -ge 10 ] || keycode=$meant
+    expect "$meant (${vk_of[$meant]})" "${name_of[${vk_of[$meant]}]:-}" key "$keycode"
+done
+echo "${#walk[@]} keys and 4 buttons pressed, $wrong named wrongly"
 [ $wrong -eq 0 ]

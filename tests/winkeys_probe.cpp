@@ -1,9 +1,10 @@
 // The command page on the real Windows platform, its first key field
-// listening: prints "ready", then the text each captured key leaves in the
-// field (empty for a key without a console name) and the virtual key the
-// platform gave, one key a line, and listens again. wine_keys.sh presses
-// the keys on the X server Wine draws on, so each one comes the whole way a
-// player's key does.
+// listening: prints "ready" and where the field is on the screen, then the
+// text each captured key, button or wheel turn leaves in the field (empty
+// for a key without a console name) and the virtual key the platform gave
+// last, one a line, and listens again. wine_keys.sh presses the keys and
+// buttons on the X server Wine draws on, so each one comes the whole way a
+// player's does.
 #include "app/MenuTable.h"
 #include "binds/CommandPage.h"
 #include "binds/KeyFieldGroup.h"
@@ -41,6 +42,12 @@ class KeyWatch : public QObject {
                 lastVirtualKey = key->nativeVirtualKey();
             else if (!key->isAutoRepeat())
                 released = true;
+        }
+        // A button or the wheel locks the field with no key released.
+        if (QList{QEvent::MouseButtonPress, QEvent::MouseButtonRelease, QEvent::Wheel}.contains(
+                event->type())) {
+            quiet.restart();
+            released = true;
         }
         return QObject::eventFilter(watched, event);
     }
@@ -81,7 +88,9 @@ int main(int argc, char** argv) {
     listen();
     if (fields.state(0) != KeyFieldState::Listening)
         return 4;
-    out << "ready " << QGuiApplication::platformName() << Qt::endl;
+    const QPoint at = target->mapToGlobal(target->rect().center());
+    out << "ready " << QGuiApplication::platformName() << ' ' << at.x() << ' ' << at.y()
+        << Qt::endl;
     poll.start(2);
     return app.exec();
 }
