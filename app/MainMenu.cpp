@@ -120,7 +120,6 @@ bool MainMenu::load(QString* error) {
     if (const QString text = putBackText(putBackUnfinishedRewrites()); !text.isEmpty())
         dialogs_.message(nullptr, text, applicationTitle());
     config_.setFailureHandler([this] { reportWriteFailure(); });
-    startGameFolderLookup(GameFolderLookup::gameFolderSearch());
     flame_->seed();
     timer2_.start();
     return true;

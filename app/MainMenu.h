@@ -39,8 +39,9 @@ class MainMenu : public QWidget {
     // temporary script cannot be created or another running copy writes it.
     bool load(QString* error);
 
-    // Starts the one look-up of the game's folder for this run (load starts
-    // the real one); the Save As dialog opens there.
+    // Starts the one look-up of the game's folder for this run (the program
+    // starts the real one once the menu is on screen); the Save As dialog
+    // opens there.
     void startGameFolderLookup(GameFolderLookup::Search search,
                                std::chrono::milliseconds deadline = std::chrono::seconds(2));
 

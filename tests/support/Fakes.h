@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/FileSystem.h"
+#include "platform/GameFolderSearch.h"
 #include "platform/SoundCue.h"
 #include "ui/Dialogs.h"
 
@@ -9,8 +10,14 @@
 #include <QStringList>
 
 #include <functional>
+#include <optional>
 
 namespace quelmar::test {
+
+// How long a test waits for what must come (a process's end, a window, a
+// frame): it comes much sooner on the busiest machine, and only a hang
+// reaches this.
+constexpr int kPatience = 60000;
 
 // One dialog as the program asked for it.
 struct AskedDialog {
@@ -76,5 +83,16 @@ FileStatus statusAt(const QString& path);
 
 // Our words, never the system's English.
 bool inOurWords(const QString& text);
+
+// A game-folder search run as the lookup runs the real one: this test
+// program started again. "answer TEXT" answers TEXT; "fail TEXT" writes TEXT
+// and ends with status 1; "hang LOCK" holds the lock file LOCK and never
+// answers.
+GameFolderLookup::Search fakeSearch(const QStringList& how);
+// The child's side, first thing in a test's main(): the real search as the
+// program runs it, or a fake one; nothing for a test's own arguments.
+std::optional<int> answerAsSearch(int argc, char* argv[]);
+// No running process holds the lock file at path.
+bool lockIsFree(const QString& path);
 
 } // namespace quelmar::test
