@@ -282,9 +282,9 @@ class TestSaveFailPosix : public QObject {
                          script = QByteArray("echo new\r\n").repeated(size / 10);
         QFile file(target);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(old) == 3000 && file.flush());
-        // A thread left running (a search for the game's folder) could hold
-        // the allocator's lock at the fork and deadlock the save.
-        QVERIFY2(QTest::qWaitFor([&] { return threadCount() <= startThreads_; }, 30000),
+        // A thread left running could hold the allocator's lock at the fork
+        // and deadlock the save.
+        QVERIFY2(QTest::qWaitFor([&] { return threadCount() <= startThreads_; }, kPatience),
                  qPrintable(QString("%1 threads still run").arg(threadCount())));
         int ready[2];
         QVERIFY(::pipe(ready) == 0);
