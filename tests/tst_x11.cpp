@@ -73,10 +73,9 @@ QImage faceNow() {
 }
 
 // Plays xdotool commands one by one, each until its condition holds while the
-// program handles events (inside a running drag too). A condition not met in
-// all patience is reported and the script plays on without waiting for the
-// rest, so the button is let go and a failing run ends instead of hanging in
-// the drag.
+// program handles events (inside a running drag too). A condition not met is
+// reported and the rest plays on unchecked, so the button is let go and a
+// failing run ends instead of hanging in the drag.
 class PointerScript : public QObject {
   public:
     PointerScript() { connect(&tick_, &QTimer::timeout, this, &PointerScript::poll); }

@@ -14,9 +14,8 @@
 
 namespace quelmar::test {
 
-// How long a test waits for what must come (a process's end, a window, a
-// frame): it comes much sooner on the busiest machine, and only a hang
-// reaches this.
+// How long a test waits for what must come: it comes much sooner on the
+// busiest machine, and only a hang reaches this.
 constexpr int kPatience = 60000;
 
 // One dialog as the program asked for it.
@@ -84,13 +83,11 @@ FileStatus statusAt(const QString& path);
 // Our words, never the system's English.
 bool inOurWords(const QString& text);
 
-// A game-folder search run as the lookup runs the real one: this test
-// program started again. "answer TEXT" answers TEXT; "fail TEXT" writes TEXT
-// and ends with status 1; "hang LOCK" holds the lock file LOCK and never
-// answers.
+// A game-folder search as the lookup runs the real one, by this test program
+// started again: "answer TEXT", "fail TEXT" (TEXT, then status 1) or "hang
+// LOCK" (holds the lock file LOCK and never answers).
 GameFolderLookup::Search fakeSearch(const QStringList& how);
-// The child's side, first thing in a test's main(): the real search as the
-// program runs it, or a fake one; nothing for a test's own arguments.
+// First thing in a test's main(): the child's side of a real or fake search.
 std::optional<int> answerAsSearch(int argc, char* argv[]);
 // No running process holds the lock file at path.
 bool lockIsFree(const QString& path);
