@@ -2,19 +2,51 @@
 
 #include "app/MenuTable.h"
 #include "app/OpenMessages.h"
+#include "app/Session.h"
 #include "app/SplashWindow.h"
 #include "app/StartMessages.h"
 #include "app/WaiT.h"
 #include "config/ConfigStream.h"
 #include "config/StringResources.h"
 #include "platform/Console.h"
+#include "platform/GameFolderSearch.h"
 #include "platform/SoundCue.h"
 #include "ui/QtDialogs.h"
 
 #include <QApplication>
 #include <QTextStream>
+#include <QTimer>
 
 namespace quelmar {
+
+namespace {
+
+// Starts the game's folder lookup, a second run of this program, once the
+// menu has been painted: the start of the program itself waits for nothing
+// of it.
+class LookupOncePainted : public QObject {
+  public:
+    explicit LookupOncePainted(MainMenu& menu) : QObject(&menu), menu_(menu) {
+        menu.installEventFilter(this);
+    }
+
+  protected:
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() == QEvent::Paint) {
+            menu_.removeEventFilter(this);
+            QTimer::singleShot(0, &menu_, [&menu = menu_] {
+                menu.session().startGameFolderLookup(GameFolderLookup::gameFolderSearch());
+            });
+            deleteLater();
+        }
+        return false;
+    }
+
+  private:
+    MainMenu& menu_;
+};
+
+} // namespace
 
 std::unique_ptr<MainMenu> startProgram(ConfigStream& config, Dialogs& dialogs, SoundCue& sound,
                                        PageFactory pages, double splashSeconds) {
@@ -38,6 +70,7 @@ std::unique_ptr<MainMenu> startProgram(ConfigStream& config, Dialogs& dialogs, S
         dialogs.message(nullptr, error, applicationTitle());
         return nullptr;
     }
+    new LookupOncePainted(*menu);
     // The splash's going shows the menu; one already gone shows it now.
     if (splash.isVisible()) {
         QObject::connect(&splash, &SplashWindow::unloaded, menu.get(), &QWidget::show);

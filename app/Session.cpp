@@ -37,7 +37,6 @@ bool Session::load(QString* error) {
     if (const QString text = putBackText(putBackUnfinishedRewrites()); !text.isEmpty())
         dialogs_.message(nullptr, text, applicationTitle());
     config_.setFailureHandler([this] { reportWriteFailure(); });
-    startGameFolderLookup(GameFolderLookup::gameFolderSearch());
     return true;
 }
 

@@ -33,13 +33,13 @@ class Session : public QObject {
     void setDialogParent(QWidget* parent) { parent_ = parent; }
 
     // Creates the temporary script with its preamble, puts back what an
-    // earlier run left half-written, and starts the look-up of the game's
-    // folder. False, with a reason that names the file, when the temporary
+    // earlier run left half-written. False, with a reason that names the file, when the temporary
     // script cannot be created or another running copy writes it.
     bool load(QString* error);
 
-    // Starts the one look-up of the game's folder for this run (load starts
-    // the real one); the Save As dialog opens there.
+    // Starts the one look-up of the game's folder for this run (the program
+    // starts the real one once the menu is on screen); the Save As dialog
+    // opens there.
     void startGameFolderLookup(GameFolderLookup::Search search,
                                std::chrono::milliseconds deadline = std::chrono::seconds(2));
 

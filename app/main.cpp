@@ -3,6 +3,7 @@
 #include "app/Program.h"
 #include "app/StartMessages.h"
 #include "platform/Console.h"
+#include "platform/GameFolderSearch.h"
 #include "ui/Dialogs.h"
 #include "ui/Language.h"
 #include "ui/Look.h"
@@ -14,6 +15,10 @@
 #include <cstdio>
 
 int main(int argc, char* argv[]) {
+    // Run again by itself to look up the game's folder: that answer only,
+    // with no window and no script.
+    if (const std::optional<int> status = quelmar::GameFolderLookup::answerIfAsked(argc, argv))
+        return *status;
     quelmar::letOversizedWritesFail();
     const QStringList arguments = quelmar::programArguments(argc, argv);
     const quelmar::CommandLine commandLine = quelmar::CommandLine::parse(arguments);

@@ -6,6 +6,9 @@
 #   peak RSS   the run's peak resident memory, after the idle spell and a
 #              visit to the two heaviest pages (the weapon pictures and the
 #              command page's 130 key fields)
+#   lookup     the second run of the program that looks up the game's
+#              folder once the menu is on screen: seconds to its answer and
+#              its peak memory
 # Then, where ./build.sh windows has packed the Windows program, the same
 # start under Wine beside a minimal Qt program, and the zip's and the
 # installer's sizes (bench/measure_wine.sh).
@@ -72,3 +75,13 @@ awk -v b="$before" -v a="$after" -v t="$ticks" \
     'BEGIN {printf "idle main menu CPU:    %.2f %% of one core (10 s)\n", 100 * (a - b) / t / 10}'
 awk -v k="$peak" 'BEGIN {printf "peak resident memory:  %.1f MB\n", k / 1024}'
 [ "$visible_menu" = 1 ] || echo "(the page visit did not end back at the menu)" >&2
+# The lookup as the menu starts it, its input held open as the menu holds it.
+python3 - "$binary" <<'EOF'
+import resource, subprocess, sys, time
+begin = time.monotonic()
+child = subprocess.Popen([sys.argv[1], "--game-folder-search"], stdin=subprocess.PIPE,
+                         stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+child.wait()
+peak = resource.getrusage(resource.RUSAGE_CHILDREN).ru_maxrss
+print(f"game-folder lookup:    {time.monotonic() - begin:.3f} s, peak {peak / 1024:.1f} MB")
+EOF

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+class QProcess;
+
 namespace quelmar {
 
 // The folders where this platform's Steam clients keep their own files (the
@@ -41,5 +43,10 @@ QList<InstalledProgram> installedPrograms();
 // of the given programs holding hl.exe and "cstrike") comes after a fully
 // installed Steam game and before a Steam folder the manifest disowns.
 QString findGameFolder(const QStringList& steamRoots, const QList<InstalledProgram>& programs = {});
+
+// Readies a process that is to run without a window: on Windows the
+// pointer does not turn busy while it starts (it would for two seconds, as
+// for any program started without a window of its own to show).
+void prepareWindowlessChild(QProcess& process);
 
 } // namespace quelmar

@@ -1,6 +1,7 @@
 #include "platform/GameFolder.h"
 
 #include <QDir>
+#include <QProcess>
 
 namespace quelmar {
 
@@ -20,6 +21,10 @@ QList<InstalledProgram> installedPrograms() {
     // Linux has no register of what was installed where outside the
     // package manager, and the game does not come from it.
     return {};
+}
+
+void prepareWindowlessChild(QProcess&) {
+    // Nothing on screen tells of a process being started here.
 }
 
 } // namespace quelmar

@@ -1,6 +1,7 @@
 #include "platform/GameFolder.h"
 
 #include <QDir>
+#include <QProcess>
 
 #include <string>
 #include <windows.h>
@@ -78,6 +79,14 @@ QList<InstalledProgram> installedPrograms() {
     addUninstallEntries(HKEY_LOCAL_MACHINE, KEY_WOW64_64KEY, programs);
     addUninstallEntries(HKEY_LOCAL_MACHINE, KEY_WOW64_32KEY, programs);
     return programs;
+}
+
+void prepareWindowlessChild(QProcess& process) {
+    // Windows shows the busy pointer after starting a program until it shows
+    // a window, or for two seconds when none comes.
+    process.setCreateProcessArgumentsModifier([](QProcess::CreateProcessArguments* arguments) {
+        arguments->startupInfo->dwFlags |= STARTF_FORCEOFFFEEDBACK;
+    });
 }
 
 } // namespace quelmar

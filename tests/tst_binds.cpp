@@ -250,7 +250,7 @@ class TestCommandPage : public QObject {
         page_ = new CommandPage(harness_->services);
         page_->show();
         page_->activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(page_, 3000));
+        QVERIFY(QTest::qWaitForWindowActive(page_, kPatience));
     }
     void cleanup() {
         delete page_;

@@ -19,19 +19,20 @@ using namespace quelmar;
 
 namespace {
 
-// Answers the modal dialogs that open while it lives and sees each one close:
-// one still open a second after its answer is closed by force and counted,
-// so a wrong answer fails the test instead of hanging in the dialog.
+// Answers the modal dialogs that open while it lives and sees each one close
+// on its answer: one still open after it is closed by force and counted, so
+// a wrong answer fails the test instead of hanging in the dialog.
 struct ModalAnswers {
     explicit ModalAnswers(std::function<void(QWidget*)> answer) {
         QObject::connect(&timer, &QTimer::timeout, [this, answer] {
-            QWidget* modal = QApplication::activeModalWidget();
-            if (modal && modal != current) {
-                current = modal, ++answered, sinceAnswer.start();
-                answer(modal);
-            } else if (modal && sinceAnswer.hasExpired(1000)) {
-                current = nullptr, ++leftOpen;
-                if (auto* dialog = qobject_cast<QDialog*>(modal))
+            const QPointer<QWidget> modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            ++answered;
+            answer(modal);
+            if (modal && QApplication::activeModalWidget() == modal) {
+                ++leftOpen;
+                if (auto* dialog = qobject_cast<QDialog*>(modal.data()))
                     dialog->done(QDialog::Rejected);
             }
         });
@@ -40,8 +41,6 @@ struct ModalAnswers {
     bool eachClosed(int count) const { return answered == count && leftOpen == 0; }
 
     QTimer timer;
-    QPointer<QWidget> current;
-    QElapsedTimer sinceAnswer;
     int answered = 0, leftOpen = 0;
 };
 

@@ -1,10 +1,8 @@
 #include "platform/GameFolder.h"
 #include "platform/GameFolderSearch.h"
+#include "tests/support/Fakes.h"
 
 #include <QtTest>
-
-#include <memory>
-#include <vector>
 
 #ifndef Q_OS_WIN
 #include <sys/resource.h>
@@ -12,6 +10,9 @@
 #endif
 
 using namespace std::chrono_literals;
+using quelmar::GameFolderLookup;
+using quelmar::test::fakeSearch;
+constexpr std::chrono::milliseconds kPatience(quelmar::test::kPatience);
 
 class TestGameFolder : public QObject {
     Q_OBJECT
@@ -57,9 +58,9 @@ class TestGameFolder : public QObject {
 #endif
     }
 
-    // The whole lookup as the Save As dialog asks for it: a blocking read
-    // would run past the deadline and find nothing. A list of 1 MB at most
-    // is read in memory of its own order.
+    // The whole lookup as the Save As dialog asks for it, in a child
+    // process: a blocking read would hang it. A list of 1 MB at most is read
+    // in memory of its own order.
     void found() {
 #ifndef Q_OS_WIN
         QFETCH(QString, home);
@@ -81,14 +82,13 @@ class TestGameFolder : public QObject {
         qputenv("HOME", dir.path().toLocal8Bit());
         const QString previous = QDir::currentPath(); // a relative "lib" must not be found here
         QDir::setCurrent(dir.path());
-        rusage before{}, after{};
-        getrusage(RUSAGE_SELF, &before);
         const QString result =
-            quelmar::GameFolderLookup(quelmar::GameFolderLookup::gameFolderSearch(), 1s).folder();
-        getrusage(RUSAGE_SELF, &after);
+            GameFolderLookup(GameFolderLookup::gameFolderSearch(), kPatience).folder();
+        rusage children{};
+        getrusage(RUSAGE_CHILDREN, &children);
         QDir::setCurrent(previous);
         QCOMPARE(result, QFileInfo(found).canonicalFilePath());
-        QVERIFY2(after.ru_maxrss - before.ru_maxrss < 64 * 1024, "the peak grew by 64 MB or more");
+        QVERIFY2(children.ru_maxrss < 64 * 1024, "a search took 64 MB or more");
 #endif
     }
 
@@ -142,53 +142,25 @@ class TestGameFolder : public QObject {
         QCOMPARE(quelmar::installFolderOf({f[0], f[1], f[2], f[3]}), folder);
     }
 
-    // Past the deadline the answer is "not found"; a late answer is still
-    // taken by a later call; the thread's state is its own, so it may end
-    // after the lookup has gone.
-    void deadline() {
-        const auto go = std::make_shared<QSemaphore>();
-        const auto finished = std::make_shared<QSemaphore>();
-        auto lookup = std::make_unique<quelmar::GameFolderLookup>(
-            [go, finished] { return go->acquire(), finished->release(), QString("late"); }, 100ms);
-        QCOMPARE(lookup->folder(), QString());
-        go->release();
-        QVERIFY(finished->tryAcquire(1, 2000));
-        QTRY_COMPARE_WITH_TIMEOUT(lookup->folder(), "late", 2000);
-        QCOMPARE(quelmar::GameFolderLookup([] { return QString("soon"); }, 2s).folder(), "soon");
-        lookup = std::make_unique<quelmar::GameFolderLookup>(
-            [go] { return go->acquire(), QString("gone"); }, 0ms);
-        lookup.reset();
-        go->release();
-    }
-
-    // The search's thread ends by itself once it has answered, while the
-    // window goes on building itself. A thread-local with a destructor left
-    // behind by the search (Qt's regular expressions keep one) is destroyed,
-    // under MinGW, after the thread's emulated TLS has been freed: the
-    // program then crashes now and then, as the freed block is reused. Many
-    // searches through every kind of entry, each ending while the heap is
-    // busy with blocks of the TLS's size.
-    void searchThreadEnds() {
-        QList<quelmar::InstalledProgram> programs;
-        for (const char* name : {"Counter-Strike 1.6", "Half-Life", "CS 1.6", "Notepad++"})
-            programs.append({name, "Games\\CS", "\"D:\\HL\\hl.exe\",0", "D:\\HL\\unins.exe /S"});
-        programs.append({"counter strike", "", "D:\\HL\\cs.ico,-101", "MsiExec.exe /X{1}"});
-        std::vector<std::unique_ptr<char[]>> blocks(64);
-        for (int run = 0; run < 300; ++run) {
-            QCOMPARE(
-                quelmar::GameFolderLookup(
-                    [programs] { return "found: " + quelmar::findGameFolder({}, programs); }, 5s)
-                    .folder(),
-                "found: ");
-            for (int churn = 0; churn < 20; ++churn) {
-                for (auto& block : blocks)
-                    std::memset((block = std::make_unique<char[]>(16)).get(), 0xff, 16);
-                for (auto& block : blocks)
-                    block.reset();
-            }
-        }
+    // What the lookup takes from its child: a whole answer in UTF-8, nothing
+    // from one that fails or cannot start (one that hangs: tst_mainmenu); an
+    // answer after the deadline is taken by a later call.
+    void childsAnswer() {
+        const QString game = QStringLiteral("D:/Игры/Counter-Strike 1.6");
+        QCOMPARE(GameFolderLookup(fakeSearch({"answer", game}), kPatience).folder(), game);
+        QCOMPARE(GameFolderLookup(fakeSearch({"fail", game}), kPatience).folder(), QString());
+        const QString missing = QCoreApplication::applicationDirPath() + "/missing";
+        QCOMPARE(GameFolderLookup({missing, {}}, kPatience).folder(), QString());
+        const GameFolderLookup late(fakeSearch({"answer", "late"}), 0ms);
+        QTRY_COMPARE_WITH_TIMEOUT(late.folder(), QStringLiteral("late"), kPatience.count());
     }
 };
 
-QTEST_GUILESS_MAIN(TestGameFolder)
+int main(int argc, char** argv) {
+    if (const std::optional<int> status = quelmar::test::answerAsSearch(argc, argv))
+        return *status;
+    QCoreApplication app(argc, argv);
+    TestGameFolder test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_gamefolder.moc"

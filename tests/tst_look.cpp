@@ -47,7 +47,7 @@ class TestLook : public QObject {
         QMap<QString, QRect> placed;
         for (QWidget* window : windows) {
             window->show();
-            QVERIFY(QTest::qWaitForWindowExposed(window, 3000));
+            QVERIFY(QTest::qWaitForWindowExposed(window, test::kPatience));
             const QRect frame = window->frameGeometry();
             const QString name = window->objectName();
             placed[name] = frame;

@@ -100,7 +100,7 @@ class TestMainMenu : public QObject {
         QString error;
         QVERIFY2(menu_->load(&error), qPrintable(error));
         menu_->show();
-        QVERIFY(QTest::qWaitForWindowExposed(menu_.get(), 3000));
+        QVERIFY(QTest::qWaitForWindowExposed(menu_.get(), kPatience));
     }
 
     void cleanup() {
@@ -116,11 +116,11 @@ class TestMainMenu : public QObject {
         QVERIFY(command9 && command9->x() >= menu_->width());
         FlameView* flame = menu_->flame();
         const QImage first = flame->grab().toImage();
-        QTRY_VERIFY_WITH_TIMEOUT(flame->grab().toImage() != first, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(flame->grab().toImage() != first, kPatience);
         QSignalSpy started(menu_.get(), &MainMenu::flameStarted);
         menu_->hide();
         const QImage before = flame->grab().toImage();
-        QTRY_VERIFY_WITH_TIMEOUT(flame->grab().toImage() != before, 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(flame->grab().toImage() != before, kPatience);
         QCOMPARE(started.count(), 0); // pressed once only, before
     }
 
@@ -129,7 +129,7 @@ class TestMainMenu : public QObject {
     void pageOpensAndComesBack() {
         click("Command5");
         QTest::mouseClick(opened_[0]->findChild<QPushButton*>("Command2"), Qt::LeftButton);
-        QTRY_VERIFY_WITH_TIMEOUT(opened_[0].isNull(), 3000); // unloaded: the window is gone
+        QTRY_VERIFY_WITH_TIMEOUT(opened_[0].isNull(), kPatience); // unloaded: the window is gone
         QVERIFY(menu_->isVisible() && menu_->entry("Command7")->isEnabled());
         QCOMPARE(sound_->played, QList<Cue>{Cue::PageOpened});
         click("Command5"); // disabled: ignored
@@ -138,7 +138,7 @@ class TestMainMenu : public QObject {
         QVERIFY(menu_->isVisible() && menu_->entry("Command8")->isEnabled());
         click("Command7");
         opened_.last()->close();
-        QTRY_VERIFY_WITH_TIMEOUT(opened_.last().isNull(), 3000);
+        QTRY_VERIFY_WITH_TIMEOUT(opened_.last().isNull(), kPatience);
         QVERIFY(menu_->isVisible() && !menu_->entry("Command7")->isEnabled());
         QCOMPARE(readBytes(TempConfigFile::path()), goldenBytes("preamble_only.cfg") +
                                                         goldenBytes("video_defaults.cfg") +
@@ -170,7 +170,8 @@ class TestMainMenu : public QObject {
         const QString game = fakeSteamFolder(tmp_.filePath(QStringLiteral("Вася"))) +
                              QStringLiteral("/steamapps/common/Half-Life/cstrike");
         QVERIFY(QDir().mkpath(game));
-        menu_->session().startGameFolderLookup(GameFolderLookup::gameFolderSearch());
+        menu_->session().startGameFolderLookup(GameFolderLookup::gameFolderSearch(),
+                                               std::chrono::milliseconds(kPatience));
         click("Command3");
         QCOMPARE(dialogs_->asked.size(), 1);
         QCOMPARE(dialogs_->asked[0].kind, AskedDialog::SaveAs);
@@ -181,18 +182,21 @@ class TestMainMenu : public QObject {
     }
 
     // A game-folder search hung on a network folder: past its deadline the
-    // dialog opens in the player's documents and the save ends the program; the
-    // hung search stays behind on data of its own until the test ends.
+    // dialog opens in the player's documents, and the save ends the program
+    // while the search still hangs; the search goes with the program.
     void saveWhileTheGameFolderSearchHangs() {
-        const auto never = std::make_shared<QSemaphore>();
-        menu_->session().startGameFolderLookup(
-            [never] { return never->acquire(), QString("never"); }, std::chrono::milliseconds(50));
+        const QString lock = tmp_.filePath(QStringLiteral("search.lock"));
+        menu_->session().startGameFolderLookup(fakeSearch({"hang", lock}),
+                                               std::chrono::milliseconds(50));
+        QTRY_VERIFY2_WITH_TIMEOUT(QFile::exists(lock), "the search never ran", kPatience);
         QSignalSpy unloaded(menu_.get(), &MainMenu::unloaded);
         dialogs_->answerSaveAs(tmp_.filePath(QStringLiteral("hung.cfg")));
         click("Command3");
         QCOMPARE(dialogs_->asked.size(), 1);
         QCOMPARE(dialogs_->asked[0].startFolder, documentsFolder());
-        QCOMPARE(unloaded.count(), 1);
+        QVERIFY(unloaded.count() == 1 && !lockIsFree(lock));
+        menu_.reset();
+        QVERIFY2(lockIsFree(lock), "the search outlived the program");
     }
 
     // Keys bound on the command page that the console knows by other names:
@@ -529,7 +533,7 @@ class TestProgram : public QObject {
     }
 
     // Each cue is a whole RIFF WAVE image (pad byte included) that both
-    // players take; they return at once without a sound card.
+    // players take; without a sound card they play nothing and fail nothing.
     void soundWithoutADevice() {
         for (Cue c : kEveryCue) {
             const QByteArray image = assetBytes(cueSound(c));
@@ -539,16 +543,15 @@ class TestProgram : public QObject {
                      qPrintable(cueSound(c)));
         }
         const auto cue = makeSoundCue();
-        QElapsedTimer clock;
-        clock.start();
         for (Cue c : kEveryCue)
             cue->play(c);
         cue->play(quelmar::Cue(99));
-        QVERIFY2(clock.elapsed() < 3000, qPrintable(QString::number(clock.elapsed())));
     }
 };
 
 int main(int argc, char** argv) {
+    if (const std::optional<int> status = answerAsSearch(argc, argv))
+        return *status;
     QApplication app(argc, argv);
     int failed = 0;
     {

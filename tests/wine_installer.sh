@@ -104,7 +104,7 @@ install)
     window_owner=$!
     source "$here/../tools/x-window.sh"
     wait_for_window 60 203 299 --name '^Quelmar$' >/dev/null || fail "no main menu"
-    for _ in $(seq 50); do
+    for _ in $(seq 600); do
         grep -aq 'opened C:.*мой.cfg' <(tr -d '\r\n' <"$work/run.txt") && break
         sleep 0.1
     done

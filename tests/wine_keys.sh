@@ -50,7 +50,9 @@ walk+=("${keycode_of[Num_Lock]}=Num_Lock" "${keycode_of[Scroll_Lock]}=Scroll_Loc
 
 wrong=0
 coproc probe { WINEQT_QPA_PLATFORM=windows exec "$@" 2>"$log"; }
-if ! read -r -t 30 ready <&"${probe[0]}" ||
+# Every wait below ends as soon as its line comes; the bound only catches a
+# probe that hangs.
+if ! read -r -t 60 ready <&"${probe[0]}" ||
     ! [[ ${ready%$'\r'} =~ ^ready\ windows\ ([0-9]+\ [0-9]+)$ ]]; then
     echo "the probe never said it was ready on the windows platform; it said:" >&2
     cat "$log" >&2
@@ -69,8 +71,8 @@ expect() { # meant expected xdotool-arguments...
     local meant=$1 expected=$2 got
     shift 2
     xdotool "$@"
-    if ! IFS= read -r -t 5 got <&"${probe[0]}"; then
-        echo "no name came for $meant within 5 s (awaited \"$expected\"); the probe said:" >&2
+    if ! IFS= read -r -t 60 got <&"${probe[0]}"; then
+        echo "no name came for $meant within 60 s (awaited \"$expected\"); the probe said:" >&2
         cat "$log" >&2
         exit 1
     fi

@@ -83,7 +83,7 @@ int main(int argc, char** argv) {
     });
     page->show();
     page->activateWindow();
-    if (!QTest::qWaitForWindowExposed(page, 5000))
+    if (!QTest::qWaitForWindowExposed(page, test::kPatience))
         return 3;
     listen();
     if (fields.state(0) != KeyFieldState::Listening)

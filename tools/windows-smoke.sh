@@ -83,8 +83,9 @@ sleep 1 # the flame runs
 import -window root "$shot"
 echo "$shot"
 
-# The visible window of that size, waited for up to 10 s.
-window_of_size() { wait_for_window 10 "$1" "$2" --name .; }
+# The visible window of that size. Each wait here ends as soon as what it
+# waits for comes; its minute only catches a program that hangs.
+window_of_size() { wait_for_window 60 "$1" "$2" --name .; }
 # With no window manager, Wine takes a click only in the window that has
 # the focus.
 click() { # window id, x and y inside it
@@ -102,7 +103,7 @@ if [ -n "${QUELMAR_SMOKE_VIDEO_SHOT:-}" ]; then
     import -window root "$QUELMAR_SMOKE_VIDEO_SHOT"
 fi
 click "$video" 20 17 # Done
-for _ in $(seq 50); do
+for _ in $(seq 600); do
     xdotool search --onlyvisible --name . 2>/dev/null | grep -qx "$video" || break
     sleep 0.1
 done
@@ -119,13 +120,13 @@ echo "cfg.cfg after the video page: $(wc -c <"$script") bytes, as the Linux prog
 before=$(xdotool search --onlyvisible --class . 2>/dev/null | sort)
 click "$menu" 64 228 # "Сохранить"
 dialog=
-for _ in $(seq 100); do
+for _ in $(seq 600); do
     dialog=$(comm -13 <(echo "$before") <(xdotool search --onlyvisible --class . 2>/dev/null | sort) | head -n1)
     [ -n "$dialog" ] && break
     sleep 0.1
 done
 if [ -z "$dialog" ]; then
-    echo "no Save As dialog within 10 s" >&2
+    echo "no Save As dialog within 60 s" >&2
     import -window root "$shot"
     exit 1
 fi
@@ -135,12 +136,12 @@ xdotool windowfocus --sync "$dialog"
 xdotool type --delay 50 'C:\saved.cfg'
 xdotool key Return
 saved=$WINEPREFIX/drive_c/saved.cfg
-for _ in $(seq 100); do
+for _ in $(seq 600); do
     kill -0 $pid 2>/dev/null || break
     sleep 0.1
 done
 if kill -0 $pid 2>/dev/null; then
-    echo "the program still runs 10 s after the save" >&2
+    echo "the program still runs 60 s after the save" >&2
     import -window root "$shot"
     exit 1
 fi

@@ -1,8 +1,16 @@
 #include "tests/support/Fakes.h"
 
+#include <QCoreApplication>
+#include <QLockFile>
 #include <QRegularExpression>
+#include <QSemaphore>
 
+#include <cstring>
 #include <memory>
+
+#ifdef Q_OS_WIN
+#include "tests/support/RegistrySandbox.h"
+#endif
 
 namespace quelmar::test {
 
@@ -57,6 +65,41 @@ FileStatus statusAt(const QString& path) {
 
 bool inOurWords(const QString& text) {
     return !text.isEmpty() && !text.contains(QRegularExpression("[A-Za-z]"));
+}
+
+GameFolderLookup::Search fakeSearch(const QStringList& how) {
+    return {QCoreApplication::applicationFilePath(), QStringList{"--fake-search"} + how};
+}
+
+std::optional<int> answerAsSearch(int argc, char* argv[]) {
+#ifdef Q_OS_WIN
+    RegistrySandbox::joinParents();
+#endif
+    if (const std::optional<int> status = GameFolderLookup::answerIfAsked(argc, argv))
+        return status;
+    if (argc != 4 || std::strcmp(argv[1], "--fake-search") != 0)
+        return std::nullopt;
+    // The lock file names its holder as the system does: by the program.
+    const QCoreApplication app(argc, argv);
+    const QByteArray how = argv[2];
+    const QString text = QString::fromLocal8Bit(argv[3]);
+    if (how == "fail")
+        return GameFolderLookup::answer([&] { return text; }) + 1;
+    return GameFolderLookup::answer([&] {
+        if (how == "hang") {
+            QLockFile held(text);
+            QSemaphore never;
+            if (held.tryLock(0))
+                never.acquire();
+        }
+        return text;
+    });
+}
+
+bool lockIsFree(const QString& path) {
+    QLockFile lock(path);
+    lock.setStaleLockTime(0);
+    return lock.tryLock(0);
 }
 
 } // namespace quelmar::test

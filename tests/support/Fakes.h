@@ -1,6 +1,7 @@
 #pragma once
 
 #include "config/FileSystem.h"
+#include "platform/GameFolderSearch.h"
 #include "platform/SoundCue.h"
 #include "ui/Dialogs.h"
 
@@ -10,8 +11,13 @@
 
 #include <algorithm>
 #include <functional>
+#include <optional>
 
 namespace quelmar::test {
+
+// How long a test waits for what must come: it comes much sooner on the
+// busiest machine, and only a hang reaches this.
+constexpr int kPatience = 60000;
 
 // One dialog as the program asked for it.
 struct AskedDialog {
@@ -78,5 +84,14 @@ FileStatus statusAt(const QString& path);
 
 // Our words, never the system's English.
 bool inOurWords(const QString& text);
+
+// A game-folder search as the lookup runs the real one, by this test program
+// started again: "answer TEXT", "fail TEXT" (TEXT, then status 1) or "hang
+// LOCK" (holds the lock file LOCK and never answers).
+GameFolderLookup::Search fakeSearch(const QStringList& how);
+// First thing in a test's main(): the child's side of a real or fake search.
+std::optional<int> answerAsSearch(int argc, char* argv[]);
+// No running process holds the lock file at path.
+bool lockIsFree(const QString& path);
 
 } // namespace quelmar::test

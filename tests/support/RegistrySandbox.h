@@ -16,6 +16,9 @@ class RegistrySandbox {
     // A string value under the sandbox's HKEY_CURRENT_USER (the keys on the
     // way volatile too); false without a sandbox, never the real registry.
     bool set(const std::wstring& path, const wchar_t* name, const QString& value) const;
+    // In a process a test started: the keys are the test's sandbox, when
+    // the test had one.
+    static void joinParents();
 
   private:
     std::wstring name_;

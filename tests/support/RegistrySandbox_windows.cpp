@@ -6,6 +6,9 @@
 
 namespace quelmar::test {
 
+// The sandbox of a test, for the processes it starts.
+static const char kSandboxVariable[] = "QUELMAR_TEST_REGISTRY";
+
 static HKEY volatileKey(const std::wstring& path, REGSAM access) {
     HKEY key = nullptr;
     ::RegCreateKeyExW(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_VOLATILE, access,
@@ -22,9 +25,29 @@ RegistrySandbox::RegistrySandbox()
         active_ = active_ && key && ::RegOverridePredefKey(root, key) == ERROR_SUCCESS;
         ::RegCloseKey(key);
     }
+    if (active_)
+        qputenv(kSandboxVariable, QString::fromStdWString(name_).toLocal8Bit());
+}
+
+void RegistrySandbox::joinParents() {
+    const std::wstring name = qEnvironmentVariable(kSandboxVariable).toStdWString();
+    if (name.empty())
+        return;
+    // Only opened: keys the test has removed stay removed.
+    HKEY machine = nullptr, user = nullptr;
+    if (::RegOpenKeyExW(HKEY_CURRENT_USER, (name + L"\\machine").c_str(), 0, KEY_ALL_ACCESS,
+                        &machine) == ERROR_SUCCESS &&
+        ::RegOpenKeyExW(HKEY_CURRENT_USER, (name + L"\\user").c_str(), 0, KEY_ALL_ACCESS, &user) ==
+            ERROR_SUCCESS) {
+        ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, machine);
+        ::RegOverridePredefKey(HKEY_CURRENT_USER, user);
+    }
+    ::RegCloseKey(machine);
+    ::RegCloseKey(user);
 }
 
 RegistrySandbox::~RegistrySandbox() {
+    qunsetenv(kSandboxVariable);
     ::RegOverridePredefKey(HKEY_CURRENT_USER, nullptr);
     ::RegOverridePredefKey(HKEY_LOCAL_MACHINE, nullptr);
     ::RegDeleteTreeW(HKEY_CURRENT_USER, name_.c_str());
