@@ -339,7 +339,9 @@ int hookScript(const QString& name, const QString& folder, QTextStream& out, QTe
                  .arg(shown));
         return 2;
     }
-    if (!QFileInfo::exists(QDir(folder).filePath(name)))
+    // The game finds the script under its name in any case.
+    bool unusable = false;
+    if (!ConsoleModel::filesIn(folder)(name.toLatin1(), unusable) && !unusable)
         tell(err, QDir::toNativeSeparators(QDir(folder).filePath(name)), "note",
              QStringLiteral("not there yet; the game runs it once it is"));
     return 0;

@@ -4,18 +4,20 @@
 # Usage: cli_files.sh QUELMAR DATA-FOLDER WORK-FOLDER
 q=$1 data=$2
 rm -rf "$3" && mkdir -p "$3" && cd "$3" || exit 1
-failed=0
+# A failure leaves a mark, as expect often runs in a pipeline's subshell.
+fail() { : >failed; }
 # expect STATUS REPORT COMMAND...: the status, and standard output and error
-# together byte for byte as the file REPORT (- for the text on stdin).
+# together byte for byte as the file REPORT (- for the text on stdin). They
+# come through a pipe, which a file-size limit on the command does not cut.
 expect() {
     want=$1 report=$2
     shift 2
-    "$@" >got 2>&1 </dev/null
-    status=$?
-    if [ $status != "$want" ] || ! cmp -s got "$report"; then
+    { "$@" </dev/null 2>&1; echo $? >status; } | cat >got
+    status=$(cat status)
+    if [ "$status" != "$want" ] || ! cmp -s got "$report"; then
         echo "FAILED: $* gave status $status (wanted $want):"
         cat got
-        failed=1
+        fail
     fi
 }
 named() { sed "s|^saved\\.cfg:|$1:|" "$data/$2"; }
@@ -28,12 +30,12 @@ named '\\xc2\\xe0\\xf1\\xff.cfg' saved.check.txt >report
 expect 1 report "$q" --check "$vasya.cfg"
 named '\\xc2\\xe0\\xf1\\xff.cfg' saved.fix-keys.txt >report
 expect 1 report "$q" --fix-keys "$vasya.cfg" "$vasya-fixed.cfg"
-cmp "$vasya-fixed.cfg" "$data/saved.fixed.cfg" || failed=1
+cmp "$vasya-fixed.cfg" "$data/saved.fixed.cfg" || fail
 cp "$data/saved.cfg" "$(printf 'a\033[2J\007').cfg"
 named 'a\\x1b[2J\\x07.cfg' saved.check.txt >report
 expect 1 report "$q" --check "$(printf 'a\033[2J\007').cfg"
 printf '%s\n' "quelmar: Unexpected argument 'a\\x1b[2J'. (see --help)" |
-    expect 2 - "$q" "$(printf 'a\033[2J')"
+    expect 2 - "$q" x.cfg "$(printf 'a\033[2J')"
 
 # A link or a FIFO at the output is refused; what it leads to stays as it was.
 echo "the player's own" >own.cfg
@@ -54,7 +56,7 @@ echo "/dev/zero: cannot read: larger than 16 MiB, the most --fix-keys copies" |
     expect 2 - "$q" --fix-keys /dev/zero own.cfg
 echo "/dev/zero: cannot read: longer than 1 GiB, the most the check reads" |
     expect 2 - "$q" --check /dev/zero
-[ "$(cat own.cfg)" = "the player's own" ] && [ -L link.cfg ] || failed=1
+[ "$(cat own.cfg)" = "the player's own" ] && [ -L link.cfg ] || fail
 named /dev/stdin saved.check.txt >report
 expect 1 report sh -c 'cat "$1" | "$0" --check /dev/stdin' "$q" "$data/saved.cfg"
 
@@ -68,7 +70,7 @@ printf 'game/userconfig.cfg: added exec my.cfg\n%s\n' \
 echo "game/userconfig.cfg: runs MY.CFG already" | expect 0 - "$q" --install MY.CFG game
 echo "game/userconfig.cfg: cannot write: the file would grow past the file-size limit set for this program (ulimit -f); the file is as it was" |
     expect 1 - prlimit --fsize=20 "$q" --install other.cfg game
-printf 'bind w +forward\r\nexec my.cfg\r\n' | cmp - game/userconfig.cfg || failed=1
+printf 'bind w +forward\r\nexec my.cfg\r\n' | cmp - game/userconfig.cfg || fail
 echo "a;b.cfg: cannot install: a ';' in the name would end the console's command" |
     expect 2 - "$q" --install 'a;b.cfg' game
 echo "own.cfg: cannot install: not a folder" | expect 2 - "$q" --install my.cfg own.cfg
@@ -79,5 +81,5 @@ for name in loop.cfg sub.cfg; do
     echo "$name: cannot install: it runs config.cfg or userconfig.cfg itself (or through the files it runs): run from userconfig.cfg, they would run each other for ever; game/userconfig.cfg is as it was" |
         expect 2 - "$q" --install $name game
 done
-printf 'bind w +forward\r\nexec my.cfg\r\n' | cmp - game/userconfig.cfg || failed=1
-exit $failed
+printf 'bind w +forward\r\nexec my.cfg\r\n' | cmp - game/userconfig.cfg || fail
+[ ! -e failed ]
