@@ -137,9 +137,8 @@ QString problemText(const FileError& error) {
     case FileProblem::NotAFolder:
         return QCoreApplication::translate("FailureMessages", "на месте папки стоит файл");
     case FileProblem::ReadOnlyFile:
-        return QCoreApplication::translate(
-            "FailureMessages", "у файла стоит отметка «только для чтения», и программа его не "
-                               "меняет");
+        return QCoreApplication::translate("FailureMessages",
+                                           "у файла стоит отметка «только для чтения»");
     case FileProblem::OtherOwner:
         return QCoreApplication::translate("FailureMessages",
                                            "файл принадлежит другому пользователю");

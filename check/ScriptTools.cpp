@@ -46,7 +46,7 @@ QString reasonText(const FileError& error) {
     case FileProblem::NotAFolder:
         return QStringLiteral("a file stands where a folder is named");
     case FileProblem::ReadOnlyFile:
-        return QStringLiteral("the file is marked read-only; it was left as it was");
+        return QStringLiteral("the file is marked read-only");
     case FileProblem::NotRegular:
         return QStringLiteral("it is no regular file but a FIFO, a device or a socket");
     case FileProblem::SharedName:

@@ -139,8 +139,8 @@
         <translation>the file has a second name (a hard link)</translation>
     </message>
     <message>
-        <source>у файла стоит отметка «только для чтения», и программа его не меняет</source>
-        <translation>the file is marked read-only, and the program leaves it alone</translation>
+        <source>у файла стоит отметка «только для чтения»</source>
+        <translation>the file is marked read-only</translation>
     </message>
     <message>
         <source>файл принадлежит другому пользователю</source>
