@@ -404,17 +404,6 @@ class TestProgram : public QObject {
             QVERIFY2(startRoute(c.facts, c.arguments, c.tool) == c.route, c.name);
     }
 
-    // What goes to a file or a pipe on Windows, by the program's own code
-    // page and its console's: the console's, unless the program's is UTF-8;
-    // without a console, the program's.
-    void redirectedCodePages() {
-        const std::tuple<unsigned, unsigned, unsigned> rows[] = {
-            {1251, 866, 866},    {1252, 437, 437},    {1251, 0, 1251},  {1252, 65001, 65001},
-            {65001, 437, 65001}, {65001, 866, 65001}, {65001, 0, 65001}};
-        for (const auto& [program, console, written] : rows)
-            QCOMPARE(redirectedCodePage(program, console), written);
-    }
-
     // Every pixel of 1800 frames: enough for each of the generator's 2^24
     // values to come up in each of a cell's three draws.
     void flameAsThePlainFlame() {
