@@ -25,28 +25,21 @@ class TestLanguage : public QObject {
         QTest::addColumn<QStringList>("system");
         QTest::addColumn<bool>("russian");
         const QStringList ru{"ru-RU", "ru"}, en{"en-US", "en"};
-        QTest::newRow("option over all") << "en"
-                                         << "ru" << ru << false;
-        QTest::newRow("option in capitals") << "RU"
-                                            << "" << en << true;
-        QTest::newRow("variable over the system") << ""
-                                                  << "en" << ru << false;
-        QTest::newRow("variable of no language") << ""
-                                                 << "de" << ru << true;
-        QTest::newRow("Russian system") << ""
-                                        << "" << ru << true;
-        QTest::newRow("Ukrainian system") << ""
-                                          << "" << QStringList{"uk-UA"} << true;
-        QTest::newRow("Belarusian system") << ""
-                                           << "" << QStringList{"be-BY", "be"} << true;
-        QTest::newRow("German then Russian") << ""
-                                             << "" << QStringList{"de-DE", "ru-RU"} << true;
-        QTest::newRow("English system") << ""
-                                        << "" << en << false;
-        QTest::newRow("Kazakh system") << ""
-                                       << "" << QStringList{"kk-KZ"} << false;
-        QTest::newRow("none at all") << ""
-                                     << "" << QStringList{} << false;
+        const std::tuple<const char*, const char*, const char*, QStringList, bool> rows[] = {
+            {"option over all", "en", "ru", ru, false},
+            {"option in capitals", "RU", "", en, true},
+            {"variable over the system", "", "en", ru, false},
+            {"variable of no language", "", "de", ru, true},
+            {"Russian system", "", "", ru, true},
+            {"Ukrainian system", "", "", {"uk-UA"}, true},
+            {"Belarusian system", "", "", {"be-BY", "be"}, true},
+            {"German then Russian", "", "", {"de-DE", "ru-RU"}, true},
+            {"English system", "", "", en, false},
+            {"Kazakh system", "", "", {"kk-KZ"}, false},
+            {"none at all", "", "", {}, false},
+        };
+        for (const auto& [name, option, variable, system, russian] : rows)
+            QTest::newRow(name) << QString(option) << QString(variable) << system << russian;
     }
     void choice() {
         QFETCH(QString, option);
