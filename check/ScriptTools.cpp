@@ -266,9 +266,9 @@ int hookScript(const QString& name, const QString& folder, QTextStream& out, QTe
                  .arg(shown));
         return 2;
     }
-    // The console finds the file in any case.
-    const QStringList there = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
-    if (!there.contains(name, Qt::CaseInsensitive))
+    // The game finds the script under its name in any case.
+    bool unusable = false;
+    if (!ConsoleModel::filesIn(folder)(name.toLatin1(), unusable) && !unusable)
         tell(err, QDir::toNativeSeparators(QDir(folder).filePath(name)), "note",
              QStringLiteral("not there yet; the game runs it once it is"));
     return 0;

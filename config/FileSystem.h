@@ -125,7 +125,8 @@ class File {
     FileError position(qint64& offset) const;
     FileError seek(qint64 offset);
     FileError truncate(qint64 size);
-    // Sets aside size bytes, so a full disk fails before any byte changes.
+    // Sets aside size bytes, so a full disk fails before any byte changes;
+    // a shorter file grows to size, zeros at its end.
     FileError reserve(qint64 size);
     FileError sync();
     // An exclusive lock, taken without waiting: Locked when another program

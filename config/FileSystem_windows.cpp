@@ -547,16 +547,27 @@ FileError File::truncate(qint64 size) {
 FileError File::reserve(qint64 size) {
     if (size <= 0)
         return {};
+    const HANDLE handle = handleOf(handle_);
     FILE_ALLOCATION_INFO allocation{};
     allocation.AllocationSize.QuadPart = size;
-    if (::SetFileInformationByHandle(handleOf(handle_), FileAllocationInfo, &allocation,
-                                     sizeof allocation))
-        return {};
     // Only a full disk matters here; a file system that keeps no allocation
     // of its own still shows a full disk at the write, which is checked.
-    const DWORD code = ::GetLastError();
-    if (code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL)
-        return FileError::system(FileStep::Reserve, path_, int(code));
+    if (!::SetFileInformationByHandle(handle, FileAllocationInfo, &allocation, sizeof allocation)) {
+        const DWORD code = ::GetLastError();
+        if (code == ERROR_DISK_FULL || code == ERROR_HANDLE_DISK_FULL)
+            return FileError::system(FileStep::Reserve, path_, int(code));
+    }
+    // The allocation leaves the end where it was; a shorter file is made
+    // size long, as posix_fallocate makes it.
+    LARGE_INTEGER now{};
+    if (!::GetFileSizeEx(handle, &now))
+        return FileError::system(FileStep::Reserve, path_, int(::GetLastError()));
+    if (now.QuadPart >= size)
+        return {};
+    FILE_END_OF_FILE_INFO end{};
+    end.EndOfFile.QuadPart = size;
+    if (!::SetFileInformationByHandle(handle, FileEndOfFileInfo, &end, sizeof end))
+        return FileError::system(FileStep::Reserve, path_, int(::GetLastError()));
     return {};
 }
 

@@ -86,7 +86,9 @@ void removeLeftoversBeside(const QString& target) {
 }
 
 FileError overwrite(File& file, QByteArrayView bytes, const FileCalls& calls) {
-    FileError error = file.seek(0);
+    FileError error = file.reserve(bytes.size());
+    if (!error)
+        error = file.seek(0);
     if (!error)
         error = writeAll(file, bytes, calls);
     if (!error)

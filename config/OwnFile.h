@@ -20,6 +20,8 @@ FileError createBeside(const QString& target, File& file, bool asNewFile = false
 void removeLeftoversBeside(const QString& target);
 
 // Writes bytes over the whole file from its start, cuts it there and syncs.
+// The space is set aside first: a full disk fails before any byte changes,
+// and a write cut short leaves the file at its old length or at the new one.
 FileError overwrite(File& file, QByteArrayView bytes, const FileCalls& calls);
 
 // Puts a fresh file of our own at target, made beside it and renamed over

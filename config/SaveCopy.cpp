@@ -19,10 +19,7 @@ FileError writeSyncClose(File& file, const QByteArray& script, const FileCalls& 
 }
 
 FileError rewrite(File& file, const QByteArray& script, const FileCalls& calls) {
-    // Reserve the space first: a full disk then fails before any byte changes.
-    FileError error = file.reserve(script.size());
-    if (!error)
-        error = overwrite(file, script, calls);
+    FileError error = overwrite(file, script, calls);
     QByteArray back;
     if (!error)
         error = calls.read(file, back);

@@ -23,9 +23,22 @@ void letOversizedWritesFail();
 // Standard output or error (stream is stdout or stderr) for a QTextStream,
 // which writes UTF-8 to it. A Windows console is handed the text itself
 // (WriteConsoleW), so it shows in whatever the console's code page is;
-// output sent to a file or a pipe, and every other system, takes the bytes.
+// output sent to a file or a pipe there takes the bytes in
+// redirectedCodePage(), and on every other system the UTF-8 bytes.
 // A failed write makes the stream's status fail.
 std::unique_ptr<QIODevice> consoleDevice(std::FILE* stream);
+
+// The code page of what a Windows console program writes to a file or a
+// pipe, from its own code page (GetACP) and its console's output code page
+// (0 without a console). The console's page says how that console shows the
+// bytes written to it, and cmd.exe's own commands write in it where their
+// output is redirected; but a program whose own page is UTF-8 (asked for in
+// its manifest, or the system's UTF-8 option) writes UTF-8, which holds every
+// character, whatever page the console it was started from still has.
+constexpr unsigned kUtf8CodePage = 65001;
+constexpr unsigned redirectedCodePage(unsigned program, unsigned console) {
+    return program == kUtf8CodePage || console == 0 ? program : console;
+}
 
 // Whether stream (stdout or stderr) is a terminal or a console a player reads.
 bool isTerminal(std::FILE* stream);

@@ -12,8 +12,7 @@ namespace quelmar {
 namespace {
 
 // Takes the UTF-8 that QTextStream writes and hands it on: as text to a
-// console, as bytes in the console's (or else the system's) code page to
-// a file or a pipe, which is what cmd.exe's own commands write there.
+// console, as bytes in redirectedCodePage() to a file or a pipe.
 class ConsoleWriter final : public QIODevice {
   public:
     explicit ConsoleWriter(HANDLE handle) : handle_(handle) {
@@ -46,9 +45,7 @@ class ConsoleWriter final : public QIODevice {
             }
             return true;
         }
-        UINT page = ::GetConsoleOutputCP();
-        if (page == 0)
-            page = CP_ACP;
+        const UINT page = redirectedCodePage(::GetACP(), ::GetConsoleOutputCP());
         const int size = ::WideCharToMultiByte(page, 0, wide.data(), int(wide.size()), nullptr, 0,
                                                nullptr, nullptr);
         std::string bytes(size_t(size), '\0');

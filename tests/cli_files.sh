@@ -61,7 +61,8 @@ named /dev/stdin saved.check.txt >report
 expect 1 report sh -c 'cat "$1" | "$0" --check /dev/stdin' "$q" "$data/saved.cfg"
 
 # --install: the exec line once, after the player's bytes; a write that
-# fails leaves userconfig.cfg as it was; a bad argument is refused.
+# fails, or a file marked read-only, leaves userconfig.cfg as it was; a bad
+# argument or one of the game's own scripts is refused.
 mkdir game && printf 'bind w +forward' >game/userconfig.cfg
 printf 'game/userconfig.cfg: added exec my.cfg\n%s\n' \
     "game/my.cfg: note: not there yet; the game runs it once it is" |
@@ -71,6 +72,13 @@ echo "game/userconfig.cfg: runs MY.CFG already" | expect 0 - "$q" --install MY.C
 echo "game/userconfig.cfg: cannot write: the file reached the file-size limit the system set for the program; the file is as it was" |
     expect 1 - prlimit --fsize=20 "$q" --install other.cfg game
 printf 'bind w +forward\r\nexec my.cfg\r\n' | cmp - game/userconfig.cfg || echo "$LINENO" >>failures
+chmod a-w game/userconfig.cfg
+echo "game/userconfig.cfg: cannot write: the file is marked read-only; the file is as it was" |
+    expect 1 - "$q" --install other.cfg game
+chmod u+w game/userconfig.cfg
+for name in userconfig.cfg AutoExec.cfg; do
+    echo "$name: cannot install: the game runs it by itself" | expect 2 - "$q" --install $name game
+done
 echo "a;b.cfg: cannot install: the name holds a semicolon, where the console ends a command" |
     expect 2 - "$q" --install 'a;b.cfg' game
 echo "own.cfg: cannot install: not a folder" | expect 2 - "$q" --install my.cfg own.cfg

@@ -1,5 +1,6 @@
 // Real failures of the script file and the save, with the real thing on
-// disk: nothing written may be lost, nothing else may be written into.
+// disk: nothing written may be lost, nothing else may be written into, and
+// a save killed mid-way is undone at the next start.
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"
 #include "app/SaveMessages.h"
@@ -11,11 +12,15 @@
 #include "config/SaveCopy.h"
 #include "config/StringResources.h"
 #include "config/TempConfigFile.h"
+#include "platform/Console.h"
 #include "tests/support/Golden.h"
 
+#include <QApplication>
+#include <QProcess>
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <cstdio>
 #include <memory>
 
 using namespace quelmar;
@@ -66,6 +71,42 @@ const SaveCase kSaves[] = {
     {"refused as read-only: not in place", 8, "file", -1, false, kReadOnly, kReadOnly,
      SaveOutcome::Unchanged},
 };
+
+bool put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size();
+}
+
+QByteArray newScript(int size) {
+    return QByteArray("echo new\r\n").repeated(size / 10);
+}
+
+// Says "!" and waits to be killed; should the test end first, its input
+// ends, and so does this.
+[[noreturn]] void stopHere() {
+    std::fputs("!", stdout);
+    std::fflush(stdout);
+    std::getchar();
+    std::_Exit(1);
+}
+
+// The save a test kills, in a process of its own: it rewrites target in
+// place (the folder refuses the file beside it) and stops once killAt bytes
+// have reached the file (-1: at the check after the last).
+int saveUntilKilled(const QString& target, int size, qint64 killAt) {
+    FileCalls calls = brokenDisk(-1, false, FileProblem::Busy);
+    calls.write = [&](File& f, QByteArrayView bytes, qint64& written) {
+        const bool ours = f.path() == target && killAt >= 0;
+        const FileError error =
+            f.writeSome(ours ? bytes.first(qMin(killAt, bytes.size())) : bytes, written);
+        if (ours && (killAt -= written) == 0)
+            stopHere();
+        return error;
+    };
+    calls.read = [](const File&, QByteArray&) -> FileError { stopHere(); };
+    saveScript(newScript(size), target, calls);
+    return 1;
+}
 
 } // namespace
 
@@ -138,7 +179,7 @@ class TestSaveFail : public QObject {
     // up by a start from another folder. Only a record private to the player,
     // in a state folder private to the player, puts anything back, and only
     // onto the very file, not through a link; one that cannot be used is set
-    // aside once, never removed; one whose file's folder is gone waits.
+    // aside once, never removed; one whose file's folder is gone waits for it.
     void aRecordIsUsedOnlyWhenItCanBeTrusted_data() {
         QTest::addColumn<QString>("fault");
         QTest::addColumn<FileProblem>("problem"); // of a record set aside
@@ -199,7 +240,71 @@ class TestSaveFail : public QObject {
                                             : QFileInfo(target).canonicalFilePath());
             QVERIFY(putBackText(told).contains(QDir::toNativeSeparators(told[0].path)));
         }
-        QVERIFY(putBackUnfinishedRewrites(calls).isEmpty() || fault == "unplugged");
+        // Plugged in again, the file gets its old content back.
+        if (fault == "unplugged")
+            QVERIFY(QDir().rename(at("stick2"), at("stick")) &&
+                    putBackUnfinishedRewrites(calls).size() == 1 && readBytes(target) == old);
+        QVERIFY(putBackUnfinishedRewrites(calls).isEmpty());
+    }
+
+    // A save rewriting in place is killed mid-way; a start while it runs
+    // touches nothing; the next start puts the old content back where the
+    // file is left a mix of both, and says so. since: how the player saved
+    // the file before that start: in place, anew (the very mix, yet another
+    // file), or in place a part of the old content or nothing.
+    void aSaveKilledInPlaceIsPutBackAtTheNextStart_data() {
+        QTest::addColumn<int>("size");   // of the new script; the old one has 3000 bytes
+        QTest::addColumn<int>("killAt"); // bytes written; -1: at the check after the last
+        QTest::addColumn<bool>("putBack");
+        QTest::addColumn<QString>("since");
+        QTest::newRow("shorter, nothing written") << 1000 << 0 << false << "";
+        QTest::newRow("shorter, part written") << 1000 << 600 << true << "";
+        QTest::newRow("shorter, the end not cut yet") << 1000 << 1000 << true << "";
+        QTest::newRow("longer, nothing written") << 5000 << 0 << true << "";
+        QTest::newRow("longer, part written") << 5000 << 4000 << true << "";
+        QTest::newRow("complete") << 1000 << -1 << false << "";
+        QTest::newRow("then saved in place") << 1000 << 600 << false << "in place";
+        QTest::newRow("then saved anew") << 1000 << 600 << false << "anew";
+        QTest::newRow("then cut short") << 1000 << 600 << false << "shortened";
+        QTest::newRow("then emptied") << 1000 << 600 << false << "emptied";
+    }
+    void aSaveKilledInPlaceIsPutBackAtTheNextStart() {
+        QFETCH(int, size);
+        QFETCH(int, killAt);
+        QFETCH(bool, putBack);
+        QFETCH(QString, since);
+        const QString target = at("autoexec.cfg");
+        const QByteArray old = QByteArray("old line\r\n").repeated(300);
+        QVERIFY(put(target, old));
+        QProcess save;
+        save.start(QCoreApplication::applicationFilePath(),
+                   {"--killed-save", target, QString::number(size), QString::number(killAt)});
+        // Stopped where it is to be killed, its record locked.
+        QVERIFY(save.waitForReadyRead(-1) && save.read(1) == "!");
+        const QByteArray during = readBytes(target);
+        QVERIFY(putBackUnfinishedRewrites().isEmpty());
+        QCOMPARE(readBytes(target), during);
+        save.kill();
+        QVERIFY(save.waitForFinished(-1));
+        const QByteArray mine = since == "anew"        ? during
+                                : since == "shortened" ? old.left(1500)
+                                : since == "emptied"   ? QByteArray()
+                                                       : QByteArray(size, 'x');
+        QVERIFY(since.isEmpty() || put(since == "anew" ? at("saved") : target, mine));
+        QVERIFY(since != "anew" || !replaceFile(at("saved"), target));
+
+        ConfigStream config;
+        ScriptedDialogs dialogs;
+        RecordingSoundCue sound;
+        MainMenu menu(config, dialogs, sound, {});
+        QVERIFY(menu.load(nullptr));
+        QCOMPARE(readBytes(target), !since.isEmpty() ? mine : killAt < 0 ? newScript(size) : old);
+        QCOMPARE(dialogs.asked.size(), int(putBack));
+        if (putBack)
+            QVERIFY(dialogs.asked[0].text.contains(QDir::toNativeSeparators(target)) &&
+                    dialogs.asked[0].text.contains("возвращено"));
+        QVERIFY(
+            QDir(stateFolder()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     }
 
     // Windows' "private to the player", from the owner and the access list:
@@ -276,5 +381,11 @@ class TestSaveFail : public QObject {
     }
 };
 
-QTEST_MAIN(TestSaveFail)
+int main(int argc, char** argv) {
+    if (const QStringList a = programArguments(argc, argv); a.value(1) == "--killed-save")
+        return saveUntilKilled(a.value(2), a.value(3).toInt(), a.value(4).toInt());
+    QApplication app(argc, argv);
+    TestSaveFail test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_savefail.moc"

@@ -4,6 +4,7 @@
 #include "check/ScriptText.h"
 #include "config/ConfigLines.h"
 #include "config/ScriptCodePage.h"
+#include "platform/Console.h"
 #include "tests/support/Golden.h"
 
 #include <QtTest>
@@ -33,5 +34,15 @@ class TestUtf8CodePage : public QObject {
     }
 };
 
-QTEST_GUILESS_MAIN(TestUtf8CodePage)
+int main(int argc, char** argv) {
+    // "--say TEXT": the text as this program writes it to a console, a file
+    // or a pipe (CTest runs it through a pipe).
+    if (const QStringList a = programArguments(argc, argv); a.value(1) == "--say") {
+        QTextStream(consoleDevice(stdout).get()) << a.value(2) << '\n';
+        return 0;
+    }
+    QCoreApplication app(argc, argv);
+    TestUtf8CodePage test;
+    return QTest::qExec(&test, argc, argv);
+}
 #include "tst_utf8codepage.moc"

@@ -6,13 +6,11 @@
 
 #include <QByteArray>
 #include <QList>
-
 #include <QString>
 #include <QStringList>
 #include <QTemporaryDir>
-#include <functional>
-#include <utility>
 
+#include <functional>
 #include <optional>
 #include <utility>
 
