@@ -160,7 +160,7 @@ class TestOpened : public QObject {
     void utf8WithItsMark() {
         Run run;
         QVERIFY(run.open(goldenBytes("open_utf8_bom.cfg")));
-        const OpenedReport& report = run.menu().openedScript()->report();
+        const OpenedReport& report = run.menu().session().openedScript()->report();
         QCOMPARE(QString("%1 %2 %3").arg(report.notInCodePage).arg(report.kept).arg(report.onPages),
                  "3 3 3");
         run.visit("Command4", [](QWidget* page) {
