@@ -255,12 +255,12 @@ class TestKeyCaptureX11 : public QObject {
                 bar->setValue(14000);
             QVERIFY(listenReally(i));
             QVERIFY(realClicks(field(i), button, 1));
-            QTRY_COMPARE_WITH_TIMEOUT(state(i), KeyFieldState::Captured, kEventWait);
+            QTRY_COMPARE_WITH_TIMEOUT(state(i), KeyFieldState::Captured, kPatience);
         }
         QVERIFY(realClicks(field(49), 5, 1));
-        QTRY_VERIFY_WITH_TIMEOUT(bar->value() > 14000, kEventWait);
+        QTRY_VERIFY_WITH_TIMEOUT(bar->value() > 14000, kPatience);
         QVERIFY(realClicks(page_->findChild<QPushButton*>(QStringLiteral("Command2")), 1, 1));
-        QTRY_COMPARE_WITH_TIMEOUT(harness_->handedBack, 1, kEventWait);
+        QTRY_COMPARE_WITH_TIMEOUT(harness_->handedBack, 1, kPatience);
         QUELMAR_COMPARE_GOLDEN(harness_->written(), "commands_wheel.cfg");
     }
 
