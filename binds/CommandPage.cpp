@@ -3,7 +3,6 @@
 #include "binds/CommandRows.h"
 #include "binds/DoubleClickLabel.h"
 #include "binds/KeyField.h"
-#include "config/ConfigStream.h"
 #include "ui/Look.h"
 
 #include <QCoreApplication>
@@ -92,9 +91,8 @@ CommandPage::~CommandPage() {
     delete viewport_;
 }
 
-void CommandPage::writeSection(ConfigStream& config) {
-    config.beginSection(Section::Commands);
-    config.writeLines(commands::bindLines(fields_));
+SectionLines CommandPage::currentLines() const {
+    return {Section::Commands, commands::bindLines(fields_)};
 }
 
 bool CommandPage::eventFilter(QObject* watched, QEvent* event) {

@@ -28,9 +28,9 @@ class CommandPage : public PageWindow {
     ~CommandPage() override;
 
     const KeyFieldGroup& fields() const { return fields_; }
+    SectionLines currentLines() const override;
 
   protected:
-    void writeSection(ConfigStream& config) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
 
