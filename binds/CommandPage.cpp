@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -111,6 +112,16 @@ void CommandPage::wheelEvent(QWheelEvent* event) {
     // Over the headers and the Done button the wheel does nothing of itself.
     if (!takeWheel(event))
         event->ignore();
+}
+
+void CommandPage::keyPressEvent(QKeyEvent* event) {
+    // F1 shows the key map; a listening field has taken F1 as its key
+    // before it gets here.
+    if (event->key() == Qt::Key_F1 && fields_.listeningField() < 0 && services().keyMap) {
+        services().keyMap(this);
+        return;
+    }
+    PageWindow::keyPressEvent(event);
 }
 
 bool CommandPage::takeWheel(QWheelEvent* event) {

@@ -33,6 +33,7 @@ class CommandPage : public PageWindow {
   protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void addColumnHeaders();

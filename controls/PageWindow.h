@@ -36,6 +36,7 @@ class PageWindow : public QWidget {
 
   protected:
     void closeEvent(QCloseEvent* event) override;
+    const Services& services() const { return services_; }
 
     // "Done" (object name "Command2"): closes the page.
     QPushButton* addDoneButton(const QRect& geometry);

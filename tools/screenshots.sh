@@ -43,7 +43,7 @@ click() { # window id, x and y inside it (at scale 1)
 }
 
 shoot "$(window_of_size 408 311)" splash
-menu=$(window_of_size 203 299)
+menu=$(window_of_size 203 323)
 sleep 1 # the flame gets going
 shoot "$menu" main-menu
 
@@ -53,7 +53,7 @@ page() { # entry x and y inside Frame1, page width and height, name
     id=$(window_of_size "$3" "$4")
     shoot "$id" "$5"
     click "$id" 20 17 # Done
-    menu=$(window_of_size 203 299)
+    menu=$(window_of_size 203 323)
 }
 # The video page with its "2-ой прицел" list open, to show the list's colours.
 click "$menu" 64 50
@@ -65,7 +65,7 @@ import -window root -crop $((494 * scale))x$((420 * scale))+"$X"+"$Y" +repage "$
 echo "$out/video.png"
 xdotool key Escape
 click "$video" 20 17
-menu=$(window_of_size 203 299)
+menu=$(window_of_size 203 323)
 page 37 56 422 194 sound
 page 40 80 478 202 player
 page 40 104 374 266 mouse
