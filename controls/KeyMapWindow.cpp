@@ -4,7 +4,6 @@
 #include "controls/KeyCap.h"
 #include "ui/Look.h"
 
-#include <QCoreApplication>
 #include <QFrame>
 #include <QKeyEvent>
 #include <QLabel>
@@ -126,45 +125,53 @@ QRect unitBox(QPoint corner, double x, double y, double w, double h) {
 QString originText(KeyOrigin origin) {
     switch (origin) {
     case KeyOrigin::Commands:
-        return QCoreApplication::translate("KeyMapWindow", "страница «Управление»");
+        return KeyMapWindow::tr("страница «Управление»");
     case KeyOrigin::Weapons:
-        return QCoreApplication::translate("KeyMapWindow", "«Закупка оружия»");
+        return KeyMapWindow::tr("«Закупка оружия»");
     case KeyOrigin::Kept:
-        return QCoreApplication::translate("KeyMapWindow", "строка открытого сценария");
+        return KeyMapWindow::tr("строка открытого сценария");
     case KeyOrigin::Program:
         break;
     }
-    return QCoreApplication::translate("KeyMapWindow", "строка самой программы");
+    return KeyMapWindow::tr("строка самой программы");
+}
+
+// A label as wide as its text, the ink that hangs past the last letter's
+// advance included.
+void fitWidth(QLabel* label) {
+    label->adjustSize();
+    const int ink = label->fontMetrics().boundingRect(label->text()).right() + 2;
+    label->resize(std::max(label->width(), ink), label->height());
 }
 
 QString quoted(const QByteArray& command) {
-    return QCoreApplication::translate("KeyMapWindow", "«%1»").arg(fromScriptCodePage(command));
+    return KeyMapWindow::tr("«%1»").arg(fromScriptCodePage(command));
 }
 
 } // namespace
 
 QString keyJobText(const QString& label, const QList<KeyJob>& jobs) {
-    const auto tr = [](const char* text) {
-        return QCoreApplication::translate("KeyMapWindow", text);
-    };
+    const auto tr = [](const char* text) { return KeyMapWindow::tr(text); };
     if (jobs.isEmpty())
-        return tr("%1: свободна.").arg(label);
+        return KeyMapWindow::tr("%1: свободна.").arg(label);
     QStringList lines;
     for (const KeyJob& job : jobs) {
         const QString name = job.unknown ? fromScriptCodePage(job.name) : label;
-        QString line =
-            tr("%1: %2. Откуда: %3.").arg(name, quoted(job.command), originText(job.origin));
+        QString line = KeyMapWindow::tr("%1: %2. Откуда: %3.")
+                           .arg(name, quoted(job.command), originText(job.origin));
         if (!job.replaced.isEmpty()) {
             QStringList earlier;
             for (const KeyJob::Earlier& e : job.replaced)
-                earlier << tr("%1 (%2)").arg(quoted(e.command), originText(e.origin));
-            line += u' ' + tr("Заменяет: %1.").arg(earlier.join(QStringLiteral(", ")));
+                earlier << KeyMapWindow::tr("%1 (%2)").arg(quoted(e.command), originText(e.origin));
+            line +=
+                u' ' + KeyMapWindow::tr("Заменяет: %1.").arg(earlier.join(QStringLiteral(", ")));
         }
         if (job.unknown) {
-            line += u' ' + tr("Не работает: консоль не знает клавиши с таким именем.");
+            line +=
+                u' ' + KeyMapWindow::tr("Не работает: консоль не знает клавиши с таким именем.");
             if (!job.meant.isEmpty())
-                line +=
-                    u' ' + tr("Её имя для этой клавиши — %1.").arg(QString::fromLatin1(job.meant));
+                line += u' ' + KeyMapWindow::tr("Её имя для этой клавиши — %1.")
+                                   .arg(QString::fromLatin1(job.meant));
         }
         lines << line;
     }
@@ -258,7 +265,7 @@ void KeyMapWindow::addOthers(const KeyJobs& jobs) {
     caption->setObjectName(QStringLiteral("Label2"));
     caption->setFont(look::comicFont(9, true));
     look::setColors(caption, look::kOrange, look::kBlack);
-    caption->adjustSize();
+    fitWidth(caption);
     const int y = kTop + int(6.5 * kRow) + 8;
     caption->move(kLeft, y + 6);
     int x = kLeft + caption->width() + 8;
@@ -315,7 +322,7 @@ void KeyMapWindow::addLegend() {
         text->setObjectName(QStringLiteral("Legend_%1").arg(index++));
         text->setFont(look::comicFont(9));
         look::setColors(text, look::kOrange, look::kBlack);
-        text->adjustSize();
+        fitWidth(text);
         text->move(x + 20, y);
         x += 20 + text->width() + 16;
     }
