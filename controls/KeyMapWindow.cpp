@@ -108,10 +108,10 @@ const QList<Place>& keyboard() {
 // The mouse's buttons and wheel, in units from the mouse's corner.
 const QList<Place>& mouse() {
     static const QList<Place> places{
-        {"MOUSE1", "MOUSE1", 0, 0, 1.5, 2.4},     {"MWHEELUP", "MWHEELUP", 1.5, 0, 1.5, 0.8},
-        {"MOUSE3", "MOUSE3", 1.5, 0.8, 1.5, 0.8}, {"MWHEELDOWN", "MWHEELDOWN", 1.5, 1.6, 1.5, 0.8},
-        {"MOUSE2", "MOUSE2", 3, 0, 1.5, 2.4},     {"MOUSE5", "MOUSE5", 0, 2.9, 1.5, 0.9},
-        {"MOUSE4", "MOUSE4", 0, 3.8, 1.5, 0.9},
+        {"MOUSE1", "MOUSE1", 0, 0, 1.5, 3},   {"MWHEELUP", "MWHEELUP", 1.5, 0, 1.5, 1},
+        {"MOUSE3", "MOUSE3", 1.5, 1, 1.5, 1}, {"MWHEELDOWN", "MWHEELDOWN", 1.5, 2, 1.5, 1},
+        {"MOUSE2", "MOUSE2", 3, 0, 1.5, 3},   {"MOUSE5", "MOUSE5", 0, 3.5, 1.5, 1},
+        {"MOUSE4", "MOUSE4", 0, 4.5, 1.5, 1},
     };
     return places;
 }
@@ -251,7 +251,7 @@ void KeyMapWindow::addKeyboard(const KeyJobs& jobs, const QHash<char, QString>& 
             cap->setEnabled(false);
     }
     const QPoint mouseCorner(kLeft + int(23.25 * kUnit), kTop + kRow / 2);
-    mouse_ = QRect(mouseCorner, QSize(int(4.5 * kUnit) - kGap, int(4.7 * kRow) - kGap));
+    mouse_ = QRect(mouseCorner, QSize(int(4.5 * kUnit) - kGap, int(5.5 * kRow) - kGap));
     for (const Place& place : mouse())
         addCap(place.key, place.label, QString(), jobsOn(place.key),
                unitBox(mouseCorner, place.x, place.y, place.w, place.h));
