@@ -202,7 +202,10 @@ class TestMainMenu : public QObject {
     // beside it, what a click on it says, and the jobs of keys no keyboard
     // has in their row.
     void keyMapShowsEveryJob() {
-        const KeyJobs jobs({{KeyOrigin::Program, "bind q +use\r\n"},
+        QByteArray many; // more names than the row below has room for
+        for (int i = 0; i < 20; ++i)
+            many += "bind x" + QByteArray::number(i) + " a\n";
+        const KeyJobs jobs({{KeyOrigin::Program, "bind q +use\r\n" + many},
                             {KeyOrigin::Kept, "bind q lastinv\r\nbind \"Page Up\" +jump\r\n"},
                             {KeyOrigin::Weapons, "bind Q \"4-1;reset\"\r\nbind \" ~ \" x\r\n"}},
                            {});
@@ -226,6 +229,7 @@ class TestMainMenu : public QObject {
         QCOMPARE(seen("Q"), "#ff8000|Q: «4-1;reset». Откуда: «Закупка оружия».");
         QVERIFY(seen("? ~ ").startsWith("#000000 broken| ~ : «x»"));
         QCOMPARE(seen("w"), "#000000|w: свободна.");
+        QVERIFY(seen("more").contains("\nx9: «a»"));
         QVERIFY(map.findChild<QLabel*>("Label2")->isVisible());
     }
 
