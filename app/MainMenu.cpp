@@ -2,6 +2,9 @@
 
 #include "app/FlameView.h"
 #include "app/MenuEntry.h"
+#include "controls/KeyMapWindow.h"
+#include "controls/PageWindow.h"
+#include "platform/KeyboardLayout.h"
 #include "platform/SoundCue.h"
 #include "ui/Dialogs.h"
 #include "ui/Look.h"
@@ -50,7 +53,7 @@ MainMenu::MainMenu(ConfigStream& config, Dialogs& dialogs, SoundCue& sound, Page
     // A title bar with a close button only: no minimise, no maximise.
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                    Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
-    setFixedSize(203, 299);
+    setFixedSize(203, 323);
     setAcceptDrops(true);
     look::paintBlack(this);
     look::centreOnScreen(this);
@@ -62,7 +65,7 @@ MainMenu::~MainMenu() = default;
 void MainMenu::buildControls() {
     auto* frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame1"));
-    frame->setGeometry(16, 8, 177, 233);
+    frame->setGeometry(16, 8, 177, 257);
     frame->setFrameShape(QFrame::NoFrame);
 
     auto* heading = new PlainLabel(tr("Настройки:"), frame);
@@ -79,7 +82,16 @@ void MainMenu::buildControls() {
         entries_.append(entry);
     }
 
-    auto* save = new MenuEntry(QStringLiteral("Command3"), tr("Сохранить"), QRect(16, 208, 96, 27),
+    // Below the pages: what every key does. It changes nothing, so it never greys.
+    auto* keys = new MenuEntry(QStringLiteral("Command10"), tr("Клавиши"), QRect(40, 200, 64, 23),
+                               look::kListBlue, 12, false, frame);
+    connect(keys, &MenuEntry::clicked, this, [this] {
+        showKeyMap(this);
+        sound_.play(Cue::PageOpened);
+    });
+    entries_.append(keys);
+
+    auto* save = new MenuEntry(QStringLiteral("Command3"), tr("Сохранить"), QRect(16, 232, 96, 27),
                                look::kRed, 14.25, true, frame);
     connect(save, &MenuEntry::clicked, this, [this] {
         if (session_.save())
@@ -89,7 +101,7 @@ void MainMenu::buildControls() {
 
     flame_ = new FlameView(this);
     flame_->setObjectName(QStringLiteral("Picture1"));
-    flame_->setGeometry(0, 248, 207, 57);
+    flame_->setGeometry(0, 272, 207, 57);
 
     // Out of sight beyond the right edge: only Timer2 ever presses it.
     command9_ = new QPushButton(QStringLiteral("Command9"), this);
@@ -129,7 +141,8 @@ MenuEntry* MainMenu::entry(const QString& name) const {
 void MainMenu::openPage(const MenuPageEntry& place) {
     const Services services{
         config_, dialogs_, sound_,
-        [this, entry = QString::fromLatin1(place.entry)] { ReturnToMainMenu(entry); }};
+        [this, entry = QString::fromLatin1(place.entry)] { ReturnToMainMenu(entry); },
+        [this](QWidget* over) { showKeyMap(over); }};
     const QList<QWidget*> windows =
         pages_ ? pages_(place.page, services, session_.pageStarts()) : QList<QWidget*>{};
     if (windows.isEmpty())
@@ -145,6 +158,15 @@ void MainMenu::ReturnToMainMenu(const QString& entryName) {
         e->setEnabled(false);
     if (!session_.hasFailed()) // the program is ending; no menu to come back to
         show();
+}
+
+void MainMenu::showKeyMap(QWidget* over) {
+    std::optional<SectionLines> open;
+    if (const auto* page = qobject_cast<const PageWindow*>(over))
+        open = page->currentLines();
+    auto* map = new KeyMapWindow(session_.keyJobs(open), ownLayoutLetters(), over);
+    map->setWindowModality(Qt::ApplicationModal);
+    map->show();
 }
 
 void MainMenu::showAbout() {

@@ -49,6 +49,10 @@ class MainMenu : public QWidget {
     // itself again.
     void ReturnToMainMenu(const QString& entry);
 
+    // Shows the key map, modal, over window (the menu, or a page whose
+    // fields as they stand count as written).
+    void showKeyMap(QWidget* over);
+
   signals:
     // The menu has been closed, by its close button or by a save: the
     // program ends.

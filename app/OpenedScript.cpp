@@ -513,12 +513,22 @@ const ConsoleModel& OpenedScript::model() const {
 
 QByteArray OpenedScript::assemble(const QByteArray& written,
                                   const QList<ConfigStream::SectionStart>& sections) const {
+    QByteArray script;
+    for (const ScriptPiece& piece : pieces(written, sections))
+        script += piece.bytes;
+    return script;
+}
+
+QList<ScriptPiece> OpenedScript::pieces(const QByteArray& written,
+                                        const QList<ConfigStream::SectionStart>& sections) const {
     const qsizetype preambleEnd =
         sections.isEmpty() ? written.size() : qsizetype(sections.first().offset);
     QList<Section> writtenSections;
     for (const ConfigStream::SectionStart& s : sections)
         writtenSections.append(s.section);
-    QByteArray script = written.first(preambleEnd) + d_->keptLines(writtenSections);
+    QList<ScriptPiece> pieces{{KeyOrigin::Program, written.first(preambleEnd)}};
+    if (QByteArray kept = d_->keptLines(writtenSections); !kept.isEmpty())
+        pieces.append({KeyOrigin::Kept, std::move(kept)});
     // The sections, each row that still shows what the file said in the
     // file's own words.
     for (int i = 0; i < sections.size(); ++i) {
@@ -530,6 +540,7 @@ QByteArray OpenedScript::assemble(const QByteArray& written,
             if (carry.section == sections[i].section)
                 carries.append(&carry);
         }
+        QByteArray script;
         for (const QByteArray& line : written.sliced(begin, end - begin).split('\n')) {
             const QByteArray bare = line.endsWith('\r') ? line.chopped(1) : line;
             const auto carry = std::find_if(carries.begin(), carries.end(),
@@ -542,8 +553,9 @@ QByteArray OpenedScript::assemble(const QByteArray& written,
             }
         }
         script.chop(1); // the split's last piece had no line end of its own
+        pieces.append({originOf(sections[i].section), std::move(script)});
     }
-    return script;
+    return pieces;
 }
 
 } // namespace quelmar

@@ -5,6 +5,7 @@
 #include "config/ConfigStream.h"
 #include "config/ConsoleModel.h"
 #include "config/FileError.h"
+#include "config/KeyJobs.h"
 
 #include <QByteArray>
 #include <QList>
@@ -80,6 +81,10 @@ class OpenedScript {
     // sections, rows left alone in the file's own bytes.
     QByteArray assemble(const QByteArray& written,
                         const QList<ConfigStream::SectionStart>& sections) const;
+    // The same script in its pieces, each with where it comes from: the
+    // preamble, the kept lines (none when no line is kept), the sections.
+    QList<ScriptPiece> pieces(const QByteArray& written,
+                              const QList<ConfigStream::SectionStart>& sections) const;
 
   private:
     struct Data;

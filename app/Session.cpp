@@ -8,6 +8,7 @@
 #include "check/SaveKeyOffer.h"
 #include "config/ConfigStream.h"
 #include "config/SaveCopy.h"
+#include "config/ScriptCodePage.h"
 #include "config/TempConfigFile.h"
 #include "platform/Console.h"
 #include "platform/SoundCue.h"
@@ -137,6 +138,37 @@ void Session::reportWriteFailure() {
     dialogs_.message(nullptr, writeFailureText(config_.error(), config_.isAtPath()),
                      applicationTitle());
     emit writeFailed();
+}
+
+QList<ScriptPiece> Session::scriptPieces(const std::optional<SectionLines>& open) {
+    QByteArray written;
+    QList<ConfigStream::SectionStart> sections = config_.sections();
+    if (config_.readWritten(written))
+        return {}; // nothing to go by; the save would say why
+    if (open && !config_.hasSection(open->section)) {
+        // As the page's close would write it.
+        sections.append({open->section, written.size()});
+        written += "\r\n" + toScriptCodePage(sectionHeader(open->section)) + "\r\n";
+        for (const QString& line : open->lines)
+            written += toScriptCodePage(line) + "\r\n";
+    }
+    if (opened_)
+        return opened_->pieces(written, sections);
+    QList<ScriptPiece> pieces;
+    for (int i = -1; i < sections.size(); ++i) {
+        const qsizetype begin = i < 0 ? 0 : qsizetype(sections[i].offset);
+        const qsizetype end =
+            i + 1 < sections.size() ? qsizetype(sections[i + 1].offset) : written.size();
+        pieces.append({i < 0 ? KeyOrigin::Program : originOf(sections[i].section),
+                       written.sliced(begin, end - begin)});
+    }
+    return pieces;
+}
+
+KeyJobs Session::keyJobs(const std::optional<SectionLines>& open) {
+    return KeyJobs(scriptPieces(open),
+                   opened_ ? ConsoleModel::filesIn(QFileInfo(opened_->fileName()).path())
+                           : ConsoleModel::Files());
 }
 
 bool Session::openScript(const QByteArray& file, const QString& path) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/MenuTable.h"
+#include "config/KeyJobs.h"
 #include "platform/GameFolderSearch.h"
 
 #include <QList>
@@ -9,6 +10,7 @@
 
 #include <chrono>
 #include <memory>
+#include <optional>
 
 class QWidget;
 
@@ -70,6 +72,14 @@ class Session : public QObject {
     // saved (the program is done); false when the player cancelled or the
     // save failed (told), with everything kept for another try.
     bool save();
+
+    // The script as a save would write it now, in pieces with where each
+    // comes from: the preamble, the kept lines, the sections written so
+    // far, and after them open, the section of a page still open as it
+    // would write it closing now (unless that section is written already).
+    QList<ScriptPiece> scriptPieces(const std::optional<SectionLines>& open = std::nullopt);
+    // Every key's job in that script, the files its exec lines run included.
+    KeyJobs keyJobs(const std::optional<SectionLines>& open = std::nullopt);
 
     // A line did not reach the temporary script: the player has been told.
     bool hasFailed() const { return writeFailed_; }

@@ -8,7 +8,7 @@ int main(int argc, char* argv[]) {
     QApplication app(argc, argv);
     QWidget window;
     window.setWindowTitle(QStringLiteral("Minimal"));
-    window.setFixedSize(203, 299);
+    window.setFixedSize(203, 323);
     window.show();
     return app.exec();
 }

@@ -3,11 +3,11 @@
 #include "binds/CommandRows.h"
 #include "binds/DoubleClickLabel.h"
 #include "binds/KeyField.h"
-#include "config/ConfigStream.h"
 #include "ui/Look.h"
 
 #include <QCoreApplication>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QWheelEvent>
@@ -92,9 +92,8 @@ CommandPage::~CommandPage() {
     delete viewport_;
 }
 
-void CommandPage::writeSection(ConfigStream& config) {
-    config.beginSection(Section::Commands);
-    config.writeLines(commands::bindLines(fields_));
+SectionLines CommandPage::currentLines() const {
+    return {Section::Commands, commands::bindLines(fields_)};
 }
 
 bool CommandPage::eventFilter(QObject* watched, QEvent* event) {
@@ -113,6 +112,16 @@ void CommandPage::wheelEvent(QWheelEvent* event) {
     // Over the headers and the Done button the wheel does nothing of itself.
     if (!takeWheel(event))
         event->ignore();
+}
+
+void CommandPage::keyPressEvent(QKeyEvent* event) {
+    // F1 shows the key map; a listening field has taken F1 as its key
+    // before it gets here.
+    if (event->key() == Qt::Key_F1 && fields_.listeningField() < 0 && services().keyMap) {
+        services().keyMap(this);
+        return;
+    }
+    PageWindow::keyPressEvent(event);
 }
 
 bool CommandPage::takeWheel(QWheelEvent* event) {

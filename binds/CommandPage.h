@@ -28,11 +28,12 @@ class CommandPage : public PageWindow {
     ~CommandPage() override;
 
     const KeyFieldGroup& fields() const { return fields_; }
+    SectionLines currentLines() const override;
 
   protected:
-    void writeSection(ConfigStream& config) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
   private:
     void addColumnHeaders();

@@ -54,6 +54,11 @@ bool KeyField::event(QEvent* event) {
 }
 
 void KeyField::keyPressEvent(QKeyEvent* event) {
+    // A field that no longer listens passes keys on to its page (F1).
+    if (!group_.isEnabled(index_)) {
+        event->ignore();
+        return;
+    }
     const KeyStroke stroke{event->nativeScanCode(), event->nativeVirtualKey(), event->key(),
                            event->modifiers()};
     group_.keyDown(index_, virtualKeyOf(stroke, platformKeys()));

@@ -8,6 +8,7 @@
 #include "ui/Look.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -96,6 +97,15 @@ void KeyboardWindow::addClicked() {
         services_.sound.play(Cue::KeyRefused);
     }
     refresh();
+}
+
+void KeyboardWindow::keyPressEvent(QKeyEvent* event) {
+    // F1 shows the key map; the list and the buttons pass it on.
+    if (event->key() == Qt::Key_F1 && services_.keyMap) {
+        services_.keyMap(this);
+        return;
+    }
+    QWidget::keyPressEvent(event);
 }
 
 void KeyboardWindow::refresh() {

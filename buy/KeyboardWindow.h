@@ -32,6 +32,9 @@ class KeyboardWindow : public QWidget {
     // "Done" was clicked: the page's pair ends.
     void done();
 
+  protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
   private:
     void buildControls();
     void buildSlots();

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 namespace quelmar {
 
@@ -9,6 +10,12 @@ enum class Section { BuyWeapons, Commands, Video, Mouse, Sound, Player, Other };
 QString sectionHeader(Section section);
 // The header over the lines kept from a script the player opened.
 QString keptLinesHeader();
+
+// A section's lines under its header, as a page writes them.
+struct SectionLines {
+    Section section;
+    QStringList lines;
+};
 
 // Text the player typed or pasted, as it goes into the script. Control
 // characters (below 32, and 127: line breaks, NUL, ESC, DEL) would cut the

@@ -128,12 +128,19 @@ ConsoleModel::Files ConsoleModel::filesIn(const QString& folder) {
 
 QList<QByteArray> ConsoleModel::replaced(const QByteArray& key) const {
     QList<QByteArray> commands;
-    for (const ConsoleSpan& span : replaced_.value(key)) {
-        // A command the key came back to is no longer replaced.
-        if (bytes(span) != bytes(binds_.value(key).value))
-            commands.append(bytes(span).toByteArray());
-    }
+    for (const ConsoleEntry& bind : replacedBinds(key))
+        commands.append(valueOf(bind));
     return commands;
+}
+
+QList<ConsoleEntry> ConsoleModel::replacedBinds(const QByteArray& key) const {
+    QList<ConsoleEntry> binds;
+    for (const ConsoleEntry& bind : replaced_.value(key)) {
+        // A command the key came back to is no longer replaced.
+        if (bytes(bind.value) != bytes(binds_.value(key).value))
+            binds.append(bind);
+    }
+    return binds;
 }
 
 QByteArrayView ConsoleModel::bytes(ConsoleSpan span) const {
@@ -225,13 +232,14 @@ void ConsoleModel::runCommand(const ConsoleReader& reader, const ConsoleCommand&
         entry.value = keptSpan(2);
         const QByteArray key = keyIdentity(reader.wordText(w[1]));
         if (const auto old = binds_.constFind(key); old != binds_.cend()) {
-            QList<ConsoleSpan>& earlier = replaced_[key];
+            QList<ConsoleEntry>& earlier = replaced_[key];
             const QByteArrayView was = bytes(old->value);
-            const bool known = was == bytes(entry.value) ||
-                               std::any_of(earlier.begin(), earlier.end(),
-                                           [&](const ConsoleSpan& e) { return bytes(e) == was; });
+            const bool known =
+                was == bytes(entry.value) ||
+                std::any_of(earlier.begin(), earlier.end(),
+                            [&](const ConsoleEntry& e) { return bytes(e.value) == was; });
             if (!known && earlier.size() < kMaxReplaced)
-                earlier.append(old->value);
+                earlier.append(*old);
         }
         binds_.insert(key, entry);
         everBound_ = true;

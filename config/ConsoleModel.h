@@ -122,6 +122,9 @@ class ConsoleModel {
     // An unbind or unbindall in between frees the key, and nothing is replaced.
     static constexpr int kMaxReplaced = 8;
     QList<QByteArray> replaced(const QByteArray& key) const;
+    // The same earlier binds as whole entries, so their sources show where
+    // each came from.
+    QList<ConsoleEntry> replacedBinds(const QByteArray& key) const;
     const QHash<QByteArray, ConsoleEntry>& aliases() const { return aliases_; }
     const QHash<QByteArray, ConsoleEntry>& bare() const { return bare_; }
     const QList<ConsoleEntry>& effects() const { return effects_; }
@@ -163,7 +166,7 @@ class ConsoleModel {
     QList<ConsoleTop> tops_;
     QHash<QByteArray, ConsoleEntry> variables_;
     QHash<QByteArray, ConsoleEntry> binds_;
-    QHash<QByteArray, QList<ConsoleSpan>> replaced_;
+    QHash<QByteArray, QList<ConsoleEntry>> replaced_;
     QHash<QByteArray, ConsoleEntry> aliases_;
     QHash<QByteArray, ConsoleEntry> bare_;
     QList<ConsoleEntry> effects_;

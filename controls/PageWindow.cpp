@@ -25,7 +25,9 @@ void PageWindow::closeEvent(QCloseEvent* event) {
     if (unloaded_)
         return;
     unloaded_ = true;
-    writeSection(services_.config);
+    const SectionLines section = currentLines();
+    services_.config.beginSection(section.section);
+    services_.config.writeLines(section.lines);
     if (services_.handBack)
         services_.handBack();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "config/ConfigLines.h"
 #include "ui/Services.h"
 
 #include <QStringList>
@@ -29,11 +30,13 @@ class PageWindow : public QWidget {
     PageWindow(const Services& services, const QString& objectName, int width, int height,
                QWidget* parent = nullptr);
 
-  protected:
-    // Writes the page's whole section from its current choices.
-    virtual void writeSection(ConfigStream& config) = 0;
+    // The page's whole section as it would write it closing now, from its
+    // current choices; nothing is written.
+    virtual SectionLines currentLines() const = 0;
 
+  protected:
     void closeEvent(QCloseEvent* event) override;
+    const Services& services() const { return services_; }
 
     // "Done" (object name "Command2"): closes the page.
     QPushButton* addDoneButton(const QRect& geometry);

@@ -1,6 +1,5 @@
 #include "pages/FieldPage.h"
 
-#include "config/ConfigStream.h"
 #include "controls/ColorEditor.h"
 #include "controls/SpinEditor.h"
 #include "controls/ValueBox.h"
@@ -74,9 +73,8 @@ QStringList FieldPage::values() const {
     return values;
 }
 
-void FieldPage::writeSection(ConfigStream& config) {
-    config.beginSection(section_);
-    config.writeLines(sectionLines(fields_, values()));
+SectionLines FieldPage::currentLines() const {
+    return {section_, sectionLines(fields_, values())};
 }
 
 } // namespace quelmar

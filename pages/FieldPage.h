@@ -11,13 +11,15 @@ namespace quelmar {
 // by row; closed, it writes its section from what the inputs hold.
 class FieldPage : public PageWindow {
     Q_OBJECT
+  public:
+    SectionLines currentLines() const override;
+
   protected:
     FieldPage(const Services& services, const QString& objectName, int width, int height,
               Section section, const QList<PageField>& fields, QWidget* parent);
 
     // The captions and inputs on grid, each input at its start value.
     void addFields(const RowGrid& grid, const QStringList& start);
-    void writeSection(ConfigStream& config) override;
 
   private:
     // What the inputs hold, one value per field.

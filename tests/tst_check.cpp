@@ -10,10 +10,12 @@
 #include "check/ScriptTools.h"
 #include "config/ConsoleKeys.h"
 #include "config/ConsoleReader.h"
+#include "config/KeyJobs.h"
 #include "config/PathBytes.h"
 #include "tests/support/Golden.h"
 
 #include <QDir>
+#include <QRandomGenerator>
 #include <QtTest>
 
 using namespace quelmar;
@@ -44,6 +46,78 @@ QString commandsOf(const QByteArray& text) {
         commands << shown;
     }
     return commands.join(QStringLiteral(" | "));
+}
+
+// A player's script of random lines over a few keys under their many
+// spellings: binds given twice, unbind, unbindall, aliases that bind and
+// are called, exec of files that bind (and of a missing one), names the
+// console does not know, comments holding ';'. The file it runs goes into folder.
+QByteArray randomScript(QRandomGenerator& random, const QDir& folder) {
+    static const char* keys[] = {
+        "q",          "Q",  "e",  "MOUSE1",    "Mouse1",   "Page Up",  "PGUP", "pgup",   "Num 8",
+        "KP_UPARROW", "f1", "F1", "SEMICOLON", "Num Lock", "MWHEELUP", " ~ ",  "kp_PgUp"};
+    static const char* commands[] = {
+        "+jump",    "+use",   "lastinv", "\"say hi; say there\"", "\"4-1;ammo1;reset\"",
+        "buy ak47", "+attack"};
+    const auto pick = [&](const auto& list) {
+        return QByteArray(list[random.bounded(int(std::size(list)))]);
+    };
+    const auto bind = [&] { return "bind \"" + pick(keys) + "\" " + pick(commands); };
+    // Line shapes: 1 a bind, 2 one without quotes (in an alias), 3 a key,
+    // 4 a number, 5 a file to run. Files run get the first four.
+    static const char* shapes[] = {"unbind \"3\"",      "1; 1",     "1",      "1",
+                                   "alias set4 \"2\"",  "set4",     "exec 5", "1 // keys; 1",
+                                   "// note; a remark", "unbindall"};
+    const auto lines = [&](int count, bool calls) {
+        QByteArray text;
+        for (int i = 0; i < count; ++i) {
+            for (const char c : QByteArray(shapes[random.bounded(calls ? 10 : 4)]))
+                text += c == '1'   ? bind()
+                        : c == '2' ? bind().replace('"', "")
+                        : c == '3' ? pick(keys)
+                        : c == '4' ? QByteArray::number(random.bounded(3))
+                        : c == '5' ? QByteArray(random.bounded(3) ? "more.cfg" : "gone.cfg")
+                                   : QByteArray(1, c);
+            text += random.bounded(2) ? "\r\n" : "\n";
+        }
+        return text;
+    };
+    QFile more(folder.filePath("more.cfg"));
+    if (!more.open(QIODevice::WriteOnly) || !more.write(lines(3, false)))
+        qFatal("cannot write %s", qPrintable(more.fileName()));
+    return lines(4 + random.bounded(14), true);
+}
+
+// A script cut into pieces at random line ends, of every origin in turn.
+QList<ScriptPiece> piecesOf(const QByteArray& script, QRandomGenerator& random) {
+    static const KeyOrigin origins[] = {KeyOrigin::Kept, KeyOrigin::Program, KeyOrigin::Commands,
+                                        KeyOrigin::Weapons};
+    QList<ScriptPiece> pieces;
+    for (const QByteArray& line : script.split('\n')) {
+        if (pieces.isEmpty() || random.bounded(3) == 0)
+            pieces.append({origins[pieces.size() % 4], {}});
+        pieces.last().bytes += line + '\n';
+    }
+    pieces.last().bytes.chop(1);
+    return pieces;
+}
+
+// The jobs as --keys lists them.
+QString keysText(const KeyJobs& jobs) {
+    QString text;
+    for (const KeyJob& job : jobs.jobs()) {
+        text += shownText(job.unknown ? job.name : job.key, 1 << 20) + u'\t' +
+                shownText(job.command, 1 << 20);
+        QStringList replaced;
+        for (const KeyJob::Earlier& earlier : job.replaced)
+            replaced << u'"' + shownText(earlier.command, 1 << 20) + u'"';
+        if (!replaced.isEmpty())
+            text += " (replaces: " + replaced.join(", ") + u')';
+        if (job.unknown)
+            text += " (not working: the console knows no key of that name)";
+        text += u'\n';
+    }
+    return text;
 }
 
 } // namespace
@@ -287,6 +361,43 @@ class TestCheck : public QObject {
         const QString path = pathFromBytes(bytes);
         QCOMPARE(pathToBytes(path), bytes);
         QTEST(terminalText(path), "shown");
+    }
+
+    // The key jobs of a script cut into pieces are what --keys lists for the
+    // whole file, and each job is the piece's that gave it: the first piece
+    // after which the key already holds that very bind.
+    void keyJobsAsKeysLists() {
+        QRandomGenerator random(20261207);
+        QTemporaryDir dir;
+        for (int n = 0; n < 80; ++n) {
+            const QByteArray script = randomScript(random, dir.path());
+            QFile file(dir.filePath(QStringLiteral("keys%1.cfg").arg(n)));
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(script) == script.size());
+            file.close();
+            QString listed;
+            QTextStream listOut(&listed), listErr(&err);
+            listKeys(file.fileName(), listOut, listErr);
+            const QList<ScriptPiece> pieces = piecesOf(script, random);
+            const KeyJobs jobs(pieces, ConsoleModel::filesIn(dir.path()));
+            QCOMPARE(keysText(jobs), listed);
+
+            QList<QHash<QByteArray, ConsoleEntry>> after; // the binds after each piece
+            QByteArray prefix;
+            for (const ScriptPiece& piece : pieces) {
+                ConsoleModel model(ConsoleModel::filesIn(dir.path()));
+                model.run(prefix += piece.bytes);
+                after.append(model.binds());
+            }
+            for (const KeyJob& job : jobs.jobs()) {
+                const qint64 order = after.last()[job.key].source.order;
+                qsizetype piece = 0;
+                while (after[piece].value(job.key).source.order != order)
+                    ++piece;
+                QVERIFY2(job.origin == pieces[piece].origin, script.constData());
+                if (job.unknown)
+                    QCOMPARE(jobs.on(job.meant).contains(&job), !job.meant.isEmpty());
+            }
+        }
     }
 
     // A directory or a missing file: status 2 with the reason, the rest still checked.

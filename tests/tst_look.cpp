@@ -8,6 +8,7 @@
 #include "app/SplashWindow.h"
 #include "buy/BuyLook.h"
 #include "buy/CatalogueItem.h"
+#include "controls/KeyMapWindow.h"
 #include "tests/support/Golden.h"
 #include "ui/Look.h"
 
@@ -31,7 +32,10 @@ class TestLook : public QObject {
         QList<QWidget*> windows{new MainMenu(h_.config, h_.dialogs, h_.sound, openProgramPage)};
         for (const MenuPageEntry& entry : menuPageEntries())
             windows += openProgramPage(entry.page, h_.services);
-        return windows;
+        // The key map with a job on a key and in the row below.
+        return windows << new KeyMapWindow(
+                   KeyJobs({{KeyOrigin::Commands, "bind q +jump\nbind \" ~ \" x\n"}}),
+                   {{'q', "Й"}});
     }
 
   private slots:

@@ -11,7 +11,10 @@
 #include "app/Session.h"
 #include "app/SplashWindow.h"
 #include "app/WaiT.h"
+#include "binds/CommandPage.h"
 #include "config/TempConfigFile.h"
+#include "controls/KeyCap.h"
+#include "controls/KeyMapWindow.h"
 #include "platform/SoundCue.h"
 #include "platform/WavFormat.h"
 #include "resources/Assets.h"
@@ -19,6 +22,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -122,6 +126,111 @@ class TestMainMenu : public QObject {
         const QImage before = flame->grab().toImage();
         QTRY_VERIFY_WITH_TIMEOUT(flame->grab().toImage() != before, kPatience);
         QCOMPARE(started.count(), 0); // pressed once only, before
+    }
+
+    // The page entries where they always stood, "Клавиши" below them, then
+    // "Сохранить", the frame and the flame moved down to make room.
+    void layout() {
+        QCOMPARE(menu_->size(), QSize(203, 323));
+        const QList<std::pair<const char*, QRect>> boxes{
+            {"Command5", {40, 32, 46, 23}},   {"Command7", {37, 56, 49, 23}},
+            {"Command8", {40, 80, 54, 23}},   {"Command6", {40, 104, 58, 23}},
+            {"Command2", {40, 128, 90, 23}},  {"Command4", {40, 152, 85, 23}},
+            {"Command1", {40, 176, 122, 23}}, {"Command10", {40, 200, 64, 23}},
+            {"Command3", {16, 232, 96, 27}},  {"Frame1", {16, 8, 177, 257}},
+            {"Picture1", {0, 272, 207, 57}}};
+        for (const auto& [name, box] : boxes)
+            QCOMPARE(menu_->findChild<QWidget*>(name)->geometry(), box);
+        QCOMPARE(menu_->entry("Command10")->text(), "Клавиши");
+    }
+
+    // "Клавиши" shows the key map over the menu with the entry's cue; the map
+    // changes nothing, so the entry never greys, and Done or Escape brings
+    // the menu back.
+    void keysEntryShowsTheMap() {
+        const QByteArray before = readBytes(TempConfigFile::path());
+        for (int close = 0; close < 2; ++close) {
+            click("Command10");
+            auto* map = qobject_cast<KeyMapWindow*>(visibleWindow("KeyMap"));
+            QVERIFY2(map, "the key map");
+            QVERIFY(map->isModal() && menu_->isVisible() && menu_->entry("Command10")->isEnabled());
+            KeyCap* escape = map->cap("ESCAPE");
+            QVERIFY(escape && escape->face() == KeyCap::faceOf(KeyOrigin::Program));
+            QTest::mouseClick(escape, Qt::LeftButton);
+            QVERIFY(map->detail().contains("cancelselect"));
+            if (close)
+                QTest::keyClick(map, Qt::Key_Escape);
+            else
+                QTest::mouseClick(map->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+            QVERIFY(!visibleWindow("KeyMap"));
+        }
+        QCOMPARE(sound_->played, QList<Cue>(2, Cue::PageOpened));
+        QCOMPARE(readBytes(TempConfigFile::path()), before);
+    }
+
+    // F1 shows the map, modal, over the command page (with its fields as they
+    // stand) while no field listens; a listening field takes F1 as its key.
+    // And over the weapon key window.
+    void f1ShowsTheMapUnlessAFieldListens() {
+        click("Command2");
+        auto* page = qobject_cast<CommandPage*>(opened_.last().data());
+        QVERIFY(page);
+        QTest::mouseClick(page->findChild<QWidget*>("Label1_0"), Qt::LeftButton);
+        QTest::mouseDClick(page->findChild<QWidget*>("Label1_0"), Qt::LeftButton);
+        QCOMPARE(page->fields().listeningField(), 0);
+        QWidget* field = page->findChild<QWidget*>("Text1_0");
+        QTest::keyClick(field, Qt::Key_F1);
+        QVERIFY(!visibleWindow("KeyMap"));
+        QCOMPARE(page->fields().text(0), "F1");
+        QTest::keyClick(field, Qt::Key_F1); // now captured: it goes to the page
+        auto* map = qobject_cast<KeyMapWindow*>(visibleWindow("KeyMap"));
+        QVERIFY2(map && map->isModal(), "the key map over the command page");
+        const QList<KeyJob>& jobs = map->cap("F1")->jobs();
+        QVERIFY(jobs.size() == 1 && jobs[0].command == "+attack" &&
+                jobs[0].origin == KeyOrigin::Commands);
+        map->close();
+        QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+        click("Command1");
+        QTest::keyClick(opened_.last(), Qt::Key_F1);
+        map = qobject_cast<KeyMapWindow*>(visibleWindow("KeyMap"));
+        QVERIFY2(map && map->isModal(), "the key map over the weapon key window");
+        QVERIFY(map->cap("F1")->jobs()[0].origin == KeyOrigin::Commands);
+        map->close();
+    }
+
+    // Each key in its colours and marks, the letter of the player's layout
+    // beside it, what a click on it says, and the jobs of keys no keyboard
+    // has in their row.
+    void keyMapShowsEveryJob() {
+        QByteArray many; // more names than the row below has room for
+        for (int i = 0; i < 20; ++i)
+            many += "bind x" + QByteArray::number(i) + " a\n";
+        const KeyJobs jobs({{KeyOrigin::Program, "bind q +use\r\n" + many},
+                            {KeyOrigin::Kept, "bind q lastinv\r\nbind \"Page Up\" +jump\r\n"},
+                            {KeyOrigin::Weapons, "bind Q \"4-1;reset\"\r\nbind \" ~ \" x\r\n"}},
+                           {});
+        KeyMapWindow map(jobs, {{'q', "Й"}});
+        map.show();
+        const auto seen = [&](const QByteArray& key) { // colour, marks, letter | what a click says
+            KeyCap* cap = map.cap(key);
+            if (cap)
+                QTest::mouseClick(cap, Qt::LeftButton);
+            return !cap ? "none"
+                        : cap->face().name() + (cap->isBoundMoreThanOnce() ? " twice" : "") +
+                              (cap->hasJobNotWorking() ? " broken" : "") + cap->letter() + '|' +
+                              map.detail();
+        };
+        QCOMPARE(seen("q"), "#008000 twiceЙ|q: «lastinv». Откуда: строка открытого сценария. "
+                            "Заменяет: «+use» (строка самой программы).");
+        QCOMPARE(seen("PGUP"),
+                 "#000000 broken|Page Up: «+jump». Откуда: строка открытого сценария. "
+                 "Не работает: консоль не знает клавиши с таким именем. Её имя для "
+                 "этой клавиши — PGUP.");
+        QCOMPARE(seen("Q"), "#ff8000|Q: «4-1;reset». Откуда: «Закупка оружия».");
+        QVERIFY(seen("? ~ ").startsWith("#000000 broken| ~ : «x»"));
+        QCOMPARE(seen("w"), "#000000|w: свободна.");
+        QVERIFY(seen("more").contains("\nx9: «a»"));
+        QVERIFY(map.findChild<QLabel*>("Label2")->isVisible());
     }
 
     // Beyond the walk below: a greyed entry or one without a page does

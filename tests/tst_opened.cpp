@@ -113,6 +113,41 @@ class TestOpened : public QObject {
         QCOMPARE(run.save(), goldenBytes(golden));
     }
 
+    // Every key's job in the script a save would write now, traced to where
+    // it comes from: the preamble, a kept line (through the file it runs and
+    // the alias it calls), a written section, and the open page's fields as
+    // they stand, which take over the kept binds that page took.
+    void keyJobsOfTheScriptNow() {
+        Run run;
+        run.place({"binds.cfg=bind MOUSE4 \"say gg\""});
+        QVERIFY(run.open("bind q \"say hi\"\nbind ESCAPE togglemenu\nexec binds.cfg\n"
+                         "alias setup \"bind k gg\"\nsetup\nbind \"Page Up\" +jump\n"
+                         "bind F2 \"4-1;ammo1;reset\"\n"));
+        run.visit("Command1"); // writes the buy bind it took
+        const auto jobs = [&](const std::optional<SectionLines>& open) {
+            static const char* origins[] = {"Program", "Kept", "Commands", "Weapons"};
+            QStringList shown;
+            const KeyJobs jobs = run.menu().session().keyJobs(open);
+            for (const KeyJob& job : jobs.jobs()) {
+                QString text = QString::fromLatin1(job.unknown ? job.name : job.key) + '=' +
+                               job.command + '@' + origins[int(job.origin)];
+                for (const KeyJob::Earlier& earlier : job.replaced)
+                    text += '<' + earlier.command + '@' + origins[int(earlier.origin)];
+                shown << text + (job.unknown ? "!" + job.meant : "");
+            }
+            return shown.join('|');
+        };
+        QCOMPARE(jobs(std::nullopt),
+                 "ESCAPE=togglemenu@Kept<cancelselect@Program|`=toggleconsole@Program|k=gg@Kept|"
+                 "q=say hi@Kept|F2=4-1;ammo1;reset@Weapons|MOUSE4=say gg@Kept|"
+                 " ~ =toggleconsole@Program!|Page Up=+jump@Kept!PGUP");
+        QCOMPARE(jobs(SectionLines{Section::Commands,
+                                   {"bind \"q\" \"lastinv\"", "bind \"Mouse1\" \"+attack\""}}),
+                 "ESCAPE=togglemenu@Kept<cancelselect@Program|`=toggleconsole@Program|k=gg@Kept|"
+                 "q=lastinv@Commands<say hi@Kept|F2=4-1;ammo1;reset@Weapons|"
+                 "MOUSE1=+attack@Commands|MOUSE4=say gg@Kept| ~ =toggleconsole@Program!");
+    }
+
     // The game's own config.cfg: every page starts from its values and keys.
     void gameConfigOnThePages() {
         Run run;

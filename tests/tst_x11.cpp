@@ -9,6 +9,7 @@
 #include "buy/BuyLook.h"
 #include "buy/BuyPage.h"
 #include "buy/KeySlot.h"
+#include "platform/KeyboardLayout.h"
 #include "tests/support/Golden.h"
 
 #include <QApplication>
@@ -262,6 +263,43 @@ class TestKeyCaptureX11 : public QObject {
         QVERIFY(realClicks(page_->findChild<QPushButton*>(QStringLiteral("Command2")), 1, 1));
         QTRY_COMPARE_WITH_TIMEOUT(harness_->handedBack, 1, kPatience);
         QUELMAR_COMPARE_GOLDEN(harness_->written(), "commands_wheel.cfg");
+    }
+
+    // The letters of the player's own layout: the first layout that puts
+    // other characters on the main block, X's Cyrillic keysyms read as the
+    // Russian layout names them.
+    void layoutLettersChosen() {
+        const QString us = "`qwertyuiop[]asdfghjkl;'zxcvbnm,./";
+        const QStringList ru =
+            QStringLiteral("io shorti tse u ka ie en ghe sha shcha ze ha hardsign ef yeru "
+                           "ve a pe er o el de zhe e ya che es em i te softsign be yu")
+                .split(' ');
+        const auto at = [&](int layout, const MainBlockKey& key) {
+            const qsizetype i = us.indexOf(QChar(key.us));
+            if (layout == 0 || i < 0)
+                return QString(QChar(key.us));
+            return i == us.size() - 1
+                       ? QStringLiteral(".")
+                       : keysymCharacter(XStringToKeysym(qPrintable("Cyrillic_" + ru[i])));
+        };
+        const QHash<char, QString> letters = ownLettersAmong(2, at);
+        QCOMPARE(QString(letters['`']) + letters['q'] + letters['['] + letters[';'] + letters['.'] +
+                     letters['m'],
+                 "ЁЙХЖЮЬ");
+        QCOMPARE(letters.size(), 34);
+        QCOMPARE(keysymCharacter(0x1000439) + keysymCharacter(0x6b4) + keysymCharacter('q'), "йЄq");
+    }
+
+    // From the X server: none under the US layout; under the Russian one, Й
+    // on q and Ж on ';'.
+    void layoutLettersFromTheServer() {
+        const auto lettersUnder = [&](const char* layout) {
+            return setxkbmap(layout) == 0 ? ownLayoutLetters() : QHash<char, QString>{{'?', "?"}};
+        };
+        QCOMPARE(lettersUnder("us"), (QHash<char, QString>{}));
+        const QHash<char, QString> russian = lettersUnder("ru");
+        QCOMPARE(russian.value('q') + russian.value(';'), "ЙЖ");
+        QCOMPARE(lettersUnder("us"), (QHash<char, QString>{}));
     }
 
     void cleanupTestCase() { delete page_; }

@@ -103,7 +103,7 @@ install)
         >"$work/run.txt" 2>&1 &
     window_owner=$!
     source "$here/../tools/x-window.sh"
-    wait_for_window 60 203 299 --name '^Quelmar$' >/dev/null || fail "no main menu"
+    wait_for_window 60 203 323 --name '^Quelmar$' >/dev/null || fail "no main menu"
     for _ in $(seq 600); do
         grep -aq 'opened C:.*мой.cfg' <(tr -d '\r\n' <"$work/run.txt") && break
         sleep 0.1
@@ -141,7 +141,7 @@ running)
     wine "$folder/quelmar.exe" >"$work/run.txt" 2>&1 &
     window_owner=$!
     source "$here/../tools/x-window.sh"
-    wait_for_window 60 203 299 --name '^Quelmar$' >/dev/null || fail "no main menu"
+    wait_for_window 60 203 323 --name '^Quelmar$' >/dev/null || fail "no main menu"
     before=$(cd "$folder" && find . -type f -exec md5sum {} + | sort)
     install "$setup" 2
     [ "$before" = "$(cd "$folder" && find . -type f -exec md5sum {} + | sort)" ] ||

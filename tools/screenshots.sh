@@ -4,7 +4,9 @@
 # saves one PNG per window under docs/.
 #   splash.png, main-menu.png, video.png (with its "2-ой прицел" list open),
 #   sound.png, player.png, mouse.png, other.png, commands.png,
-#   weapons.png (the catalogue on "Rifles") and keyboard.png
+#   weapons.png (the catalogue on "Rifles"), keyboard.png, and keymap.png:
+#   the key map over the command page of a second run started from
+#   tests/data/open_config.cfg, a Russian layout beside the US one, "q" clicked
 # Usage: tools/screenshots.sh [path/to/quelmar [SCALE [FOLDER]]]
 #   default build/quelmar at scale 1 into docs/; SCALE 2 runs the program
 #   with QT_SCALE_FACTOR=2 on a screen twice as large, to look at the
@@ -43,7 +45,7 @@ click() { # window id, x and y inside it (at scale 1)
 }
 
 shoot "$(window_of_size 408 311)" splash
-menu=$(window_of_size 203 299)
+menu=$(window_of_size 203 323)
 sleep 1 # the flame gets going
 shoot "$menu" main-menu
 
@@ -53,7 +55,7 @@ page() { # entry x and y inside Frame1, page width and height, name
     id=$(window_of_size "$3" "$4")
     shoot "$id" "$5"
     click "$id" 20 17 # Done
-    menu=$(window_of_size 203 299)
+    menu=$(window_of_size 203 323)
 }
 # The video page with its "2-ой прицел" list open, to show the list's colours.
 click "$menu" 64 50
@@ -65,7 +67,7 @@ import -window root -crop $((494 * scale))x$((420 * scale))+"$X"+"$Y" +repage "$
 echo "$out/video.png"
 xdotool key Escape
 click "$video" 20 17
-menu=$(window_of_size 203 299)
+menu=$(window_of_size 203 323)
 page 37 56 422 194 sound
 page 40 80 478 202 player
 page 40 104 374 266 mouse
@@ -78,3 +80,20 @@ keyboard=$(window_of_size 438 562)
 click "$catalogue" 100 $((267 + 3 * 27 + 13)) # "Rifles", on the right of its row
 shoot "$catalogue" weapons
 shoot "$keyboard" keyboard
+
+# The key map: a second run, from the game's config.cfg of the tests, its
+# report closed; F1 over the command page, whose fields start from the file.
+kill $pid
+wait $pid 2>/dev/null || true
+"$binary" tests/data/open_config.cfg &
+pid=$!
+menu=$(window_of_size 203 323)
+sleep 0.5
+xdotool key Return # the report
+setxkbmap -layout us,ru # the player's own letters beside the keys
+click "$menu" 64 146
+commands=$(window_of_size 490 570)
+xdotool key F1
+map=$(window_of_size 1025 468)
+click "$map" $((12 + 54 + 10)) $((44 + 105 + 10)) # "q"
+shoot "$map" keymap

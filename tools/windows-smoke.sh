@@ -2,7 +2,7 @@
 # Starts the Windows program as a player would: unzipped from the package
 # into a fresh folder, in a fresh Wine prefix with no WINEPATH (so a DLL
 # missing from the zip shows), Wine's locale Russian, on a virtual X server.
-# Waits for the splash (a 408x311 window), then the main menu (203x299)
+# Waits for the splash (a 408x311 window), then the main menu (203x323)
 # once the splash has gone, saves a screenshot of the
 # screen and prints how long the start took; then opens and closes the
 # video page and compares %TEMP%\cfg.cfg byte for byte with what the Linux
@@ -52,7 +52,7 @@ while [ "$SECONDS" -le 60 ]; do
     found= splash=
     for id in $(xdotool search --onlyvisible --name . 2>/dev/null || true); do
         window_size "$id"
-        [ "$WIDTH" = 203 ] && [ "$HEIGHT" = 299 ] && found=$id
+        [ "$WIDTH" = 203 ] && [ "$HEIGHT" = 323 ] && found=$id
         [ "$WIDTH" = 408 ] && [ "$HEIGHT" = 311 ] && splash=$id
     done
     if [ -n "$splash" ] && [ -z "$splash_seen" ]; then

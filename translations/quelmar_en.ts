@@ -678,6 +678,97 @@ Save them the way the console spells them?
     </message>
 </context>
 <context>
+    <name>quelmar::KeyMapWindow</name>
+    <message>
+        <source>страница «Управление»</source>
+        <translation>the command page</translation>
+    </message>
+    <message>
+        <source>«Закупка оружия»</source>
+        <translation>the weapon purchase</translation>
+    </message>
+    <message>
+        <source>строка открытого сценария</source>
+        <translation>a line of the opened script</translation>
+    </message>
+    <message>
+        <source>строка самой программы</source>
+        <translation>the program&apos;s own line</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>%1: свободна.</source>
+        <translation>%1: free.</translation>
+    </message>
+    <message>
+        <source>%1: %2. Откуда: %3.</source>
+        <translation>%1: %2. From: %3.</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>Заменяет: %1.</source>
+        <translation>Replaces: %1.</translation>
+    </message>
+    <message>
+        <source>Не работает: консоль не знает клавиши с таким именем.</source>
+        <translation>Not working: the console knows no key of that name.</translation>
+    </message>
+    <message>
+        <source>Её имя для этой клавиши — %1.</source>
+        <translation>Its name for this key is %1.</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Keys</translation>
+    </message>
+    <message>
+        <source>Что делает каждая клавиша</source>
+        <translation>Every key&apos;s job</translation>
+    </message>
+    <message>
+        <source>Нажмите на клавишу, чтобы увидеть её команду целиком.</source>
+        <translation>Click a key to see its whole command.</translation>
+    </message>
+    <message>
+        <source>Другие имена:</source>
+        <translation>Other names:</translation>
+    </message>
+    <message>
+        <source>Управление</source>
+        <translation>Controls</translation>
+    </message>
+    <message>
+        <source>Закупка оружия</source>
+        <translation>Buy weapons</translation>
+    </message>
+    <message>
+        <source>Строка сценария</source>
+        <translation>Script line</translation>
+    </message>
+    <message>
+        <source>Сама программа</source>
+        <translation>The program</translation>
+    </message>
+    <message>
+        <source>Свободна</source>
+        <translation>Free</translation>
+    </message>
+    <message>
+        <source>Не раз</source>
+        <translation>Bound twice</translation>
+    </message>
+    <message>
+        <source>Не работает</source>
+        <translation>Not working</translation>
+    </message>
+</context>
+<context>
     <name>quelmar::KeyboardWindow</name>
     <message>
         <source>Добавить</source>
@@ -697,6 +788,10 @@ Save them the way the console spells them?
     <message>
         <source>Сохранить</source>
         <translation>Save</translation>
+    </message>
+    <message>
+        <source>Клавиши</source>
+        <translation>Keys</translation>
     </message>
 </context>
 <context>

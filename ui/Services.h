@@ -2,6 +2,8 @@
 
 #include <functional>
 
+class QWidget;
+
 namespace quelmar {
 
 class ConfigStream;
@@ -17,6 +19,9 @@ struct Services {
     Dialogs& dialogs;
     SoundCue& sound;
     std::function<void()> handBack;
+    // Shows, modal over the window, what every key does in the script as a
+    // save would write it now, the page's own fields as they stand included.
+    std::function<void(QWidget* over)> keyMap = {};
 };
 
 } // namespace quelmar

@@ -1,0 +1,62 @@
+#include "platform/KeyboardLayout.h"
+
+namespace quelmar {
+
+std::span<const MainBlockKey> mainBlockKeys() {
+    static constexpr MainBlockKey keys[] = {
+        {'`', 0x29}, {'-', 0x0C}, {'=', 0x0D}, {'q', 0x10}, {'w', 0x11},  {'e', 0x12},  {'r', 0x13},
+        {'t', 0x14}, {'y', 0x15}, {'u', 0x16}, {'i', 0x17}, {'o', 0x18},  {'p', 0x19},  {'[', 0x1A},
+        {']', 0x1B}, {'a', 0x1E}, {'s', 0x1F}, {'d', 0x20}, {'f', 0x21},  {'g', 0x22},  {'h', 0x23},
+        {'j', 0x24}, {'k', 0x25}, {'l', 0x26}, {';', 0x27}, {'\'', 0x28}, {'\\', 0x2B}, {'z', 0x2C},
+        {'x', 0x2D}, {'c', 0x2E}, {'v', 0x2F}, {'b', 0x30}, {'n', 0x31},  {'m', 0x32},  {',', 0x33},
+        {'.', 0x34}, {'/', 0x35},
+    };
+    return keys;
+}
+
+QHash<char, QString>
+ownLettersAmong(int layouts, const std::function<QString(int layout, const MainBlockKey&)>& at) {
+    for (int layout = 0; layout < layouts; ++layout) {
+        QHash<char, QString> letters;
+        for (const MainBlockKey& key : mainBlockKeys()) {
+            const QString shown = at(layout, key).toUpper();
+            if (!shown.isEmpty() && shown != QString(QChar(key.us)).toUpper())
+                letters.insert(key.us, shown);
+        }
+        if (!letters.isEmpty())
+            return letters;
+    }
+    return {};
+}
+
+QString keysymCharacter(unsigned long keysym) {
+    // X's legacy Cyrillic keysyms: from 0x6a1 the Serbian, Macedonian,
+    // Ukrainian and Belarusian letters, from 0x6c0 the Russian ones in the
+    // order of KOI8-R.
+    static const char16_t extra[] = {
+        0x0452, 0x0453, 0x0451, 0x0454, 0x0455, 0x0456, 0x0457, 0x0458, 0x0459, 0x045A, 0x045B,
+        0x045C, 0x0491, 0x045E, 0x045F, 0x2116, 0x0402, 0x0403, 0x0401, 0x0404, 0x0405, 0x0406,
+        0x0407, 0x0408, 0x0409, 0x040A, 0x040B, 0x040C, 0x0490, 0x040E, 0x040F,
+    };
+    static const char16_t koi8[] = {
+        0x044E, 0x0430, 0x0431, 0x0446, 0x0434, 0x0435, 0x0444, 0x0433, 0x0445, 0x0438, 0x0439,
+        0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F, 0x044F, 0x0440, 0x0441, 0x0442, 0x0443,
+        0x0436, 0x0432, 0x044C, 0x044B, 0x0437, 0x0448, 0x044D, 0x0449, 0x0447, 0x044A, 0x042E,
+        0x0410, 0x0411, 0x0426, 0x0414, 0x0415, 0x0424, 0x0413, 0x0425, 0x0418, 0x0419, 0x041A,
+        0x041B, 0x041C, 0x041D, 0x041E, 0x041F, 0x042F, 0x0420, 0x0421, 0x0422, 0x0423, 0x0416,
+        0x0412, 0x042C, 0x042B, 0x0417, 0x0428, 0x042D, 0x0429, 0x0427, 0x042A,
+    };
+    if ((keysym >= 0x20 && keysym <= 0x7e) || (keysym >= 0xa0 && keysym <= 0xff))
+        return QString(QChar(char16_t(keysym)));
+    if ((keysym & 0xff000000) == 0x01000000) {
+        const char32_t ucs = char32_t(keysym & 0x00ffffff);
+        return QString::fromUcs4(&ucs, 1);
+    }
+    if (keysym >= 0x6a1 && keysym <= 0x6bf)
+        return QString(QChar(extra[keysym - 0x6a1]));
+    if (keysym >= 0x6c0 && keysym <= 0x6ff)
+        return QString(QChar(koi8[keysym - 0x6c0]));
+    return {};
+}
+
+} // namespace quelmar
