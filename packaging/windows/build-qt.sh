@@ -28,6 +28,18 @@ if [ -f "$prefix/.complete" ]; then
     echo "$prefix"
     exit 0
 fi
+# Two builds on one machine (CI beside a developer's run) build Qt once: the
+# second waits for the first and takes what it made.
+mkdir -p "$cache"
+exec 9>"$cache/.build-qt.lock"
+if ! flock -n 9; then
+    echo "Waiting for another build of Qt for Windows on this machine" >&2
+    flock 9
+fi
+if [ -f "$prefix/.complete" ]; then
+    echo "$prefix"
+    exit 0
+fi
 
 src="$cache/src/qtbase-$QT_VERSION"
 if [ ! -f "$src/CMakeLists.txt" ]; then
