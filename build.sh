@@ -23,11 +23,12 @@ PACKAGES=(
     qt6-tools-dev qt6-l10n-tools qt6-translations-l10n
     fonts-dejavu-core
     xvfb xauth
+    libx11-dev
 )
-# Only the tests need these: the X server test (Xlib, xdotool, keyboard
-# layouts), the benchmarks, the install and package checks, the formatting.
+# Only the tests need these: the X server test (xdotool, keyboard layouts),
+# the benchmarks, the install and package checks, the formatting.
 TEST_PACKAGES=(
-    xdotool x11-xkb-utils x11-utils libx11-dev
+    xdotool x11-xkb-utils x11-utils
     libbenchmark-dev
     desktop-file-utils appstream dpkg-dev file lintian man-db
     git clang-format python3

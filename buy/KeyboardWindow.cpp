@@ -70,7 +70,7 @@ QString KeyboardWindow::notice() const {
 }
 
 // The keys another part of the script already gives a job stand out in the
-// list, in orange, with that job as their tip.
+// list, in red, with that job as their tip.
 void KeyboardWindow::markHeldKeys(int from) {
     for (int i = from; i < list_->count(); ++i) {
         const QString held =
@@ -78,7 +78,7 @@ void KeyboardWindow::markHeldKeys(int from) {
         held_.append(held);
         if (held.isEmpty())
             continue;
-        list_->setItemData(i, look::kOrange, Qt::ForegroundRole);
+        list_->setItemData(i, look::kRed, Qt::ForegroundRole);
         list_->setItemData(i, held, Qt::ToolTipRole);
     }
 }

@@ -108,10 +108,10 @@ const QList<Place>& keyboard() {
 // The mouse's buttons and wheel, in units from the mouse's corner.
 const QList<Place>& mouse() {
     static const QList<Place> places{
-        {"MOUSE1", "MOUSE1", 0, 0, 1.5, 2.4},     {"MWHEELUP", "MWHEELUP", 1.5, 0, 1.5, 0.8},
-        {"MOUSE3", "MOUSE3", 1.5, 0.8, 1.5, 0.8}, {"MWHEELDOWN", "MWHEELDOWN", 1.5, 1.6, 1.5, 0.8},
-        {"MOUSE2", "MOUSE2", 3, 0, 1.5, 2.4},     {"MOUSE5", "MOUSE5", 0, 2.9, 1.5, 0.9},
-        {"MOUSE4", "MOUSE4", 0, 3.8, 1.5, 0.9},
+        {"MOUSE1", "MOUSE1", 0, 0, 1.5, 3},   {"MWHEELUP", "MWHEELUP", 1.5, 0, 1.5, 1},
+        {"MOUSE3", "MOUSE3", 1.5, 1, 1.5, 1}, {"MWHEELDOWN", "MWHEELDOWN", 1.5, 2, 1.5, 1},
+        {"MOUSE2", "MOUSE2", 3, 0, 1.5, 3},   {"MOUSE5", "MOUSE5", 0, 3.5, 1.5, 1},
+        {"MOUSE4", "MOUSE4", 0, 4.5, 1.5, 1},
     };
     return places;
 }
@@ -156,7 +156,7 @@ QString keyJobText(const QString& label, const QList<KeyJob>& jobs) {
         return KeyMapWindow::tr("%1: свободна.").arg(label);
     QStringList lines;
     for (const KeyJob& job : jobs) {
-        const QString name = job.unknown ? fromScriptCodePage(job.name) : label;
+        const QString name = job.unknown || label.isEmpty() ? fromScriptCodePage(job.name) : label;
         QString line = KeyMapWindow::tr("%1: %2. Откуда: %3.")
                            .arg(name, quoted(job.command), originText(job.origin));
         if (!job.replaced.isEmpty()) {
@@ -251,7 +251,7 @@ void KeyMapWindow::addKeyboard(const KeyJobs& jobs, const QHash<char, QString>& 
             cap->setEnabled(false);
     }
     const QPoint mouseCorner(kLeft + int(23.25 * kUnit), kTop + kRow / 2);
-    mouse_ = QRect(mouseCorner, QSize(int(4.5 * kUnit) - kGap, int(4.7 * kRow) - kGap));
+    mouse_ = QRect(mouseCorner, QSize(int(4.5 * kUnit) - kGap, int(5.5 * kRow) - kGap));
     for (const Place& place : mouse())
         addCap(place.key, place.label, QString(), jobsOn(place.key),
                unitBox(mouseCorner, place.x, place.y, place.w, place.h));
@@ -269,14 +269,24 @@ void KeyMapWindow::addOthers(const KeyJobs& jobs) {
     const int y = kTop + int(6.5 * kRow) + 8;
     caption->move(kLeft, y + 6);
     int x = kLeft + caption->width() + 8;
-    const QFontMetrics metrics(look::comicFont(7.5, true));
+    QList<KeyJob> others;
     for (const KeyJob& job : jobs.jobs()) {
-        if (drawn.contains(job.key) || (!job.meant.isEmpty() && drawn.contains(job.meant)))
-            continue;
+        if (!drawn.contains(job.key) && (job.meant.isEmpty() || !drawn.contains(job.meant)))
+            others.append(job);
+    }
+    const QFontMetrics metrics(look::comicFont(7.5, true));
+    const int room = kWidth - kLeft - (kUnit * 2 + kGap + 2); // a last key for the rest
+    for (qsizetype i = 0; i < others.size(); ++i) {
+        const KeyJob& job = others[i];
         const QString label = fromScriptCodePage(job.unknown ? job.name : job.key);
         const int width = std::max(kUnit * 2, metrics.horizontalAdvance(label) + 10);
-        if (x + width > kWidth - kLeft)
-            break; // a row's worth; the rest go unshown
+        if (x + width > (i + 1 < others.size() ? room : kWidth - kLeft)) {
+            // What finds no room: one key that says them all when clicked.
+            addCap("more", QStringLiteral("+%1").arg(others.size() - i), QString(), others.mid(i),
+                   QRect(x, y, kUnit * 2, kRow - kGap));
+            x += kUnit * 2;
+            break;
+        }
         addCap(job.key, label, QString(), {job}, QRect(x, y, width, kRow - kGap));
         x += width + kGap + 2;
     }
@@ -343,7 +353,9 @@ QString KeyMapWindow::detail() const {
 void KeyMapWindow::choose(KeyCap* chosen) {
     for (KeyCap* c : std::as_const(caps_))
         c->setChosen(c == chosen);
-    detail_->setText(keyJobText(chosen->label(), chosen->jobs()));
+    // The key for the rest of the row below names each job's key.
+    detail_->setText(
+        keyJobText(chosen->key() == "more" ? QString() : chosen->label(), chosen->jobs()));
 }
 
 void KeyMapWindow::keyPressEvent(QKeyEvent* event) {

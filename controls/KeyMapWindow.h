@@ -16,7 +16,8 @@ class KeyCap;
 // block, function row, navigation keys, keypad) and a mouse with its five
 // buttons and its wheel, each key showing the job the saved script would
 // leave it, coloured by where the job comes from. Jobs of keys no keyboard
-// has (names the console does not know, "Q" beside "q") stand in a row below.
+// has (names the console does not know, "Q" beside "q") stand in a row below,
+// those that find no room there behind one last key ("more").
 // A click on a key says its whole command, where it comes from and what it
 // replaced; "Done" or Escape closes the map. It changes nothing.
 class KeyMapWindow : public QWidget {
@@ -51,8 +52,9 @@ class KeyMapWindow : public QWidget {
     QRect mouse_;
 };
 
-// What a key does, in words: its name, its whole command, where the command
-// comes from, what it replaced, and why a job does nothing.
+// What a key does, in words: its name (label, or as each bind wrote it when
+// empty), its whole command, where the command comes from, what it
+// replaced, and why a job does nothing.
 QString keyJobText(const QString& label, const QList<KeyJob>& jobs);
 
 } // namespace quelmar

@@ -169,8 +169,6 @@ class TestMainMenu : public QObject {
         }
         QCOMPARE(sound_->played, QList<Cue>(2, Cue::PageOpened));
         QCOMPARE(readBytes(TempConfigFile::path()), before);
-        click("Command5"); // the pages still open as before
-        QVERIFY(!menu_->isVisible());
     }
 
     // F1 shows the map, modal, over the command page (with its fields as they
@@ -207,36 +205,34 @@ class TestMainMenu : public QObject {
     // beside it, what a click on it says, and the jobs of keys no keyboard
     // has in their row.
     void keyMapShowsEveryJob() {
-        const KeyJobs jobs({{KeyOrigin::Program, "bind q +use\r\n"},
+        QByteArray many; // more names than the row below has room for
+        for (int i = 0; i < 20; ++i)
+            many += "bind x" + QByteArray::number(i) + " a\n";
+        const KeyJobs jobs({{KeyOrigin::Program, "bind q +use\r\n" + many},
                             {KeyOrigin::Kept, "bind q lastinv\r\nbind \"Page Up\" +jump\r\n"},
                             {KeyOrigin::Weapons, "bind Q \"4-1;reset\"\r\nbind \" ~ \" x\r\n"}},
                            {});
         KeyMapWindow map(jobs, {{'q', "Й"}});
         map.show();
-        const struct {
-            QByteArray key;
-            QColor face;
-            bool twice;
-            bool notWorking;
-            QString letter;
-            QString said;
-        } rows[] = {
-            {"q", KeyCap::faceOf(KeyOrigin::Kept), true, false, "Й", "«+use»"},
-            {"PGUP", Qt::black, false, true, "", "Page Up: «+jump»"},
-            {"Q", KeyCap::faceOf(KeyOrigin::Weapons), false, false, "", "Q: «4-1;reset»"},
-            {"? ~ ", Qt::black, false, true, "", "Не работает"},
-            {"w", Qt::black, false, false, "", "w: свободна."},
+        const auto seen = [&](const QByteArray& key) { // colour, marks, letter | what a click says
+            KeyCap* cap = map.cap(key);
+            if (cap)
+                QTest::mouseClick(cap, Qt::LeftButton);
+            return !cap ? "none"
+                        : cap->face().name() + (cap->isBoundMoreThanOnce() ? " twice" : "") +
+                              (cap->hasJobNotWorking() ? " broken" : "") + cap->letter() + '|' +
+                              map.detail();
         };
-        for (const auto& row : rows) {
-            KeyCap* cap = map.cap(row.key);
-            QVERIFY2(cap, row.key.constData());
-            QCOMPARE(cap->face(), row.face);
-            QCOMPARE(cap->isBoundMoreThanOnce(), row.twice);
-            QCOMPARE(cap->hasJobNotWorking(), row.notWorking);
-            QCOMPARE(cap->letter(), row.letter);
-            QTest::mouseClick(cap, Qt::LeftButton);
-            QVERIFY2(map.detail().contains(row.said), qPrintable(map.detail()));
-        }
+        QCOMPARE(seen("q"), "#008000 twiceЙ|q: «lastinv». Откуда: строка открытого сценария. "
+                            "Заменяет: «+use» (строка самой программы).");
+        QCOMPARE(seen("PGUP"),
+                 "#000000 broken|Page Up: «+jump». Откуда: строка открытого сценария. "
+                 "Не работает: консоль не знает клавиши с таким именем. Её имя для "
+                 "этой клавиши — PGUP.");
+        QCOMPARE(seen("Q"), "#ff8000|Q: «4-1;reset». Откуда: «Закупка оружия».");
+        QVERIFY(seen("? ~ ").startsWith("#000000 broken| ~ : «x»"));
+        QCOMPARE(seen("w"), "#000000|w: свободна.");
+        QVERIFY(seen("more").contains("\nx9: «a»"));
         QVERIFY(map.findChild<QLabel*>("Label2")->isVisible());
     }
 

@@ -4,7 +4,9 @@
 # saves one PNG per window under docs/.
 #   splash.png, main-menu.png, video.png (with its "2-ой прицел" list open),
 #   sound.png, player.png, mouse.png, other.png, commands.png,
-#   weapons.png (the catalogue on "Rifles") and keyboard.png
+#   weapons.png (the catalogue on "Rifles"), keyboard.png, and keymap.png:
+#   the key map over the command page of a second run started from
+#   tests/data/open_config.cfg, a Russian layout beside the US one, "q" clicked
 # Usage: tools/screenshots.sh [path/to/quelmar [SCALE [FOLDER]]]
 #   default build/quelmar at scale 1 into docs/; SCALE 2 runs the program
 #   with QT_SCALE_FACTOR=2 on a screen twice as large, to look at the
@@ -78,3 +80,20 @@ keyboard=$(window_of_size 438 562)
 click "$catalogue" 100 $((267 + 3 * 27 + 13)) # "Rifles", on the right of its row
 shoot "$catalogue" weapons
 shoot "$keyboard" keyboard
+
+# The key map: a second run, from the game's config.cfg of the tests, its
+# report closed; F1 over the command page, whose fields start from the file.
+kill $pid
+wait $pid 2>/dev/null || true
+"$binary" tests/data/open_config.cfg &
+pid=$!
+menu=$(window_of_size 203 323)
+sleep 0.5
+xdotool key Return # the report
+setxkbmap -layout us,ru # the player's own letters beside the keys
+click "$menu" 64 146
+commands=$(window_of_size 490 570)
+xdotool key F1
+map=$(window_of_size 1025 468)
+click "$map" $((12 + 54 + 10)) $((44 + 105 + 10)) # "q"
+shoot "$map" keymap
