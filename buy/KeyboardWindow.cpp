@@ -152,6 +152,7 @@ void KeyboardWindow::refresh() {
     const QString held = held_.value(keyboard_.selection());
     notice_->setText(held.isEmpty() ? QString()
                                     : tr("Уже занята — %1. Запись её заменит.").arg(held));
+    notice_->setToolTip(notice_->text()); // whole, should it not fit
 }
 
 } // namespace quelmar

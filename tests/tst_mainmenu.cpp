@@ -4,6 +4,7 @@
 #include "app/ConsoleStart.h"
 #include "app/FireBuffer.h"
 #include "app/FlameView.h"
+#include "app/KeyJobWords.h"
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"
 #include "app/MenuTable.h"
@@ -440,10 +441,24 @@ class TestMainMenu : public QObject {
             QVERIFY2(asked[0].kind == AskedDialog::SaveAs && boxed == !row.box.isEmpty() &&
                          (!boxed || asked[1].text.contains(row.box)),
                      qPrintable(boxed ? asked[1].text : row.box));
+            QCOMPARE(asked.last().kind == AskedDialog::Question, row.key == "PGUP"); // key names
             const KeyJob* end = KeyJobs({{KeyOrigin::Program, readBytes(target)}})
                                     .find(ConsoleModel::keyIdentity(row.key));
             QVERIFY2(end && end->command == row.job, end ? end->command.constData() : "no job");
         }
+    }
+
+    void jobsInWords() {
+        const QString cut = "«" + QString(39, 'x') + "…»";
+        const QList<std::pair<QByteArray, QString>> rows{
+            {"8-2;reset", "покупка бронежилета с каской"},
+            {"1-1;4-6;8-4;ammo2;reset",
+             "покупка USP, AWP, осколочной гранаты и патронов к пистолету"},
+            {"4-1;9-9;reset", "«4-1;9-9;reset»"}, // not a record of the page
+            {"pausable 1; pause", "Пауза в игре"},
+            {QByteArray(41, 'x'), cut}};
+        for (const auto& [command, words] : rows)
+            QCOMPARE(jobWords(command), words);
     }
 
     void closingTheMenuEndsWithoutSaving() {
