@@ -1,7 +1,9 @@
 #include "app/MainMenu.h"
 
 #include "app/FlameView.h"
+#include "app/KeyJobWords.h"
 #include "app/MenuEntry.h"
+#include "config/ScriptCodePage.h"
 #include "controls/KeyMapWindow.h"
 #include "controls/PageWindow.h"
 #include "platform/KeyboardLayout.h"
@@ -139,18 +141,59 @@ MenuEntry* MainMenu::entry(const QString& name) const {
 }
 
 void MainMenu::openPage(const MenuPageEntry& place) {
+    // What the rest of the script gives keys as the page opens: nothing
+    // else changes while it is open. The page's section counts as open, so
+    // the keys an opened script gave the page are the page's own.
+    std::function<QString(const QString&)> keyHeld;
+    PageStarts starts = session_.pageStarts();
+    if (place.section == Section::Commands || place.section == Section::BuyWeapons) {
+        auto jobs =
+            std::make_shared<const KeyJobs>(session_.keyJobs(SectionLines{place.section, {}}));
+        keyHeld = [jobs, own = originOf(place.section)](const QString& name) {
+            const std::optional<KeyJob::Earlier> held =
+                jobs->heldElsewhere(toScriptCodePage(name), own);
+            return held ? heldText(name, *held) : QString();
+        };
+        dropStartsGivenSince(*jobs, starts);
+    }
     const Services services{
-        config_, dialogs_, sound_,
+        config_,
+        dialogs_,
+        sound_,
         [this, entry = QString::fromLatin1(place.entry)] { ReturnToMainMenu(entry); },
-        [this](QWidget* over) { showKeyMap(over); }};
+        [this](QWidget* over) { showKeyMap(over); },
+        keyHeld};
     const QList<QWidget*> windows =
-        pages_ ? pages_(place.page, services, session_.pageStarts()) : QList<QWidget*>{};
+        pages_ ? pages_(place.page, services, starts) : QList<QWidget*>{};
     if (windows.isEmpty())
         return;
     for (QWidget* window : windows)
         window->show();
     hide();
     sound_.play(Cue::PageOpened);
+}
+
+// A key an opened script gave one of the two key pages, which the player
+// has since given a job on the other: the later choice stands, so the page
+// does not bring the script's back (its section would come last).
+void MainMenu::dropStartsGivenSince(const KeyJobs& jobs, PageStarts& starts) {
+    const auto givenOn = [&](const QString& name, KeyOrigin other) {
+        const std::optional<KeyJob::Earlier> held =
+            jobs.heldElsewhere(toScriptCodePage(name), KeyOrigin::Kept);
+        return held && held->origin == other;
+    };
+    CommandStart& commands = starts.commands;
+    for (qsizetype i = 0; i < commands.names.size(); ++i) {
+        const QString spelling = commands.spellings.value(i);
+        if (givenOn(spelling.isEmpty() ? commands.names[i] : spelling, KeyOrigin::Weapons)) {
+            commands.names[i].clear();
+            if (i < commands.spellings.size())
+                commands.spellings[i].clear();
+        }
+    }
+    starts.buyRecords.removeIf([&](const QString& record) {
+        return givenOn(record.section(u'"', 1, 1), KeyOrigin::Commands);
+    });
 }
 
 void MainMenu::ReturnToMainMenu(const QString& entryName) {

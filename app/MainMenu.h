@@ -52,6 +52,7 @@ class MainMenu : public QWidget {
     // Shows the key map, modal, over window (the menu, or a page whose
     // fields as they stand count as written).
     void showKeyMap(QWidget* over);
+    static void dropStartsGivenSince(const KeyJobs& jobs, PageStarts& starts);
 
   signals:
     // The menu has been closed, by its close button or by a save: the

@@ -1,12 +1,15 @@
 #include "app/Session.h"
 
+#include "app/KeyJobWords.h"
 #include "app/OpenMessages.h"
 #include "app/OpenedScript.h"
 #include "app/SaveMessages.h"
 #include "app/StartMessages.h"
 #include "check/GameHook.h"
+#include "check/KeyNameFix.h"
 #include "check/SaveKeyOffer.h"
 #include "config/ConfigStream.h"
+#include "config/ConsoleKeys.h"
 #include "config/SaveCopy.h"
 #include "config/ScriptCodePage.h"
 #include "config/TempConfigFile.h"
@@ -89,6 +92,8 @@ bool Session::save() {
         return dialogs_.ask(parent_, question, applicationTitle());
     };
     SaveResult saved{SaveOutcome::Unchanged, config_.readWritten(script)};
+    if (!saved.error)
+        tellClashes();
     if (opened_ && !saved.error)
         script = opened_->assemble(script, config_.sections());
     if (!saved.error)
@@ -166,9 +171,23 @@ QList<ScriptPiece> Session::scriptPieces(const std::optional<SectionLines>& open
 }
 
 KeyJobs Session::keyJobs(const std::optional<SectionLines>& open) {
-    return KeyJobs(scriptPieces(open),
-                   opened_ ? ConsoleModel::filesIn(QFileInfo(opened_->fileName()).path())
-                           : ConsoleModel::Files());
+    return KeyJobs(scriptPieces(open), execFiles());
+}
+
+ConsoleModel::Files Session::execFiles() const {
+    return opened_ ? ConsoleModel::filesIn(QFileInfo(opened_->fileName()).path())
+                   : ConsoleModel::Files();
+}
+
+// One box before the key names are offered: every key the script gives
+// more than one job, and which stands. The jobs are judged as if the names
+// were spelled the console's way, so "Page Up" and "pgup" are one key.
+void Session::tellClashes() {
+    QList<ScriptPiece> pieces = scriptPieces();
+    for (qsizetype i = 1; i < pieces.size(); ++i) // the preamble stays as it is
+        pieces[i].bytes = KeyNameFix::apply(pieces[i].bytes, ConsoleKeys::embedded()).script;
+    if (const QString text = clashesText(KeyJobs(pieces, execFiles())); !text.isEmpty())
+        dialogs_.message(parent_, text, applicationTitle());
 }
 
 bool Session::openScript(const QByteArray& file, const QString& path) {

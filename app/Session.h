@@ -95,6 +95,8 @@ class Session : public QObject {
     QString chooseDestination(const QString& gameFolder);
     void offerHook(const QString& saved, const QString& gameFolder);
     void reportWriteFailure();
+    void tellClashes();
+    ConsoleModel::Files execFiles() const;
 
     ConfigStream& config_;
     Dialogs& dialogs_;

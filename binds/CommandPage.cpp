@@ -79,12 +79,19 @@ CommandPage::CommandPage(const Services& services, const CommandStart& start, QW
     addViewport();
     addScrollBar();
 
-    fields_.changed = [this](int i) { fieldWidgets_[i]->refresh(); };
+    addNotice();
+
+    fields_.changed = [this](int i) {
+        fieldWidgets_[i]->refresh();
+        noteChange(i);
+    };
     fields_.focusRequested = [this](int i) { fieldWidgets_[i]->setFocus(Qt::OtherFocusReason); };
     for (int i = 0; i < start.names.size(); ++i) {
         if (!start.names[i].isEmpty())
             fields_.setStart(i, start.names[i], start.spellings.value(i));
     }
+    for (int i = 0; i < fields_.count(); ++i)
+        shown_.append(fields_.text(i));
 }
 
 CommandPage::~CommandPage() {
@@ -94,6 +101,46 @@ CommandPage::~CommandPage() {
 
 SectionLines CommandPage::currentLines() const {
     return {Section::Commands, commands::bindLines(fields_)};
+}
+
+QString CommandPage::notice() const {
+    return notice_->isHidden() ? QString() : notice_->text();
+}
+
+void CommandPage::addNotice() {
+    // Over the foot of the rows, which the scroll bar brings up anyway: the
+    // page has no free strip of its own.
+    notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("KeyNotice"));
+    notice_->setGeometry(twipsRect(120, 7815, 6840, 600));
+    notice_->setFont(look::comicFont(9, true));
+    notice_->setWordWrap(true);
+    notice_->setAlignment(Qt::AlignCenter);
+    notice_->setFrameShape(QFrame::Box);
+    look::setColors(notice_, look::kBlack, look::kOrange);
+    notice_->setAutoFillBackground(true);
+    notice_->setAttribute(Qt::WA_TransparentForMouseEvents);
+    notice_->hide();
+}
+
+// A name the player just gave a field: said at once when another part of
+// the script has the key do something else. The page's section is written
+// after that part's lines, so the new job is the one that stands.
+void CommandPage::noteChange(int field) {
+    if (shown_.isEmpty() || shown_[field] == fields_.text(field))
+        return;
+    const QString name = fields_.text(field);
+    shown_[field] = name;
+    if (name.isEmpty()) {
+        if (field == noticeField_)
+            notice_->hide();
+        return;
+    }
+    const QString held = services().keyHeld ? services().keyHeld(name) : QString();
+    noticeField_ = held.isEmpty() ? -1 : field;
+    notice_->setText(tr("Уже занята — %1. В игре сработает новое назначение.").arg(held));
+    notice_->setVisible(!held.isEmpty());
+    notice_->raise();
 }
 
 bool CommandPage::eventFilter(QObject* watched, QEvent* event) {

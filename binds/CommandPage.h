@@ -8,6 +8,7 @@
 #include <QList>
 #include <QStringList>
 
+class QLabel;
 class QScrollBar;
 
 namespace quelmar {
@@ -28,6 +29,9 @@ class CommandPage : public PageWindow {
     ~CommandPage() override;
 
     const KeyFieldGroup& fields() const { return fields_; }
+    // The line over the rows' foot that says a key just captured has a job
+    // elsewhere in the script already ("KeyNotice"); empty and hidden when not.
+    QString notice() const;
     SectionLines currentLines() const override;
 
   protected:
@@ -44,6 +48,8 @@ class CommandPage : public PageWindow {
     void addField(QWidget* group, int index, int left, int top);
     void scrollTo(int twips);
     bool takeWheel(QWheelEvent* event);
+    void addNotice();
+    void noteChange(int field);
 
     KeyFieldGroup fields_;
     WheelCapture wheel_;
@@ -51,6 +57,9 @@ class CommandPage : public PageWindow {
     QWidget* viewport_ = nullptr;
     QWidget* panel_ = nullptr;
     QScrollBar* scrollBar_ = nullptr;
+    QLabel* notice_ = nullptr;
+    int noticeField_ = -1;
+    QStringList shown_; // each field's text as last seen
 };
 
 } // namespace quelmar

@@ -9,6 +9,7 @@
 
 #include <QComboBox>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QPushButton>
 #include <QSignalBlocker>
 
@@ -54,6 +55,32 @@ void KeyboardWindow::buildControls() {
     QPushButton* done = buy::makeButton(this, "Command2", QStringLiteral("Done"),
                                         QRect(394, 3, 41, 19), look::kBlue, 9.75, true);
     connect(done, &QPushButton::clicked, this, &KeyboardWindow::done);
+
+    notice_ = new QLabel(this);
+    notice_->setObjectName(QStringLiteral("KeyNotice"));
+    notice_->setGeometry(180, 2, 170, 44);
+    notice_->setFont(look::comicFont(8, true));
+    notice_->setWordWrap(true);
+    look::setColors(notice_, look::kOrange, look::kBlack);
+    markHeldKeys(0);
+}
+
+QString KeyboardWindow::notice() const {
+    return notice_->text();
+}
+
+// The keys another part of the script already gives a job stand out in the
+// list, in red, with that job as their tip.
+void KeyboardWindow::markHeldKeys(int from) {
+    for (int i = from; i < list_->count(); ++i) {
+        const QString held =
+            services_.keyHeld ? services_.keyHeld(keyboard_.keys().at(i)) : QString();
+        held_.append(held);
+        if (held.isEmpty())
+            continue;
+        list_->setItemData(i, look::kRed, Qt::ForegroundRole);
+        list_->setItemData(i, held, Qt::ToolTipRole);
+    }
 }
 
 void KeyboardWindow::buildSlots() {
@@ -93,6 +120,7 @@ void KeyboardWindow::addClicked() {
     if (keyboard_.addKey(answer)) {
         QSignalBlocker quiet(list_);
         list_->addItem(keyboard_.keys().last()); // as it goes into the script
+        markHeldKeys(list_->count() - 1);
     } else {
         services_.sound.play(Cue::KeyRefused);
     }
@@ -119,6 +147,12 @@ void KeyboardWindow::refresh() {
         slot->setEnabled(keyboard_.slotsEnabled());
     }
     record_->setEnabled(keyboard_.recordEnabled());
+    // Said while the key is chosen, before anything is recorded on it; the
+    // section goes after the rest of the script, so a record stands.
+    const QString held = held_.value(keyboard_.selection());
+    notice_->setText(held.isEmpty() ? QString()
+                                    : tr("Уже занята — %1. Запись её заменит.").arg(held));
+    notice_->setToolTip(notice_->text()); // whole, should it not fit
 }
 
 } // namespace quelmar

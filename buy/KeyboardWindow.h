@@ -7,6 +7,7 @@
 #include <QWidget>
 
 class QComboBox;
+class QLabel;
 class QPushButton;
 
 namespace quelmar {
@@ -28,6 +29,10 @@ class KeyboardWindow : public QWidget {
     explicit KeyboardWindow(const Services& services, const QStringList& recorded = {},
                             QWidget* parent = nullptr);
 
+    // What the line beside the buttons says of the chosen key: its job
+    // elsewhere in the script ("KeyNotice"); empty when none.
+    QString notice() const;
+
   signals:
     // "Done" was clicked: the page's pair ends.
     void done();
@@ -44,11 +49,15 @@ class KeyboardWindow : public QWidget {
     void recordClicked();
     void addClicked();
     void refresh();
+    void markHeldKeys(int from);
+
+    QStringList held_; // each list entry's job elsewhere, in words, or empty
 
     Services services_;
     BuyKeyboard keyboard_;
     QComboBox* list_ = nullptr;
     QPushButton* record_ = nullptr;
+    QLabel* notice_ = nullptr;
     QList<KeySlot*> slots_;
 };
 

@@ -58,6 +58,33 @@ KeyJobs::KeyJobs(const QList<ScriptPiece>& pieces, ConsoleModel::Files files) {
     });
 }
 
+bool KeyJob::clashes() const {
+    return std::any_of(replaced.begin(), replaced.end(),
+                       [&](const Earlier& e) { return e.command != command; });
+}
+
+QByteArray KeyJobs::keyOfName(QByteArrayView name) {
+    QByteArray key = ConsoleModel::keyIdentity(name);
+    if (ConsoleModel::isUnknownKey(key)) {
+        const ConsoleKeys& keys = ConsoleKeys::embedded();
+        if (QByteArray meant = keys.keyOf(keys.consoleNameFor(name)); !meant.isEmpty())
+            return meant;
+    }
+    return key;
+}
+
+std::optional<KeyJob::Earlier> KeyJobs::heldElsewhere(QByteArrayView name, KeyOrigin own) const {
+    for (const KeyJob* job : on(keyOfName(name))) {
+        if (job->origin != own)
+            return KeyJob::Earlier{job->command, job->origin};
+        for (auto e = job->replaced.crbegin(); e != job->replaced.crend(); ++e) {
+            if (e->origin != own)
+                return *e;
+        }
+    }
+    return std::nullopt;
+}
+
 const KeyJob* KeyJobs::find(QByteArrayView key) const {
     const auto found =
         std::find_if(jobs_.begin(), jobs_.end(), [&](const KeyJob& job) { return job.key == key; });

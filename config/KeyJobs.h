@@ -7,6 +7,8 @@
 #include <QByteArrayView>
 #include <QList>
 
+#include <optional>
+
 namespace quelmar {
 
 // Where a line of the saved script comes from.
@@ -45,6 +47,9 @@ struct KeyJob {
     QByteArray meant;
 
     bool boundMoreThanOnce() const { return !replaced.isEmpty(); }
+    // Bound more than once, and once to another command than the one that
+    // stands.
+    bool clashes() const;
 };
 
 // Every key's job at the end of a script put together from pieces: the
@@ -63,6 +68,15 @@ class KeyJobs {
     // What stands on the console's key: its job, then the jobs of names the
     // console does not know that were meant for it.
     QList<const KeyJob*> on(QByteArrayView key) const;
+
+    // The console's key a bind's key name gives a job to: its identity,
+    // or for a name the console does not know, the key it stands for
+    // elsewhere (as the save offers to spell it), when there is one.
+    static QByteArray keyOfName(QByteArrayView name);
+    // The latest job that lines from elsewhere than own give the key named
+    // name ("Page Up" meaning PGUP too): the one that stands, else the one
+    // replaced last. None when the key has no such job.
+    std::optional<KeyJob::Earlier> heldElsewhere(QByteArrayView name, KeyOrigin own) const;
 
   private:
     QList<KeyJob> jobs_;

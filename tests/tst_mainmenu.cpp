@@ -4,6 +4,7 @@
 #include "app/ConsoleStart.h"
 #include "app/FireBuffer.h"
 #include "app/FlameView.h"
+#include "app/KeyJobWords.h"
 #include "app/MainMenu.h"
 #include "app/MenuEntry.h"
 #include "app/MenuTable.h"
@@ -12,6 +13,8 @@
 #include "app/SplashWindow.h"
 #include "app/WaiT.h"
 #include "binds/CommandPage.h"
+#include "buy/DragPayload.h"
+#include "buy/KeySlot.h"
 #include "config/TempConfigFile.h"
 #include "controls/KeyCap.h"
 #include "controls/KeyMapWindow.h"
@@ -21,6 +24,7 @@
 #include "tests/support/Golden.h"
 
 #include <QApplication>
+#include <QComboBox>
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QPointer>
@@ -354,6 +358,107 @@ class TestMainMenu : public QObject {
             expected.replace("\"Num 0\"", "\"KP_INS\"").replace("\"Page Up\"", "\"PGUP\"");
         QCOMPARE(readBytes(target), expected);
         QCOMPARE(readBytes(TempConfigFile::path()), written);
+    }
+
+    // A key given a job on one key page and then another on the other (or
+    // by the opened script) is told at once on the second, the weapon list
+    // marks it, the save lists it before the key names are offered, and the
+    // saved script ends with the latest choice. Jump is the command page's
+    // row 15; the weapon record buys an AK-47 and ammo.
+    void aKeyGivenTwoJobs() {
+        const QString buy = "покупка AK-47 и патронов (закупка оружия)";
+        const struct {
+            QByteArray script;
+            bool commandsFirst;
+            Qt::Key commandKey; // none: the command page is only opened
+            QString buyKey, commandNotice, buyNotice;
+            QByteArray key, job; // at the end
+            QString box;
+        } rows[] = {
+            {"", false, Qt::Key_F1, "F1", "F1: " + buy, "", "F1", "+jump",
+             "F1: Jump (команды) — заменяет: " + buy},
+            {"", true, Qt::Key_F1, "F1", "", "F1: Jump (команды)", "F1", "4-1;ammo1;reset",
+             "F1: " + buy + " — заменяет: Jump (команды)"},
+            {"", true, Qt::Key_PageUp, "pgup", "", "pgup: Jump (команды)", "PGUP",
+             "4-1;ammo1;reset", "pgup: " + buy + " — заменяет: Jump (команды)"},
+            {"bind F1 +jump\r\nbind F2 \"say hi\"\r\n", false, Qt::Key_unknown, "F1", "",
+             "F1: Jump (открытый сценарий)", "F1", "4-1;ammo1;reset", ""},
+            {"bind F2 \"say hi\"\r\n", true, Qt::Key_F2, "F3", "F2: «say hi» (открытый сценарий)",
+             "", "F2", "+jump", "F2: Jump (команды) — заменяет: «say hi» (открытый сценарий)"},
+        };
+        const auto said = [](QWidget* page) {
+            auto* notice = page->findChild<QLabel*>("KeyNotice");
+            return notice && notice->isVisible() ? notice->text() : QString();
+        };
+        for (const auto& row : rows) {
+            cleanup();
+            init();
+            if (!row.script.isEmpty())
+                QVERIFY(menu_->session().openScript(row.script, tmp_.filePath("mine.cfg")));
+            const auto onCommands = [&] {
+                click("Command2");
+                QWidget* page = opened_.last();
+                QVERIFY(said(page).isEmpty());
+                if (row.commandKey != Qt::Key_unknown) {
+                    QWidget* target = page->findChild<QWidget*>("Label1_15");
+                    QTest::mouseClick(target, Qt::LeftButton);
+                    QTest::mouseDClick(target, Qt::LeftButton);
+                    QTest::keyClick(page->findChild<QWidget*>("Text1_15"), row.commandKey);
+                    QVERIFY2(said(page).contains(row.commandNotice) &&
+                                 said(page).isEmpty() == row.commandNotice.isEmpty(),
+                             qPrintable(said(page)));
+                }
+                QTest::mouseClick(page->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+            };
+            const auto onWeapons = [&] {
+                click("Command1");
+                QWidget* window = opened_.last();
+                auto* list = window->findChild<QComboBox*>("List");
+                const int at = list->findText(row.buyKey), unused = list->findText("F12");
+                QCOMPARE(list->itemData(at, Qt::ForegroundRole).isValid(),
+                         !row.buyNotice.isEmpty());
+                QVERIFY(!list->itemData(unused, Qt::ForegroundRole).isValid());
+                list->setCurrentIndex(at);
+                QVERIFY2(said(window).contains(row.buyNotice) &&
+                             said(window).isEmpty() == row.buyNotice.isEmpty(),
+                         qPrintable(said(window)));
+                auto* slot = window->findChild<KeySlot*>("Key_0");
+                emit slot->dropped(0, DragPayload{"4-1;", {}});
+                emit slot->dropped(1, DragPayload{"ammo1;", {}});
+                QTest::mouseClick(window->findChild<QPushButton*>("Command1"), Qt::LeftButton);
+                QTest::mouseClick(window->findChild<QPushButton*>("Command2"), Qt::LeftButton);
+            };
+            row.commandsFirst ? onCommands() : onWeapons();
+            row.commandsFirst ? onWeapons() : onCommands();
+            QCoreApplication::processEvents(); // the opened script's report
+            dialogs_->asked.clear();
+            const QString target = tmp_.filePath(QStringLiteral("keys.cfg"));
+            dialogs_->answerSaveAs(target);
+            dialogs_->answerQuestion(true); // the console's key names
+            click("Command3");
+            const QList<AskedDialog>& asked = dialogs_->asked;
+            const bool boxed = asked.size() > 1 && asked[1].kind == AskedDialog::Message;
+            QVERIFY2(asked[0].kind == AskedDialog::SaveAs && boxed == !row.box.isEmpty() &&
+                         (!boxed || asked[1].text.contains(row.box)),
+                     qPrintable(boxed ? asked[1].text : row.box));
+            QCOMPARE(asked.last().kind == AskedDialog::Question, row.key == "PGUP"); // key names
+            const KeyJob* end = KeyJobs({{KeyOrigin::Program, readBytes(target)}})
+                                    .find(ConsoleModel::keyIdentity(row.key));
+            QVERIFY2(end && end->command == row.job, end ? end->command.constData() : "no job");
+        }
+    }
+
+    void jobsInWords() {
+        const QString cut = "«" + QString(39, 'x') + "…»";
+        const QList<std::pair<QByteArray, QString>> rows{
+            {"8-2;reset", "покупка бронежилета с каской"},
+            {"1-1;4-6;8-4;ammo2;reset",
+             "покупка USP, AWP, осколочной гранаты и патронов к пистолету"},
+            {"4-1;9-9;reset", "«4-1;9-9;reset»"}, // not a record of the page
+            {"pausable 1; pause", "Пауза в игре"},
+            {QByteArray(41, 'x'), cut}};
+        for (const auto& [command, words] : rows)
+            QCOMPARE(jobWords(command), words);
     }
 
     void closingTheMenuEndsWithoutSaving() {

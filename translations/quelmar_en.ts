@@ -583,6 +583,91 @@ No file was changed by it. It was set aside, not deleted:
     </message>
 </context>
 <context>
+    <name>KeyJobWords</name>
+    <message>
+        <source>бронежилета</source>
+        <translation>armour</translation>
+    </message>
+    <message>
+        <source>бронежилета с каской</source>
+        <translation>armour and a helmet</translation>
+    </message>
+    <message>
+        <source>световой гранаты</source>
+        <translation>a flashbang</translation>
+    </message>
+    <message>
+        <source>осколочной гранаты</source>
+        <translation>an HE grenade</translation>
+    </message>
+    <message>
+        <source>дымовой гранаты</source>
+        <translation>a smoke grenade</translation>
+    </message>
+    <message>
+        <source>набора сапёра</source>
+        <translation>a defuse kit</translation>
+    </message>
+    <message>
+        <source>патронов</source>
+        <translation>ammo</translation>
+    </message>
+    <message>
+        <source>патронов к пистолету</source>
+        <translation>pistol ammo</translation>
+    </message>
+    <message>
+        <source>покупка %1</source>
+        <translation>buying %1</translation>
+    </message>
+    <message>
+        <source>покупка %1 и %2</source>
+        <translation>buying %1 and %2</translation>
+    </message>
+    <message>
+        <source>«%1»</source>
+        <translation>“%1”</translation>
+    </message>
+    <message>
+        <source>закупка оружия</source>
+        <translation>weapon purchase</translation>
+    </message>
+    <message>
+        <source>команды</source>
+        <translation>commands</translation>
+    </message>
+    <message>
+        <source>открытый сценарий</source>
+        <translation>the opened script</translation>
+    </message>
+    <message>
+        <source>сама программа</source>
+        <translation>the program itself</translation>
+    </message>
+    <message>
+        <source>%1: %2 (%3)</source>
+        <translation>%1: %2 (%3)</translation>
+    </message>
+    <message>
+        <source>%1 (%2)</source>
+        <translation>%1 (%2)</translation>
+    </message>
+    <message>
+        <source>%1 — заменяет: %2
+</source>
+        <translation>%1 — replaces: %2
+</translation>
+    </message>
+    <message>
+        <source>Эти клавиши сценарий назначает не один раз, разным командам. В игре сработает та, что стоит первой в строке; она заменяет остальные:
+
+%1</source>
+        <translation>The script binds these keys more than once, to different commands. The game keeps the one first in each line; it replaces the others:
+
+%1</translation>
+    </message>
+</context>
+<context>
     <name>Lists</name>
     <message>
         <source>Выкл</source>
@@ -675,6 +760,13 @@ Save them the way the console spells them?
     <message>
         <source>Мне кажется больше не надо<byte value="xd"/>Oбычно = 5 </source>
         <translation>I don&apos;t think you need more<byte value="xd"/>Usually = 5 </translation>
+    </message>
+</context>
+<context>
+    <name>quelmar::CommandPage</name>
+    <message>
+        <source>Уже занята — %1. В игре сработает новое назначение.</source>
+        <translation>Already taken — %1. The game keeps the new one.</translation>
     </message>
 </context>
 <context>
@@ -777,6 +869,10 @@ Save them the way the console spells them?
     <message>
         <source>Запись </source>
         <translation>Record </translation>
+    </message>
+    <message>
+        <source>Уже занята — %1. Запись её заменит.</source>
+        <translation>Already taken — %1. Recording replaces it.</translation>
     </message>
 </context>
 <context>

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QString>
+
 #include <functional>
 
 class QWidget;
@@ -22,6 +24,11 @@ struct Services {
     // Shows, modal over the window, what every key does in the script as a
     // save would write it now, the page's own fields as they stand included.
     std::function<void(QWidget* over)> keyMap = {};
+    // What the rest of the script (the pages closed before this one, the
+    // opened script's kept lines, the program's own lines) already has the
+    // key of that name do, in words ("F1: покупка AK-47 (закупка
+    // оружия)"); empty when nothing. The page's own lines do not count.
+    std::function<QString(const QString& keyName)> keyHeld = {};
 };
 
 } // namespace quelmar
