@@ -151,7 +151,6 @@ QString quoted(const QByteArray& command) {
 } // namespace
 
 QString keyJobText(const QString& label, const QList<KeyJob>& jobs) {
-    const auto tr = [](const char* text) { return KeyMapWindow::tr(text); };
     if (jobs.isEmpty())
         return KeyMapWindow::tr("%1: свободна.").arg(label);
     QStringList lines;
