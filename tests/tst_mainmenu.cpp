@@ -442,8 +442,8 @@ class TestMainMenu : public QObject {
                          (!boxed || asked[1].text.contains(row.box)),
                      qPrintable(boxed ? asked[1].text : row.box));
             QCOMPARE(asked.last().kind == AskedDialog::Question, row.key == "PGUP"); // key names
-            const KeyJob* end = KeyJobs({{KeyOrigin::Program, readBytes(target)}})
-                                    .find(ConsoleModel::keyIdentity(row.key));
+            const KeyJobs saved({{KeyOrigin::Program, readBytes(target)}});
+            const KeyJob* end = saved.find(ConsoleModel::keyIdentity(row.key));
             QVERIFY2(end && end->command == row.job, end ? end->command.constData() : "no job");
         }
     }
