@@ -118,7 +118,7 @@ echo "cfg.cfg after the video page: $(wc -c <"$script") bytes, as the Linux prog
 # title, so it is found as the one new window): the program saves there and
 # ends.
 before=$(xdotool search --onlyvisible --class . 2>/dev/null | sort)
-click "$menu" 64 228 # "Сохранить"
+click "$menu" 64 260 # "Сохранить"
 dialog=
 for _ in $(seq 600); do
     dialog=$(comm -13 <(echo "$before") <(xdotool search --onlyvisible --class . 2>/dev/null | sort) | head -n1)
